@@ -1,0 +1,29 @@
+#pragma once
+// Every modal question the program asks goes through this interface: message
+// boxes, Yes/No confirmations, one-line input boxes, file-name choices and
+// opening a web page. The window uses the Qt implementation (QtPrompts in
+// src/preview); tests and the command-line tool use their own, so nothing
+// ever blocks on a dialog outside the desktop program.
+#include <QString>
+#include <optional>
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A plain message box with one OK button; title empty = the program name.
+    virtual void Message(const QString& text, const QString& title = {}) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool Confirm(const QString& text, const QString& title = {}) = 0;
+    // A one-line input box; nullopt when cancelled.
+    virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
+                                             const QString& initial) = 0;
+    // A save-file dialog; filter in Qt's "Name (*.ext)" form; nullopt when cancelled.
+    virtual std::optional<QString> SaveFileName(const QString& title, const QString& initialPath,
+                                                const QString& filter) = 0;
+    // An open-file dialog; nullopt when cancelled.
+    virtual std::optional<QString> OpenFileName(const QString& title, const QString& initialPath,
+                                                const QString& filter) = 0;
+    // Opens a web location in the default browser; false when that failed.
+    virtual bool OpenUrl(const QString& url) = 0;
+};
