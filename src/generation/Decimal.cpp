@@ -1,0 +1,179 @@
+#include "generation/Decimal.h"
+
+#include <algorithm>
+#include <cctype>
+
+Int128 Pow10(int n)
+{
+    Int128 result = 1;
+    for (int i = 0; i < n; ++i)
+        result *= 10;
+    return result;
+}
+
+Int128 DivRoundHalfAway(Int128 num, Int128 den)
+{
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    Int128 quotient = num / den;
+    Int128 rest = num % den;  // same sign as num
+    Int128 twice = rest < 0 ? -rest * 2 : rest * 2;
+    if (twice >= den)
+        quotient += num < 0 ? -1 : 1;
+    return quotient;
+}
+
+Decimal Decimal::Rescaled(int places) const
+{
+    return {Mantissa * Pow10(places - Scale), places};
+}
+
+Decimal Decimal::RoundedTo(int places) const
+{
+    if (places >= Scale)
+        return Rescaled(places);
+    return {DivRoundHalfAway(Mantissa, Pow10(Scale - places)), places};
+}
+
+Decimal Decimal::TruncatedTo(int places) const
+{
+    if (places >= Scale)
+        return Rescaled(places);
+    return {Mantissa / Pow10(Scale - places), places};
+}
+
+Decimal Decimal::Normalized() const
+{
+    Decimal result = *this;
+    while (result.Scale > 0 && result.Mantissa % 10 == 0) {
+        result.Mantissa /= 10;
+        --result.Scale;
+    }
+    return result;
+}
+
+namespace {
+
+// Both values brought to the larger scale.
+std::pair<Int128, Int128> Aligned(const Decimal& a, const Decimal& b, int& scale)
+{
+    scale = std::max(a.Scale, b.Scale);
+    return {a.Rescaled(scale).Mantissa, b.Rescaled(scale).Mantissa};
+}
+
+}  // namespace
+
+Decimal operator+(const Decimal& a, const Decimal& b)
+{
+    int scale = 0;
+    auto [x, y] = Aligned(a, b, scale);
+    return {x + y, scale};
+}
+
+Decimal operator-(const Decimal& a, const Decimal& b)
+{
+    return a + b.Negated();
+}
+
+Decimal operator*(const Decimal& a, const Decimal& b)
+{
+    return {a.Mantissa * b.Mantissa, a.Scale + b.Scale};
+}
+
+bool operator==(const Decimal& a, const Decimal& b)
+{
+    return (a <=> b) == 0;
+}
+
+std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
+{
+    int scale = 0;
+    auto [x, y] = Aligned(a, b, scale);
+    return x < y ? std::strong_ordering::less
+                 : (x > y ? std::strong_ordering::greater : std::strong_ordering::equal);
+}
+
+namespace {
+
+// num ÷ den as a fraction of integers, with `places` decimals of headroom.
+std::pair<Int128, Int128> QuotientParts(const Decimal& num, const Decimal& den, int places)
+{
+    // (n / 10^sn) / (d / 10^sd) × 10^places = n × 10^(sd + places) / (d × 10^sn)
+    return {num.Mantissa * Pow10(den.Scale + places), den.Mantissa * Pow10(num.Scale)};
+}
+
+}  // namespace
+
+Decimal QuotientRounded(const Decimal& num, const Decimal& den, int places)
+{
+    auto [n, d] = QuotientParts(num, den, places);
+    return {DivRoundHalfAway(n, d), places};
+}
+
+Decimal QuotientTruncated(const Decimal& num, const Decimal& den, int places)
+{
+    auto [n, d] = QuotientParts(num, den, places);
+    return {n / d, places};
+}
+
+std::optional<Decimal> ParseDecimal(std::string_view text)
+{
+    size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
+        negative = text[pos++] == '-';
+    Int128 mantissa = 0;
+    int scale = 0;
+    int digits = 0;
+    bool point = false;
+    bool sawDigit = false;
+    for (; pos < text.size(); ++pos) {
+        char c = text[pos];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            if (digits >= 36)
+                return std::nullopt;  // beyond what any text of ours carries
+            sawDigit = true;
+            if (mantissa != 0 || c != '0')
+                ++digits;
+            mantissa = mantissa * 10 + (c - '0');
+            if (point)
+                ++scale;
+        } else {
+            break;
+        }
+    }
+    if (!sawDigit)
+        return std::nullopt;
+    int exponent = 0;
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
+        ++pos;
+        bool negExp = false;
+        if (pos < text.size() && (text[pos] == '-' || text[pos] == '+'))
+            negExp = text[pos++] == '-';
+        if (pos == text.size())
+            return std::nullopt;
+        for (; pos < text.size(); ++pos) {
+            if (!std::isdigit(static_cast<unsigned char>(text[pos])) || exponent > 100)
+                return std::nullopt;
+            exponent = exponent * 10 + (text[pos] - '0');
+        }
+        if (negExp)
+            exponent = -exponent;
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    scale -= exponent;
+    if (scale < 0) {
+        if (digits - scale > 36)
+            return std::nullopt;
+        mantissa *= Pow10(-scale);
+        scale = 0;
+    }
+    if (scale > 38)
+        return std::nullopt;
+    return Decimal{negative ? -mantissa : mantissa, scale};
+}

@@ -1,0 +1,84 @@
+#include "generation/GenerationRun.h"
+
+#include "generation/NumberText.h"
+
+std::string LoopOverReason(int code)
+{
+    switch (code) {
+    case CodeNotPositive: return "数が０以下";
+    case CodeNegative: return "数が負";
+    case CodeZeroDivisor: return "０では割れません";
+    case CodeNoSimpleQuotient: return "その他の結果";
+    default: return "";
+    }
+}
+
+int SignCode(std::int32_t nMinus, std::int64_t result)
+{
+    if (nMinus == 0 && result <= 0)
+        return CodeNotPositive;
+    if (nMinus == 1 && result < 0)
+        return CodeNegative;
+    return CodeOk;
+}
+
+std::int64_t ScaleOf(int digits)
+{
+    std::int64_t scale = 1;
+    for (int i = 0; i < digits; ++i)
+        scale *= 10;
+    return scale;
+}
+
+GenerationRun::GenerationRun(const ExamSettings& settings, const RunRanges& ranges,
+                             RandomSource& random, GenHost& host)
+    : Settings(settings), Ranges(ranges), Random(random), Host(host),
+      Counter1(ranges.Operand[0].MinV, ranges.Operand[0].MaxV),
+      Counter2(ranges.Operand[1].MinV, ranges.Operand[1].MaxV)
+{
+}
+
+int GenerationRun::ProblemCount() const
+{
+    std::int64_t count = static_cast<std::int64_t>(Settings.ExamRowN) * Settings.ExamColN;
+    return count > 0 ? static_cast<int>(std::min<std::int64_t>(count, INT32_MAX)) : 0;
+}
+
+std::int64_t GenerationRun::DrawOperand(int operand)
+{
+    const OperandRange& range = Ranges.Operand[operand];
+    bool random = operand == 0 ? Settings.CBox1 : Settings.CBox2;
+    if (random)
+        return RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
+    return operand == 0 ? Counter1.Value() : Counter2.Value();
+}
+
+void GenerationRun::AdvanceCounters()
+{
+    Counter1.Advance();
+    Counter2.Advance();
+}
+
+bool GenerationRun::FinishAttempts(int code)
+{
+    if (Host.IsTestMode()) {
+        Host.SetTestCounter(FormatCounter(Host.TestLoop()));
+        Host.ProcessEvents();
+    }
+    if (code == CodeOk)
+        return true;
+    Host.SetStatusText(1, "Loop over(" + LoopOverReason(code) + ")");
+    Host.ProcessEvents();
+    if (Host.IsTestMode()) {
+        Host.StopTimer();
+        return false;
+    }
+    return Host.Confirm("最大値や最小値の条件は合っていますか?");
+}
+
+void GenerationRun::Append(const std::string& q1, const std::string& q2, const std::string& answer)
+{
+    Lists.Lines1.push_back(q1);
+    Lists.Lines2.push_back(q2);
+    Lists.Lines3.push_back(answer);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The state one generation run shares between the generators: settings,
+// scaled ranges, the random source, the host, the sequence counters and the
+// three list buffers; plus the attempt loop's loop-over report, common to
+// all four operations.
+#include "generation/ExamSettings.h"
+#include "generation/GenHost.h"
+#include "generation/ProblemMaker.h"
+#include "generation/RandomSource.h"
+#include "generation/RunPreparation.h"
+#include "generation/SequenceCounter.h"
+#include <cstdint>
+#include <string>
+
+// Why the last attempt of a problem failed.
+enum AttemptCode : int {
+    CodeOk = 0,
+    CodeNotPositive = 1,  // result ≤ 0 in sign mode 0
+    CodeNegative = 2,     // result < 0 in sign mode 1
+    CodeZeroDivisor = 3,
+    CodeNoSimpleQuotient = 4,
+};
+
+// The first attempt and 20,000 retries.
+constexpr int kMaxAttempts = 20001;
+
+// The reason text of a failed attempt ("数が０以下", ...).
+std::string LoopOverReason(int code);
+
+// The sign-mode test of a result (or of a product with the quotient's sign).
+int SignCode(std::int32_t nMinus, std::int64_t result);
+
+class GenerationRun {
+public:
+    GenerationRun(const ExamSettings& settings, const RunRanges& ranges, RandomSource& random,
+                  GenHost& host);
+
+    const ExamSettings& Settings;
+    const RunRanges& Ranges;
+    RandomSource& Random;
+    GenHost& Host;
+
+    int ProblemCount() const;
+    // Operand 0 or 1 of the current attempt, on its own scale: a draw when its
+    // "乱数" box is ticked, else the counter's value.
+    std::int64_t DrawOperand(int operand);
+    // Both counters move one unit after an accepted problem.
+    void AdvanceCounters();
+    // After the attempts of a problem: the test counter, and for a failed
+    // last attempt the loop-over report. False when the run is abandoned.
+    bool FinishAttempts(int code);
+    void Append(const std::string& q1, const std::string& q2, const std::string& answer);
+
+    RunResult& Result() { return Lists; }
+
+private:
+    SequenceCounter Counter1;
+    SequenceCounter Counter2;
+    RunResult Lists;
+};
+
+// 10^digits as a 64-bit integer (the scale of an operand).
+std::int64_t ScaleOf(int digits);

@@ -1,0 +1,7 @@
+#include "generation/Generators.h"
+
+bool MakeDiv(GenerationRun& run)
+{
+    (void)run;
+    return false;
+}

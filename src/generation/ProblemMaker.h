@@ -1,0 +1,44 @@
+#pragma once
+// Runs one generation: prepares the ranges, calls the generator of the
+// operation and hands back the three problem lists. The caller copies the
+// lists into its memos only when the run completed; an abandoned run leaves
+// them untouched. Owns the random source, so seed it once at start-up.
+#include "generation/ExamSettings.h"
+#include "generation/GenHost.h"
+#include "generation/RandomSource.h"
+#include <string>
+#include <vector>
+
+enum class RunOutcome {
+    Completed,  // all problems made; the lists hold one line per problem
+    Abandoned,  // the user or the checks gave up; lists are to be ignored
+    NotRun      // another run was still in progress, or the ranges were unusable
+};
+
+struct RunResult {
+    RunOutcome Outcome = RunOutcome::NotRun;
+    std::vector<std::string> Lines1;  // left operands
+    std::vector<std::string> Lines2;  // right operands
+    std::vector<std::string> Lines3;  // answers
+
+    bool Completed() const { return Outcome == RunOutcome::Completed; }
+};
+
+class ProblemMaker {
+public:
+    explicit ProblemMaker(std::optional<std::uint64_t> seed = std::nullopt) : Random(seed) {}
+
+    // One run for settings.Operation. A call made while a run is in progress
+    // (the host's ProcessEvents re-entering) returns NotRun at once.
+    RunResult MakeProblems(const ExamSettings& settings, GenHost& host);
+
+    bool IsRunning() const { return Running; }
+    RandomSource& Source() { return Random; }
+
+private:
+    RandomSource Random;
+    bool Running = false;
+};
+
+// Each list joined with CR LF after every line, as the memos hold them.
+std::string JoinLines(const std::vector<std::string>& lines);
