@@ -1,0 +1,226 @@
+#include "sheet/GenerateOptions.h"
+
+#include "generation/RangeCheck.h"
+#include "worksheet/ExamCountCheck.h"
+
+#include <charconv>
+
+namespace {
+
+// The state of one parse: the options so far and the rows/columns texts as
+// the window's edits would hold them.
+struct ParseState {
+    GenerateOptions& Options;
+    std::string RowText = "10";
+    std::string ColText = "1";
+    bool fRestGiven = false;
+    bool fJustGiven = false;
+};
+
+using Applier = std::string (*)(ParseState& state, const std::string& value);
+
+struct OptionSpec {
+    const char* Name;
+    bool TakesValue;
+    Applier Apply;  // returns an error text, empty when the value is taken
+};
+
+std::string UsageError(const std::string& text)
+{
+    return "shosu-sheet: " + text + " (try shosu-sheet --help)";
+}
+
+template <int Edit>
+std::string ApplyRange(ParseState& state, const std::string& value)
+{
+    RangeTexts& texts = state.Options.Settings.Ranges;
+    RangeTexts trial = texts;
+    trial[Edit] = value;
+    RangeVerdict verdict = CheckRange(trial, Edit);
+    if (!verdict.Accepted)
+        return verdict.Message;
+    texts[Edit] = verdict.Text;
+    return {};
+}
+
+std::string ApplyOp(ParseState& state, const std::string& value)
+{
+    static const char* const names[] = {"add", "sub", "mul", "div"};
+    for (int op = OpAdd; op <= OpDiv; ++op)
+        if (value == names[op]) {
+            state.Options.Settings.Operation = op;
+            return {};
+        }
+    return UsageError("--op takes add, sub, mul or div, not '" + value + "'");
+}
+
+std::string ApplyRows(ParseState& state, const std::string& value)
+{
+    CountVerdict verdict = CheckRows(value, state.ColText);
+    if (!verdict.Accepted)
+        return verdict.Message;
+    state.RowText = value;
+    state.Options.Settings.ExamRowN = verdict.Value;
+    return {};
+}
+
+std::string ApplyCols(ParseState& state, const std::string& value)
+{
+    CountVerdict verdict = CheckCols(value, state.RowText);
+    if (!verdict.Accepted)
+        return verdict.Message;
+    state.ColText = value;
+    state.Options.Settings.ExamColN = verdict.Value;
+    return {};
+}
+
+std::string ApplyD(ParseState& state, const std::string& value)
+{
+    std::optional<std::int32_t> d = ParseInt32(value);
+    if (!d)
+        return UsageError("--d needs an integer, not '" + value + "'");
+    state.Options.Settings.rnd_D = *d;
+    return {};
+}
+
+std::string ApplyMinus(ParseState& state, const std::string& value)
+{
+    std::optional<std::int32_t> minus = ParseInt32(value);
+    if (!minus || *minus < 0 || *minus > 2)
+        return UsageError("--minus takes 0, 1 or 2, not '" + value + "'");
+    state.Options.Settings.nMinus = *minus;
+    return {};
+}
+
+std::string ApplyRoundPos(ParseState& state, const std::string& value)
+{
+    RoundPlaceVerdict verdict = CheckRoundPlace(value);
+    if (!verdict.Accepted)
+        return verdict.Message;
+    state.Options.Settings.nRound = verdict.Value;
+    return {};
+}
+
+std::string ApplySeed(ParseState& state, const std::string& value)
+{
+    std::uint64_t seed = 0;
+    auto [ptr, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+    if (value.empty() || error != std::errc() || ptr != value.data() + value.size())
+        return UsageError("--seed needs a non-negative integer, not '" + value + "'");
+    state.Options.Seed = seed;
+    return {};
+}
+
+// Flags: the value argument is unused.
+std::string ApplySeq1(ParseState& s, const std::string&) { s.Options.Settings.CBox1 = false; return {}; }
+std::string ApplySeq2(ParseState& s, const std::string&) { s.Options.Settings.CBox2 = false; return {}; }
+std::string ApplyKeepZeros(ParseState& s, const std::string&) { s.Options.Settings.fDelZero = false; return {}; }
+std::string ApplyYes(ParseState& s, const std::string&) { s.Options.fYes = true; return {}; }
+std::string ApplyRound(ParseState& s, const std::string&) { s.Options.Settings.fRound = true; return {}; }
+std::string ApplyNoZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
+std::string ApplyNoOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
+
+std::string ApplyRest(ParseState& s, const std::string&)
+{
+    s.Options.Settings.fRest = s.fRestGiven = true;
+    return {};
+}
+
+std::string ApplyJust(ParseState& s, const std::string&)
+{
+    s.Options.Settings.fJust = s.fJustGiven = true;
+    return {};
+}
+
+const OptionSpec kOptions[] = {
+    {"--op", true, ApplyOp},
+    {"--min1", true, ApplyRange<EdtMin1>},   {"--min1e", true, ApplyRange<EdtMin1e>},
+    {"--max1", true, ApplyRange<EdtMax1>},   {"--max1e", true, ApplyRange<EdtMax1e>},
+    {"--min2", true, ApplyRange<EdtMin2>},   {"--min2e", true, ApplyRange<EdtMin2e>},
+    {"--max2", true, ApplyRange<EdtMax2>},   {"--max2e", true, ApplyRange<EdtMax2e>},
+    {"--seq1", false, ApplySeq1},            {"--seq2", false, ApplySeq2},
+    {"--rows", true, ApplyRows},             {"--cols", true, ApplyCols},
+    {"--d", true, ApplyD},                   {"--minus", true, ApplyMinus},
+    {"--keep-zeros", false, ApplyKeepZeros}, {"--seed", true, ApplySeed},
+    {"--yes", false, ApplyYes},
+    {"--round", false, ApplyRound},          {"--round-pos", true, ApplyRoundPos},
+    {"--rest", false, ApplyRest},            {"--just", false, ApplyJust},
+    {"--no-zero", false, ApplyNoZero},       {"--no-one", false, ApplyNoOne},
+};
+
+const OptionSpec* FindOption(const std::string& name)
+{
+    for (const OptionSpec& option : kOptions)
+        if (name == option.Name)
+            return &option;
+    return nullptr;
+}
+
+} // namespace
+
+GenerateParse ParseGenerateOptions(const CommandArgs& args)
+{
+    GenerateParse parse;
+    ParseState state{parse.Options};
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool inlineValue = false;
+        // "--rows=5" is taken like "--rows 5".
+        if (size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+            inlineValue = true;
+        }
+        const OptionSpec* option = FindOption(name);
+        if (!option) {
+            parse.Rest.push_back(args[i]);
+            continue;
+        }
+        if (option->TakesValue && !inlineValue) {
+            if (i + 1 >= args.size()) {
+                parse.Error = UsageError(name + " needs a value");
+                return parse;
+            }
+            value = args[++i];
+        } else if (!option->TakesValue && inlineValue) {
+            parse.Error = UsageError(name + " takes no value");
+            return parse;
+        }
+        parse.Error = option->Apply(state, value);
+        if (!parse.Ok())
+            return parse;
+    }
+    if (state.fRestGiven && state.fJustGiven) {
+        parse.Error = UsageError("--rest and --just cannot be used together");
+        return parse;
+    }
+    // The division tab keeps rounding on whatever was asked.
+    if (parse.Options.Settings.Operation == OpDiv)
+        parse.Options.Settings.fRound = true;
+    return parse;
+}
+
+std::string GenerateOptionsUsage()
+{
+    return "  --op add|sub|mul|div   operation (default add)\n"
+           "  --min1 T --min1e T     minimum of operand 1: integer part, decimal digits\n"
+           "  --max1 T --max1e T     maximum of operand 1 (defaults 1, 00, 10, 00)\n"
+           "  --min2 T --min2e T     minimum of operand 2\n"
+           "  --max2 T --max2e T     maximum of operand 2\n"
+           "                         each text is checked as the window's range edits are;\n"
+           "                         a refused one prints the window's message, exit 1\n"
+           "  --seq1, --seq2         take that operand in sequence instead of at random\n"
+           "  --rows N               rows of problems, 1..10 (default 10)\n"
+           "  --cols N               columns, 1..4 (default 1); rows x columns at most 20\n"
+           "  --d N                  random parameter D (default 0: uniform)\n"
+           "  --minus 0|1|2          results positive / positive or zero / any sign\n"
+           "  --keep-zeros           keep superfluous zeros of answers (4.0 instead of 4)\n"
+           "  --seed N               reproducible run; without it the clock seeds\n"
+           "  --yes                  answer Yes to the loop-over question and go on\n"
+           "  --round                multiplication: round the answer (division always rounds)\n"
+           "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"
+           "  --rest                 division: quotient with remainder\n"
+           "  --just                 division: simple quotients (not with --rest)\n"
+           "  --no-zero, --no-one    division: allow the quotients 0 / 1 (excluded by default)\n";
+}

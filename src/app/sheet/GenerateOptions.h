@@ -1,0 +1,32 @@
+#pragma once
+// The generate options of shosu-sheet, shared by every subcommand that makes
+// a problem list ("generate", "sheet"). Parsing takes the options it knows
+// out of an argument list into the generation settings, applying the main
+// window's own checks to ranges, rows, columns and rounding place, and hands
+// every argument it does not know back to the caller in order.
+#include "generation/ExamSettings.h"
+#include "sheet/Commands.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct GenerateOptions {
+    ExamSettings Settings;              // what the run reads
+    std::optional<std::uint64_t> Seed;  // --seed; none = seeded from the clock
+    bool fYes = false;                  // --yes: answer Yes to loop-over questions
+};
+
+struct GenerateParse {
+    GenerateOptions Options;
+    CommandArgs Rest;   // unrecognised arguments, in their order
+    std::string Error;  // non-empty: print it on stderr and exit 1
+    bool Ok() const { return Error.empty(); }
+};
+
+// Parses args; stops at the first error. A range text, rows, columns or
+// rounding place that the window would refuse gives the window's message.
+GenerateParse ParseGenerateOptions(const CommandArgs& args);
+
+// The option lines of --help, for every command that takes these options.
+std::string GenerateOptionsUsage();

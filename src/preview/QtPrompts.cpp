@@ -1,0 +1,66 @@
+#include "preview/QtPrompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+QString QtPrompts::TitleOr(const QString& title) const
+{
+    if (!title.isEmpty())
+        return title;
+    if (Parent && !Parent->window()->windowTitle().isEmpty())
+        return Parent->window()->windowTitle();
+    return QApplication::applicationDisplayName();
+}
+
+void QtPrompts::Message(const QString& text, const QString& title)
+{
+    // A plain box with OK only, no icon: the texts carry their own meaning.
+    QMessageBox box(QMessageBox::NoIcon, TitleOr(title), text, QMessageBox::Ok, Parent);
+    box.exec();
+}
+
+bool QtPrompts::Confirm(const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Question, TitleOr(title), text,
+                    QMessageBox::Yes | QMessageBox::No, Parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompts::InputText(const QString& title, const QString& prompt,
+                                            const QString& initial)
+{
+    bool ok = false;
+    QString text = QInputDialog::getText(Parent, TitleOr(title), prompt, QLineEdit::Normal,
+                                         initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtPrompts::SaveFileName(const QString& title, const QString& initialPath,
+                                               const QString& filter)
+{
+    QString name = QFileDialog::getSaveFileName(Parent, TitleOr(title), initialPath, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtPrompts::OpenFileName(const QString& title, const QString& initialPath,
+                                               const QString& filter)
+{
+    QString name = QFileDialog::getOpenFileName(Parent, TitleOr(title), initialPath, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+bool QtPrompts::OpenUrl(const QString& url)
+{
+    return QDesktopServices::openUrl(QUrl(url));
+}
