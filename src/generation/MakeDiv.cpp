@@ -1,7 +1,123 @@
 #include "generation/Generators.h"
 
+#include "generation/DivisionAnswer.h"
+#include "generation/NumberText.h"
+
+namespace {
+
+// Rejections by the answer tests allowed for one problem before the run
+// gives up: settings no pair can satisfy must still end.
+constexpr int kMaxRestarts = 1000;
+
+struct DivAttempt {
+    int Code = CodeOk;
+    DivisionPair Pair;
+    bool SequenceZeroDivisor = false;
+};
+
+// Simple quotient: up to 100 quotients q = ⌊600 ÷ m⌋ ÷ 10 (m in 2..120) are
+// tried for a dividend b × q inside operand 1's range (or its negation).
+bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
+{
+    const OperandRange& range = run.Ranges.Operand[0];
+    const std::int64_t s1 = ScaleOf(pair.Places1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::int64_t m = run.Random.UniformRange(2, 120);
+        const Decimal q{600 / m, 1};
+        pair.Dividend = pair.Divisor * q;
+        pair.X = static_cast<std::int64_t>(pair.Dividend.Mantissa * s1 / Pow10(pair.Dividend.Scale));
+        if (pair.X >= range.MinV && pair.X <= range.MaxV)
+            return true;
+        if (-pair.X >= range.MinV && -pair.X <= range.MaxV) {
+            pair.X = -pair.X;
+            pair.Dividend = pair.Dividend.Negated();
+            return true;
+        }
+    }
+    return false;
+}
+
+DivAttempt DrawDivision(GenerationRun& run)
+{
+    DivAttempt attempt;
+    DivisionPair& pair = attempt.Pair;
+    pair.Places1 = run.Ranges.Operand[0].FrcWo;
+    pair.Places2 = run.Ranges.Operand[1].FrcWo;
+    pair.X = run.DrawOperand(0);
+    pair.Y = run.DrawOperand(1);
+    // The product has the sign of the quotient.
+    attempt.Code = SignCode(run.Settings.nMinus, pair.X * pair.Y);
+    if (pair.Y == 0) {
+        attempt.Code = CodeZeroDivisor;
+        if (!run.Settings.CBox2) {
+            attempt.SequenceZeroDivisor = true;
+            return attempt;
+        }
+    }
+    pair.Dividend = Decimal::FromScaled(pair.X, pair.Places1);
+    pair.Divisor = Decimal::FromScaled(pair.Y, pair.Places2);
+    if (run.Settings.fJust && !FitSimpleQuotient(run, pair))
+        attempt.Code = CodeNoSimpleQuotient;
+    return attempt;
+}
+
+// The attempts of one try at a problem; nullopt when the run is abandoned.
+std::optional<DivisionPair> DrawAcceptedPair(GenerationRun& run)
+{
+    DivAttempt attempt;
+    int attempts = 0;
+    do {
+        attempt = DrawDivision(run);
+        ++attempts;
+        if (attempt.SequenceZeroDivisor) {
+            run.Host.ShowMessage("割る数が０になります。条件を確認して下さい");
+            run.Host.StopTimer();
+            return std::nullopt;
+        }
+    } while (attempt.Code != CodeOk && attempts < kMaxAttempts);
+    if (!run.FinishAttempts(attempt.Code))
+        return std::nullopt;
+    if (attempt.Pair.Y == 0) {
+        // Yes to a loop over whose last divisor is 0: no quotient exists.
+        run.Host.ShowMessage("割る数が０のため答えを出せません。条件を確認して下さい");
+        return std::nullopt;
+    }
+    return attempt.Pair;
+}
+
+void GiveUp(GenerationRun& run, const std::string& reason)
+{
+    if (run.Host.IsTestMode()) {
+        run.Host.SetStatusText(1, "条件が合いません(" + reason + ")");
+        run.Host.StopTimer();
+        return;
+    }
+    run.Host.ShowMessage("条件が合いません(" + reason + ")");
+    run.Host.SetStatusText(1, "Loop over(" + reason + ")");
+}
+
+}  // namespace
+
 bool MakeDiv(GenerationRun& run)
 {
-    (void)run;
-    return false;
+    for (int problem = 0; problem < run.ProblemCount(); ++problem) {
+        for (int restarts = 0;;) {
+            std::optional<DivisionPair> pair = DrawAcceptedPair(run);
+            if (!pair)
+                return false;
+            DivisionAnswer answer = MakeDivisionAnswer(run.Settings, *pair);
+            if (answer.Accepted) {
+                run.Append(answer.Q1, answer.Q2, answer.Answer);
+                run.AdvanceCounters();
+                break;
+            }
+            ++restarts;
+            run.Host.SetStatusText(0, std::to_string(restarts));
+            if (restarts >= kMaxRestarts) {
+                GiveUp(run, answer.Reason);
+                return false;
+            }
+        }
+    }
+    return true;
 }
