@@ -1,0 +1,309 @@
+#include "worksheet/SheetComposer.h"
+#include "worksheet/ColumnLayout.h"
+#include "worksheet/HeadingText.h"
+#include "worksheet/PositionValue.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString kNil = QStringLiteral("Nil");
+
+// Face names go into "FontName" quoted, so that a blank inside survives.
+QString QuotedFace(QString face)
+{
+    face.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + face + QLatin1Char('"');
+}
+
+} // namespace
+
+GridSize GridSize::Clamped(int rows, int cols)
+{
+    GridSize grid{std::clamp(rows, 1, 10), std::clamp(cols, 1, 4)};
+    if (grid.Rows * grid.Cols > 20)
+        grid.Cols = 20 / grid.Rows;
+    return grid;
+}
+
+SheetComposer::SheetComposer(ComposeEngine& engine, SheetSettings& settings,
+                             const SheetProblems& problems, FontSpec& curFont)
+    : Engine(engine), Settings(settings), Problems(problems), CurFont(curFont),
+      Clock([] { return QDateTime::currentDateTime(); }), Locale(QLocale::system())
+{
+}
+
+void SheetComposer::SetClock(std::function<QDateTime()> clock, const QLocale& locale)
+{
+    Clock = std::move(clock);
+    Locale = locale;
+}
+
+void SheetComposer::ResetCurFont()
+{
+    CurFont = FontSpec{};
+}
+
+void SheetComposer::SetPageStrFont(const TPageStr& record, FontSpec& font)
+{
+    SetPageStr2Font(record, font);
+    font.Color = 0x000000;
+}
+
+void SheetComposer::EmitFontChange(const FontSpec& font)
+{
+    if (CurFont.Name != font.Name)
+        Engine.PrevFontName(QuotedFace(font.Name));
+    if (CurFont.Size != font.Size)
+        Engine.PrevFontSize(font.Size);
+    if (CurFont.Color != font.Color)
+        Engine.PrevFontColor(font.Color);
+    if (CurFont.Bold != font.Bold)
+        Engine.PrevFontStyle(font.Bold ? QStringLiteral("BOLD") : QStringLiteral("BOLD-"));
+    if (CurFont.Italic != font.Italic)
+        Engine.PrevFontStyle(font.Italic ? QStringLiteral("ITALIC") : QStringLiteral("ITALIC-"));
+    CurFont = font;
+}
+
+void SheetComposer::ComposeSheet(int mode)
+{
+    if (Problems.Memo1.isEmpty())
+        return;
+    Engine.ClearProgramList();
+    Engine.PrevInit();
+    FontSpec f;
+    ResetCurFont();
+    PageStrings(mode, f);
+    DateHeading(f);
+    const Area area = ProblemArea();
+    Cells(mode, area, f);
+    Engine.PrevUpDateProgram();
+}
+
+// Writes one page-string command with the record's position and font and
+// returns the Y that the top margin is checked against. A record placed at a
+// position that is not a number is written with code 0, so that it stays
+// undrawn as the record itself would, and does not move the margin.
+std::optional<double> SheetComposer::PlacePageStr(
+    const TPageStr& record, const QString& text,
+    void (ComposeEngine::*builder)(const QString&, int, double, double), FontSpec& f)
+{
+    const std::optional<double> x = PositionValue(record.psX);
+    const std::optional<double> y = PositionValue(record.psY);
+    const bool unplaceable = record.psPos == 4 && !(x && y);
+    SetPageStrFont(record, f);
+    EmitFontChange(f);
+    (Engine.*builder)(text, unplaceable ? 0 : record.psPos, x.value_or(0), y.value_or(0));
+    if (unplaceable)
+        return std::nullopt;
+    return y.value_or(0);
+}
+
+void SheetComposer::RaiseTop(std::optional<double> y, double h)
+{
+    if (y && Settings.WindowTop < *y + h)
+        Settings.WindowTop = *y + h;
+}
+
+void SheetComposer::PageStrings(int mode, FontSpec& f)
+{
+    const QDateTime now = Clock();
+    const std::optional<double> headerY =
+        PlacePageStr(Engine.Header(), HeadingText(Settings.sHeader, now, Locale),
+                     &ComposeEngine::PrevHeader, f);
+    PlacePageStr(Engine.Footer(), HeadingText(Settings.sFooter, now, Locale),
+                 &ComposeEngine::PrevFooter, f);
+
+    // The height of the heading line, in the font the engine holds from its
+    // last work, stands for the height of every page string at the top.
+    const double h = Engine.GetHeight(QLatin1Char(' ') + Settings.sDateTime + QLatin1Char(' '));
+    Engine.SetFontSets(f);
+    // Only the header stands at the top; a footer near the bottom must not
+    // push the problem area off the page.
+    RaiseTop(headerY, h);
+
+    RaiseTop(PlacePageStr(Engine.PageTitle(), Settings.sPageTitle, &ComposeEngine::PrevpageTitle, f), h);
+    Engine.SetFontSets(f);
+
+    QString subTitle = Settings.sSubTitle;
+    if (mode == AnswerSheet)
+        subTitle += QStringLiteral(" (答)");
+    RaiseTop(PlacePageStr(Engine.SubTitle(), subTitle, &ComposeEngine::PrevSubTitle, f), h);
+    Engine.SetFontSets(f);
+}
+
+// The date-and-time line and the name line in a box six lines high, with a
+// rule between them.
+void SheetComposer::DateHeading(FontSpec& f)
+{
+    const TPageStr& record = Settings.DateTime;
+    if (Settings.sDateTime.isEmpty() || record.psPos == 0)
+        return;
+    const std::optional<double> x = PositionValue(record.psX);
+    const std::optional<double> y = PositionValue(record.psY);
+    if (!x || !y)
+        return;
+    const double x0 = *x, y0 = *y;
+    const QString t = QLatin1Char(' ') + Settings.sDateTime + QLatin1Char(' ');
+    // Measured in the heading's own font, so the box fits the text it holds.
+    SetPageStrFont(record, f);
+    Engine.SetFontSets(f);
+    const double w = Engine.GetWidth(t);
+    const double h = Engine.GetHeight(t);
+    EmitFontChange(f);
+    Engine.PrevTextOut(x0, y0 + h / 2, t, QStringLiteral("NIL"));
+    if (!Settings.sName.isEmpty())
+        Engine.PrevTextOut(x0, y0 + 3.5 * h, QStringLiteral("　") + Settings.sName + QLatin1Char(' '),
+                           QStringLiteral("NIL"));
+    Engine.PrevPenSize(1);
+    Engine.PrevLine(x0, y0, x0 + w, y0);
+    Engine.PrevLine(x0 + w, y0, x0 + w, y0 + 6 * h);
+    Engine.PrevLine(x0 + w, y0 + 6 * h, x0, y0 + 6 * h);
+    Engine.PrevLine(x0, y0 + 6 * h, x0, y0);
+    Engine.PrevLine(x0, y0 + 2 * h, x0 + w, y0 + 2 * h);
+    // The name part of the box may reach into the problem area's margin;
+    // only the separator has to stay above it.
+    RaiseTop(y0, 2 * h);
+}
+
+SheetComposer::Area SheetComposer::ProblemArea()
+{
+    Settings.WindowUpper = Settings.WindowTop + 5;
+    if (Settings.WindowBottom < 10)
+        Settings.WindowBottom = 10;
+    Settings.WindowInner = Engine.Get_UnitWidth() - Settings.WindowRight;
+    Settings.WindowUnder = Engine.Get_UnitHeight() - Settings.WindowBottom;
+    const Area area{Settings.WindowLeft, Settings.WindowUpper, Settings.WindowInner,
+                    Settings.WindowUnder};
+    if (Settings.WindowFrame) {
+        Engine.PrevPenSize(1);
+        Engine.PrevPenStyle(QStringLiteral("psDot"));
+        Engine.PrevLine(area.L, area.U, area.R, area.U);
+        Engine.PrevLine(area.R, area.U, area.R, area.D);
+        Engine.PrevLine(area.R, area.D, area.L, area.D);
+        Engine.PrevLine(area.L, area.D, area.L, area.U);
+    }
+    Engine.PrevPenSize(1);
+    Engine.PrevPenStyle(QStringLiteral("psSolid"));
+    return area;
+}
+
+// Cells are numbered down each column; the grid stops at the first problem
+// that Memo1 or Memo2 lacks.
+void SheetComposer::Cells(int mode, const Area& area, FontSpec& f)
+{
+    const GridSize grid = GridSize::Clamped(Settings.ExamRowN, Settings.ExamColN);
+    const double cw = (area.R - area.L) / grid.Cols;
+    const double ch = (area.D - area.U) / grid.Rows;
+    Engine.SetFontSets(Settings.FntExam);
+    const QString sign8 = Problems.LblKigou + QLatin1Char('8');
+    SW = Engine.GetWidth(sign8);
+    SH = Engine.GetHeight(sign8);
+    double cx = area.L;
+    for (int i = 1; i <= grid.Cols; ++i) {
+        double cy = area.U;
+        for (int j = 1; j <= grid.Rows; ++j) {
+            const int n = (i - 1) * grid.Rows + j;
+            if (Problems.Memo1.size() < n || Problems.Memo2.size() < n)
+                return;
+            double nw = 0;
+            if (Settings.fExNum) {
+                // Numbers in the subtitle's face, size and style, in black.
+                const QString label = Settings.ExNumLeft + QString::asprintf("%2d", n)
+                    + Settings.ExNumRight;
+                SetPageStrFont(Engine.SubTitle(), f);
+                EmitFontChange(f);
+                Engine.PrevTextOut(cx, cy, label, kNil);
+                Engine.SetFontSets(f);
+                nw = Engine.GetWidth(label);
+            }
+            EmitFontChange(Settings.FntExam);
+            Engine.SetFontSets(Settings.FntExam);
+            Cell(mode, n, cx + nw + Settings.ExamSeparate, cy);
+            cy += ch;
+        }
+        cx += cw;
+    }
+}
+
+void SheetComposer::Cell(int mode, int n, double ex, double ey)
+{
+    if (mode == AnswerSheet)
+        Engine.PrevTextOut(ex, ey, Line(Problems.Memo3, n), kNil);
+    else if (!Settings.ExamType)
+        OneLine(n, ex, ey);
+    else if (Problems.TabIndex == 3)
+        Division(n, ex, ey);
+    else
+        ColumnForm(n, ex, ey);
+}
+
+// «1.5 ＋ 2.25 = », a negative second operand in parentheses: «1.5 ＋(-2.25)= ».
+void SheetComposer::OneLine(int n, double ex, double ey)
+{
+    const QString b = Line(Problems.Memo2, n);
+    QString text = Line(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou;
+    if (b.contains(QLatin1Char('-')))
+        text += QLatin1Char('(') + b + QStringLiteral(")= ");
+    else
+        text += QLatin1Char(' ') + b + QStringLiteral(" = ");
+    if (Settings.AnswerType == 2)
+        text += Line(Problems.Memo3, n);
+    Engine.PrevTextOut(ex, ey, text, kNil);
+}
+
+// One and a half digit widths, cut to whole drawing units. Where a whole unit
+// is wider than that (the inch unit), the pitch keeps three decimals instead
+// of falling to 0, which would drop the fixed pitch and misalign the digits.
+QString SheetComposer::DigitPitch()
+{
+    const double pitch = 0.75 * Engine.GetWidth(QStringLiteral("88"));
+    const double whole = std::trunc(pitch);
+    if (whole >= 1 || pitch <= 0)
+        return QString::number(static_cast<long long>(whole));
+    return QString::number(std::trunc(pitch * 1000) / 1000, 'g', 15);
+}
+
+// The operands stacked on the digit pitch, the sign at the left of the
+// second row and a rule underneath. Never writes the answer.
+void SheetComposer::ColumnForm(int n, double ex, double ey)
+{
+    const QString pitch = DigitPitch();
+    const double digit = Engine.GetWidth(QStringLiteral("8"));
+    const double hd = digit / 2;
+    const QString a = Line(Problems.Memo1, n);
+    const QString b = Line(Problems.Memo2, n);
+    const ColumnLayout layout = Problems.TabIndex == 2 ? ColumnLayout::RightAligned(a, b)
+                                                       : ColumnLayout::PointAligned(a, b);
+    const double lw = digit + SW
+        + 1.5 * Engine.GetWidth(QString(layout.LongerLength(), QLatin1Char('8')));
+    Engine.PrevTextOut(ex + SW, ey, layout.A, pitch);
+    if (!layout.DotA.isEmpty())
+        Engine.PrevTextOut(ex + SW - hd, ey + 0.5, layout.DotA, pitch);
+    Engine.PrevTextOut(ex + SW, ey + SH, layout.B, pitch);
+    if (!layout.DotB.isEmpty())
+        Engine.PrevTextOut(ex + SW - hd, ey + SH + 0.5, layout.DotB, pitch);
+    Engine.PrevTextOut(ex, ey + SH, Problems.LblKigou + QStringLiteral("  "), kNil);
+    Engine.PrevLine(ex, ey + 2 * SH, ex + lw, ey + 2 * SH);
+}
+
+// Divisor, ")" and the dividend under a bar that runs from the middle of the
+// ")" to one blank past the dividend.
+void SheetComposer::Division(int n, double ex, double ey)
+{
+    const QString a = Line(Problems.Memo1, n);
+    const QString b = Line(Problems.Memo2, n);
+    Engine.PrevTextOut(ex, ey, b, kNil);
+    const double x1 = ex + Engine.GetWidth(b);
+    Engine.PrevTextOut(x1, ey, QStringLiteral(")"), kNil);
+    const double pw = Engine.GetWidth(QStringLiteral(")"));
+    const double x2 = x1 + pw;
+    Engine.PrevTextOut(x2, ey, a, kNil);
+    Engine.PrevLine(x1 + pw / 2, ey, x2 + Engine.GetWidth(a + QLatin1Char(' ')), ey);
+}
+
+// Line n (1-based) of a memo; empty when the memo is shorter.
+QString SheetComposer::Line(const QStringList& memo, int n) const
+{
+    return n <= memo.size() ? memo.at(n - 1) : QString();
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Writes a problem sheet or an answer sheet into the preview engine's program
+// list: page strings, the boxed date-and-time heading, the optional dotted
+// frame and a grid of cells numbered down each column, each holding one
+// problem on one line or in the column form. It only appends command lines
+// and measures text; the engine renders when asked at the end. It owns none
+// of its inputs: the main window (or the command-line tool) keeps them.
+#include "prevform/ComposeEngine.h"
+#include "worksheet/SheetSettings.h"
+#include <QDateTime>
+#include <QLocale>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+enum SheetMode : int { ProblemSheet = 0, AnswerSheet = 1 };
+
+// The problem list as the main window shows it, with its operation.
+struct SheetProblems {
+    QStringList Memo1;  // first operands, one problem per line
+    QStringList Memo2;  // second operands
+    QStringList Memo3;  // answers as display text
+    QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
+    int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
+};
+
+// Rows and columns of the grid as a run uses them: rows 1 to 10, columns 1 to
+// 4 and at most 20 cells, whatever a hand-edited settings file holds.
+struct GridSize {
+    int Rows;
+    int Cols;
+    static GridSize Clamped(int rows, int cols);
+};
+
+class SheetComposer {
+public:
+    // curFont is the font the program list written so far leaves in force;
+    // its owner keeps it between runs.
+    SheetComposer(ComposeEngine& engine, SheetSettings& settings, const SheetProblems& problems,
+                  FontSpec& curFont);
+
+    // Where the "%t" and "%d" headings take the time from, and how they
+    // format it (the local clock and the system locale unless set).
+    void SetClock(std::function<QDateTime()> clock, const QLocale& locale);
+
+    // mode: ProblemSheet or AnswerSheet. Does nothing when Memo1 is empty.
+    void ComposeSheet(int mode);
+
+    // Font lines that turn CurFont into font (face, size, colour, bold,
+    // italic, only what differs); then CurFont becomes font.
+    void EmitFontChange(const FontSpec& font);
+    // The record's face, size, bold and italic into font, colour black.
+    void SetPageStrFont(const TPageStr& record, FontSpec& font);
+    // The font that "INITPARAM" establishes.
+    void ResetCurFont();
+
+private:
+    struct Area { double L, U, R, D; };
+
+    void PageStrings(int mode, FontSpec& f);
+    std::optional<double> PlacePageStr(const TPageStr& record, const QString& text,
+                        void (ComposeEngine::*builder)(const QString&, int, double, double),
+                        FontSpec& f);
+    void RaiseTop(std::optional<double> y, double h);
+    void DateHeading(FontSpec& f);
+    Area ProblemArea();
+    void Cells(int mode, const Area& area, FontSpec& f);
+    void Cell(int mode, int n, double ex, double ey);
+    void OneLine(int n, double ex, double ey);
+    void ColumnForm(int n, double ex, double ey);
+    void Division(int n, double ex, double ey);
+    QString DigitPitch();
+    QString Line(const QStringList& memo, int n) const;
+
+    ComposeEngine& Engine;
+    SheetSettings& Settings;
+    const SheetProblems& Problems;
+    FontSpec& CurFont;
+    std::function<QDateTime()> Clock;
+    QLocale Locale;
+    double SW = 0;  // width and height of the sign with one digit, in FntExam
+    double SH = 0;
+};

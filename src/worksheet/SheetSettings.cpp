@@ -1,0 +1,17 @@
+#include "worksheet/SheetSettings.h"
+#include "worksheet/StartingLayout.h"
+
+FontSpec SheetSettings::DefaultExamFont()
+{
+    FontSpec font;
+    font.Name = QStringLiteral("ＭＳ Ｐゴシック");
+    font.Size = 24;
+    return font;
+}
+
+TPageStr SheetSettings::StartingDateTime()
+{
+    TPageStr record = UnconfiguredPageStr();
+    GiveStartingLayout(record, StartingLayout::DateTime);
+    return record;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The sheet layout that the main window keeps and the composer reads: page
+// texts, the date-and-time heading, margins, grid, numbering, answer mode and
+// the problem font, with the values a fresh installation starts from. The
+// composer also writes the margins back (WindowTop only grows, WindowBottom
+// is kept at 10 or more) and the three edges of the problem area.
+#include "prevform/FontSpec.h"
+#include "prevform/PageStr.h"
+#include <QString>
+#include <cstdint>
+
+struct SheetSettings {
+    // Page texts; the header and footer texts "%t" and "%d" stand for the time and date.
+    QString sHeader;
+    QString sFooter;
+    QString sPageTitle = QStringLiteral("かずの計算");
+    QString sSubTitle = QStringLiteral("たしざんのもんだい");
+    QString sDateTime = QStringLiteral("　　月　　日　　　時　　分 ～　　　時　　分");
+    QString sName = QStringLiteral("なまえ");
+    TPageStr DateTime = StartingDateTime();  // position and font of the heading; psStr unused
+
+    // Margins in the drawing unit.
+    double WindowTop = 10;
+    double WindowLeft = 10;
+    double WindowRight = 10;
+    double WindowBottom = 10;
+    bool WindowFrame = false;  // dotted frame around the problem area
+
+    // Grid and numbering.
+    std::int32_t ExamRowN = 10;
+    std::int32_t ExamColN = 1;
+    bool ExamType = false;     // column form (written calculation) instead of one line
+    bool fExNum = true;        // draw problem numbers
+    QString ExNumLeft = QStringLiteral("(");
+    QString ExNumRight = QStringLiteral(")");
+    double ExamSeparate = 10;  // gap between the number and the problem
+
+    // 0 no answer sheet, 1 answers on a separate sheet, 2 also on the problem sheet.
+    std::int32_t AnswerType = 1;
+    FontSpec FntExam = DefaultExamFont();
+
+    // Written by the composer: top, right and bottom edge of the problem area.
+    double WindowUpper = 0;
+    double WindowInner = 0;
+    double WindowUnder = 0;
+
+    static FontSpec DefaultExamFont();
+    static TPageStr StartingDateTime();
+};

@@ -1,0 +1,102 @@
+#pragma once
+// A composing engine for composer tests: records every builder call as a
+// readable line («TextOut,80,12.5," text ",NIL»), numbers in their shortest
+// form, and answers measurements from tables keyed by text, with a fallback
+// per character. Heights measured before the first SetFontSets can differ
+// from later ones, as the real engine's leftover font would.
+#include "prevform/ComposeEngine.h"
+#include <QHash>
+#include <QStringList>
+#include <optional>
+
+class FakeComposeEngine : public ComposeEngine {
+public:
+    QStringList Lines;                 // the program list, readable
+    int Clears = 0;
+    int Updates = 0;
+    std::optional<FontSpec> MeasureFont;  // last SetFontSets
+    QList<FontSpec> FontSets;
+
+    double PageWidth = 190;
+    double PageHeight = 277;
+    QHash<QString, double> Widths;     // width by exact text
+    double CharWidth = 4.2;            // otherwise per character
+    QHash<QString, double> Heights;    // height by exact text, after a SetFontSets
+    double Height = 5;
+    double EarlyHeight = 4;            // any height before the first SetFontSets
+
+    TPageStr HeaderRec, FooterRec, TitleRec, SubTitleRec;
+
+    void ClearProgramList() override { Lines.clear(); ++Clears; }
+    void PrevUpDateProgram() override { ++Updates; }
+
+    void PrevInit() override { Lines << QStringLiteral("INITPARAM"); }
+    void PrevTextOut(double x, double y, const QString& ostr, const QString& sw) override
+    {
+        Add({"TextOut", N(x), N(y), Q(ostr), sw});
+    }
+    void PrevTextOutAngle(double x, double y, double ang, const QString& ostr) override
+    {
+        Add({"TextOutAngle", N(x), N(y), Q(ostr), N(ang)});
+    }
+    void PrevLine(double x1, double y1, double x2, double y2) override
+    {
+        Add({"Line", N(x1), N(y1), N(x2), N(y2)});
+    }
+    void PrevColor(uint32_t c) override { Add({"Color", N(c)}); }
+    void PrevFontColor(uint32_t c) override { Add({"FontColor", N(c)}); }
+    void PrevBrushColor(uint32_t c) override { Add({"BrushColor", N(c)}); }
+    void PrevPenColor(uint32_t c) override { Add({"PenColor", N(c)}); }
+    void PrevFontSize(int sz) override { Add({"FontSize", N(sz)}); }
+    void PrevFontName(const QString& name) override { Add({"FontName", name}); }
+    void PrevFontStyle(const QString& st) override { Add({"FontStyle", st}); }
+    void PrevPenWidth(double w) override { Add({"PenWidth", N(w)}); }
+    void PrevPenSize(int w) override { Add({"PenSize", N(w)}); }
+    void PrevPenStyle(const QString& st) override { Add({"PenStyle", st}); }
+    void PrevPicture(const QString& f, double x1, double y1, double x2, double y2) override
+    {
+        Add({"Picture", f, N(x1), N(y1), N(x2), N(y2)});
+    }
+    void PrevHeader(const QString& s, int p, double x, double y) override { PageStr("Header", s, p, x, y); }
+    void PrevFooter(const QString& s, int p, double x, double y) override { PageStr("Footer", s, p, x, y); }
+    void PrevpageTitle(const QString& s, int p, double x, double y) override { PageStr("PageTitle", s, p, x, y); }
+    void PrevSubTitle(const QString& s, int p, double x, double y) override { PageStr("SubTitle", s, p, x, y); }
+
+    void SetFontSets(const FontSpec& font) override { MeasureFont = font; FontSets << font; }
+    double GetWidth(const QString& text) override
+    {
+        return Widths.contains(text) ? Widths.value(text) : CharWidth * text.size();
+    }
+    double GetHeight(const QString& text) override
+    {
+        if (!MeasureFont)
+            return EarlyHeight;
+        return Heights.contains(text) ? Heights.value(text) : Height;
+    }
+    double Get_UnitWidth() const override { return PageWidth; }
+    double Get_UnitHeight() const override { return PageHeight; }
+
+    TPageStr& Header() override { return HeaderRec; }
+    TPageStr& Footer() override { return FooterRec; }
+    TPageStr& PageTitle() override { return TitleRec; }
+    TPageStr& SubTitle() override { return SubTitleRec; }
+
+    // Lines whose keyword is keyword.
+    QStringList Only(const QString& keyword) const
+    {
+        QStringList result;
+        for (const QString& line : Lines)
+            if (line.section(QLatin1Char(','), 0, 0) == keyword)
+                result << line;
+        return result;
+    }
+
+private:
+    static QString N(double v) { return QString::number(v, 'g', 12); }
+    static QString Q(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
+    void Add(const QStringList& fields) { Lines << fields.join(QLatin1Char(',')); }
+    void PageStr(const char* keyword, const QString& s, int p, double x, double y)
+    {
+        Add({keyword, Q(s), N(p), N(x), N(y)});
+    }
+};

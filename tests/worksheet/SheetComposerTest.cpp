@@ -1,0 +1,387 @@
+#include "FakeComposeEngine.h"
+#include "worksheet/SheetComposer.h"
+#include "worksheet/StartingLayout.h"
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The worked example: page 190 × 277, title at 10/10, subtitle at 10/36, the
+// heading at 80/10, two addition problems in 2 rows × 1 column.
+class SheetComposerTest : public ::testing::Test {
+protected:
+    FakeComposeEngine Engine;
+    SheetSettings Settings;
+    SheetProblems Problems;
+    FontSpec CurFont;
+    QString HeadingLine;
+
+    void SetUp() override
+    {
+        Engine = FakeComposeEngine();
+        Settings = SheetSettings();
+        CurFont = FontSpec();
+        Engine.HeaderRec = UnconfiguredPageStr();
+        Engine.FooterRec = UnconfiguredPageStr();
+        Engine.TitleRec = UnconfiguredPageStr();
+        Engine.SubTitleRec = UnconfiguredPageStr();
+        GiveStartingLayout(Engine.TitleRec, StartingLayout::PageTitle);
+        GiveStartingLayout(Engine.SubTitleRec, StartingLayout::SubTitle);
+        Settings.ExamRowN = 2;
+        Settings.ExamColN = 1;
+        Problems = {{"1.5", "3"}, {"2.25", "4"}, {"3.75", "7"}, QStringLiteral("＋"), 0};
+        HeadingLine = QLatin1Char(' ') + Settings.sDateTime + QLatin1Char(' ');
+        Engine.Widths[HeadingLine] = 60;
+        for (int n = 1; n <= 20; ++n)
+            Engine.Widths[QString::asprintf("(%2d)", n)] = 6;
+    }
+
+    void Compose(int mode = ProblemSheet)
+    {
+        SheetComposer composer(Engine, Settings, Problems, CurFont);
+        composer.ComposeSheet(mode);
+    }
+
+    // The lines after the last "PenStyle": the cells.
+    QStringList CellLines() const
+    {
+        const qsizetype start = Engine.Lines.lastIndexOf(QRegularExpression("^PenStyle,"));
+        return Engine.Lines.mid(start + 1);
+    }
+
+    // Column-form numbers: SW 8, SH 9, every digit 4.2; cell at (26, 45).
+    void UseColumnForm(const QString& sign, int tab)
+    {
+        Settings.ExamType = true;
+        Problems.LblKigou = sign;
+        Problems.TabIndex = tab;
+        Engine.Widths[sign + "8"] = 8;
+        Engine.Heights[sign + "8"] = 9;
+    }
+
+    // Cell lines of problem 1 without its label and font lines.
+    QStringList FirstCellDrawing() const
+    {
+        QStringList result;
+        for (const QString& line : CellLines())
+            if (!line.startsWith("Font") && !line.contains("( 1)"))
+                result << line;
+        return result.mid(0, result.indexOf(QRegularExpression("\"\\( 2\\)\"")));
+    }
+};
+
+TEST_F(SheetComposerTest, WorkedSequenceComesOutLineForLine)
+{
+    Compose();
+    const QStringList expected = {
+        "INITPARAM",
+        "FontName,\"ＭＳ 明朝\"",
+        "Header,\"\",0,0,0",
+        "Footer,\"\",0,0,0",
+        "FontSize,24",
+        "PageTitle,\"かずの計算\",4,10,10",
+        "FontSize,12",
+        "SubTitle,\"たしざんのもんだい\",4,10,36",
+        "FontSize,11",
+        "TextOut,80,12.5,\"" + HeadingLine + "\",NIL",
+        "TextOut,80,27.5,\"　なまえ \",NIL",
+        "PenSize,1",
+        "Line,80,10,140,10",
+        "Line,140,10,140,40",
+        "Line,140,40,80,40",
+        "Line,80,40,80,10",
+        "Line,80,20,140,20",
+        "PenSize,1",
+        "PenStyle,psSolid",
+        "FontSize,12",
+        "TextOut,10,45,\"( 1)\",Nil",
+        "FontName,\"ＭＳ Ｐゴシック\"",
+        "FontSize,24",
+        "TextOut,26,45,\"1.5 ＋ 2.25 = \",Nil",
+        "FontName,\"ＭＳ 明朝\"",
+        "FontSize,12",
+        "TextOut,10,156,\"( 2)\",Nil",
+        "FontName,\"ＭＳ Ｐゴシック\"",
+        "FontSize,24",
+        "TextOut,26,156,\"3 ＋ 4 = \",Nil",
+    };
+    EXPECT_EQ(Engine.Lines, expected);
+    EXPECT_EQ(Engine.Clears, 1);
+    EXPECT_EQ(Engine.Updates, 1);
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 40);
+    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 45);
+    EXPECT_DOUBLE_EQ(Settings.WindowInner, 180);
+    EXPECT_DOUBLE_EQ(Settings.WindowUnder, 267);
+    EXPECT_EQ(CurFont, Settings.FntExam);  // kept for the next run
+}
+
+TEST_F(SheetComposerTest, AnswerSheetMarksSubtitleAndWritesAnswers)
+{
+    Settings.ExamType = true;  // answers are written as text in either form
+    Compose(AnswerSheet);
+    EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい (答)\",4,10,36"));
+    EXPECT_EQ(Engine.Only("TextOut").mid(2),
+              QStringList({"TextOut,10,45,\"( 1)\",Nil", "TextOut,26,45,\"3.75\",Nil",
+                           "TextOut,10,156,\"( 2)\",Nil", "TextOut,26,156,\"7\",Nil"}));
+}
+
+TEST_F(SheetComposerTest, ColumnFormWorkedNumbers)
+{
+    UseColumnForm(QStringLiteral("＋"), 0);
+    Problems.Memo1 = {"12.5"};
+    Problems.Memo2 = {"3.25"};
+    Compose();
+    EXPECT_EQ(FirstCellDrawing(),
+              QStringList({"TextOut,34,45,\"125\",6", "TextOut,31.9,45.5,\"  .\",6",
+                           "TextOut,34,54,\" 325\",6", "TextOut,31.9,54.5,\"  .\",6",
+                           "TextOut,26,54,\"＋  \",Nil", "Line,26,63,63.4,63"}));
+}
+
+TEST_F(SheetComposerTest, ColumnFormMultiplicationAlignsLastDigits)
+{
+    UseColumnForm(QStringLiteral("×"), 2);
+    Problems.Memo1 = {"3"};
+    Problems.Memo2 = {"1.25"};
+    Compose();
+    EXPECT_EQ(FirstCellDrawing(),
+              QStringList({"TextOut,34,45,\"   3\",6", "TextOut,34,54,\" 125\",6",
+                           "TextOut,31.9,54.5,\"  .\",6", "TextOut,26,54,\"×  \",Nil",
+                           "Line,26,63,63.4,63"}));
+}
+
+TEST_F(SheetComposerTest, ColumnFormDivisionPutsDividendUnderBar)
+{
+    UseColumnForm(QStringLiteral("÷"), 3);
+    Problems.Memo1 = {"12.6"};
+    Problems.Memo2 = {"4"};
+    Engine.Widths[")"] = 2;
+    Compose();
+    // «4» at 26, «)» right after it at 30.2, «12.6» at 32.2; the bar from the
+    // middle of «)» to one blank past «12.6» (5 characters of 4.2).
+    EXPECT_EQ(FirstCellDrawing(),
+              QStringList({"TextOut,26,45,\"4\",Nil", "TextOut,30.2,45,\")\",Nil",
+                           "TextOut,32.2,45,\"12.6\",Nil", "Line,31.2,45,53.2,45"}));
+}
+
+TEST_F(SheetComposerTest, ColumnFormNeverWritesTheAnswer)
+{
+    UseColumnForm(QStringLiteral("＋"), 0);
+    Settings.AnswerType = 2;
+    Compose();
+    EXPECT_FALSE(Engine.Lines.join('\n').contains("3.75"));
+}
+
+TEST_F(SheetComposerTest, DigitPitchKeepsDecimalsWhenUnitsAreLarge)
+{
+    UseColumnForm(QStringLiteral("＋"), 0);
+    Engine.CharWidth = 0.17;  // inches: «88» is 0.34, so 0.75 · 0.34 = 0.255
+    Compose();
+    EXPECT_TRUE(FirstCellDrawing().first().endsWith(",0.255"));
+}
+
+struct OneLineCase {
+    const char* A;
+    const char* B;
+    int AnswerType;
+    const char* Expected;
+};
+
+TEST_F(SheetComposerTest, OneLineForm)
+{
+    const OneLineCase cases[] = {
+        {"1.5", "2.25", 1, "1.5 ＋ 2.25 = "},
+        {"1.5", "-2.25", 1, "1.5 ＋(-2.25)= "},
+        {"-1.5", "2.25", 1, "-1.5 ＋ 2.25 = "},
+        {"1.5", "2.25", 2, "1.5 ＋ 2.25 = 3.75"},
+        {"1.5", "2.25", 0, "1.5 ＋ 2.25 = "},
+    };
+    for (const OneLineCase& c : cases) {
+        Problems.Memo1 = {c.A};
+        Problems.Memo2 = {c.B};
+        Problems.Memo3 = {"3.75"};
+        Settings.AnswerType = c.AnswerType;
+        Compose();
+        EXPECT_EQ(Engine.Only("TextOut").last(),
+                  QStringLiteral("TextOut,26,45,\"%1\",Nil").arg(QString::fromUtf8(c.Expected)))
+            << c.A << " " << c.B;
+    }
+}
+
+TEST_F(SheetComposerTest, EmptyFirstListDoesNothing)
+{
+    Engine.Lines = {"earlier sheet"};
+    Problems.Memo1.clear();
+    Compose();
+    EXPECT_EQ(Engine.Lines, QStringList({"earlier sheet"}));
+    EXPECT_EQ(Engine.Updates, 0);
+    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 0);
+}
+
+TEST_F(SheetComposerTest, CellsRunDownEachColumn)
+{
+    Settings.ExamRowN = 10;
+    Settings.ExamColN = 2;
+    Problems.Memo1.clear();
+    for (int n = 1; n <= 20; ++n)
+        Problems.Memo1 << QString::number(n);
+    Problems.Memo2 = Problems.Memo1;
+    Compose();
+    // CW = 85, CH = 22.2.
+    EXPECT_TRUE(Engine.Lines.contains("TextOut,95,45,\"(11)\",Nil"));
+    EXPECT_TRUE(Engine.Lines.contains("TextOut,111,45,\"11 ＋ 11 = \",Nil"));
+    EXPECT_TRUE(Engine.Lines.contains("TextOut,10,244.8,\"(10)\",Nil"));
+    EXPECT_EQ(Engine.Only("TextOut").size(), 2 + 40);
+}
+
+TEST_F(SheetComposerTest, GridStopsAtFirstMissingProblem)
+{
+    Settings.ExamRowN = 3;
+    Problems.Memo1 = {"1", "2", "3"};
+    Problems.Memo2 = {"4", "5"};
+    Compose();
+    EXPECT_EQ(CellLines().filter("TextOut").size(), 4);
+}
+
+TEST_F(SheetComposerTest, NumbersOffStartsProblemAtSeparate)
+{
+    Settings.fExNum = false;
+    Compose();
+    EXPECT_TRUE(CellLines().filter("( 1)").isEmpty());
+    EXPECT_EQ(CellLines().filter("TextOut").first(), "TextOut,20,45,\"1.5 ＋ 2.25 = \",Nil");
+}
+
+TEST_F(SheetComposerTest, FrameIsDottedAndPenReturnsToSolid)
+{
+    Settings.WindowFrame = true;
+    Compose();
+    const qsizetype at = Engine.Lines.indexOf("PenStyle,psDot");
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(Engine.Lines.mid(at - 1, 8),
+              QStringList({"PenSize,1", "PenStyle,psDot", "Line,10,45,180,45",
+                           "Line,180,45,180,267", "Line,180,267,10,267", "Line,10,267,10,45",
+                           "PenSize,1", "PenStyle,psSolid"}));
+}
+
+// --- margins ---
+
+TEST_F(SheetComposerTest, BottomMarginIsAtLeastTen)
+{
+    Settings.WindowBottom = 5;
+    Compose();
+    EXPECT_DOUBLE_EQ(Settings.WindowBottom, 10);
+    EXPECT_DOUBLE_EQ(Settings.WindowUnder, 267);
+}
+
+TEST_F(SheetComposerTest, TitleRaisesTopMarginByEarlyHeight)
+{
+    Engine.SubTitleRec.psY = "0";
+    Settings.sDateTime.clear();
+    Engine.EarlyHeight = 8;
+    Compose();
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 18);
+    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 23);
+}
+
+TEST_F(SheetComposerTest, TopMarginNeverShrinks)
+{
+    Settings.WindowTop = 60;
+    Compose();
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 60);
+    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 65);
+}
+
+TEST_F(SheetComposerTest, HeaderRaisesTopMarginButFooterDoesNot)
+{
+    Engine.SubTitleRec.psY = "0";
+    Settings.sDateTime.clear();
+    Engine.FooterRec.psPos = 4;
+    Engine.FooterRec.psY = "265";
+    Compose();
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 14);  // the title at 10
+    Engine.HeaderRec.psPos = 4;
+    Engine.HeaderRec.psY = "20";
+    Compose();
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 24);
+}
+
+TEST_F(SheetComposerTest, PlacedStringWithBadPositionIsLeftUndrawn)
+{
+    Engine.SubTitleRec.psY = "abc";
+    Compose();
+    EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい\",0,10,0"));
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 20);  // title 14, heading separator 20
+}
+
+// --- date-and-time heading ---
+
+TEST_F(SheetComposerTest, HeadingWithoutNameKeepsBoxAndSeparator)
+{
+    Settings.sName.clear();
+    Compose();
+    EXPECT_TRUE(Engine.Only("TextOut").filter("なまえ").isEmpty());
+    EXPECT_EQ(Engine.Only("Line").size(), 5);
+}
+
+TEST_F(SheetComposerTest, HeadingNeedsTextAndPosition)
+{
+    for (int variant = 0; variant < 2; ++variant) {
+        SetUp();
+        if (variant == 0)
+            Settings.sDateTime.clear();
+        else
+            Settings.DateTime.psPos = 0;
+        Compose();
+        EXPECT_TRUE(Engine.Only("Line").isEmpty()) << variant;
+        EXPECT_TRUE(Engine.Only("TextOut").filter("なまえ").isEmpty()) << variant;
+    }
+}
+
+TEST_F(SheetComposerTest, HeadingBoxIsMeasuredInItsOwnFont)
+{
+    Compose();
+    ASSERT_GE(Engine.FontSets.size(), 4);
+    EXPECT_EQ(Engine.FontSets[3].Size, 11);  // footer, title, subtitle, then the heading
+}
+
+TEST_F(SheetComposerTest, HeaderAndFooterExpandExactMacrosOnly)
+{
+    Settings.sHeader = "%d";
+    Settings.sFooter = "%D";
+    SheetComposer composer(Engine, Settings, Problems, CurFont);
+    composer.SetClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)); }, QLocale::c());
+    composer.ComposeSheet(ProblemSheet);
+    const QString date = QLocale::c().toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+    EXPECT_TRUE(Engine.Lines.contains("Header,\"" + date + "\",0,0,0"));
+    EXPECT_TRUE(Engine.Lines.contains("Footer,\"%D\",0,0,0"));
+}
+
+// --- guards ---
+
+TEST_F(SheetComposerTest, HandEditedGridCountsAreClamped)
+{
+    struct Case { int Rows, Cols, ExpectRows, ExpectCols; };
+    const Case cases[] = {{0, 0, 1, 1}, {-3, 2, 1, 2}, {50, 1, 10, 1},
+                          {10, 4, 10, 2}, {7, 9, 7, 2}, {5, 4, 5, 4}};
+    for (const Case& c : cases) {
+        const GridSize grid = GridSize::Clamped(c.Rows, c.Cols);
+        EXPECT_EQ(grid.Rows, c.ExpectRows) << c.Rows << "x" << c.Cols;
+        EXPECT_EQ(grid.Cols, c.ExpectCols) << c.Rows << "x" << c.Cols;
+    }
+    Settings.ExamRowN = 0;
+    Settings.ExamColN = 0;
+    Compose();
+    EXPECT_EQ(CellLines().filter("TextOut"),
+              QStringList({"TextOut,10,45,\"( 1)\",Nil", "TextOut,26,45,\"1.5 ＋ 2.25 = \",Nil"}));
+}
+
+TEST_F(SheetComposerTest, ShortAnswerListLeavesAnswersEmpty)
+{
+    Problems.Memo3 = {"3.75"};
+    Compose(AnswerSheet);
+    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156,\"\",Nil");
+    Settings.AnswerType = 2;
+    Compose();
+    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156,\"3 ＋ 4 = \",Nil");
+}
+
+} // namespace
