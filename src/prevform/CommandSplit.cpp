@@ -1,0 +1,137 @@
+#include "prevform/CommandSplit.h"
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+// A small cursor over the line: the splitter reads like the syntax.
+class Cursor {
+public:
+    explicit Cursor(const QString& line) : Line(line) {}
+    bool AtEnd() const { return Pos >= Line.size(); }
+    QChar Peek() const { return AtEnd() ? QChar() : Line[Pos]; }
+    QChar PeekNext() const { return Pos + 1 < Line.size() ? Line[Pos + 1] : QChar(); }
+    QChar Advance() { return Line[Pos++]; }
+    bool Match(QChar c)
+    {
+        if (AtEnd() || Line[Pos] != c)
+            return false;
+        ++Pos;
+        return true;
+    }
+    static bool IsBlank(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
+    void SkipBlanks()
+    {
+        while (!AtEnd() && IsBlank(Peek()))
+            ++Pos;
+    }
+
+private:
+    const QString& Line;
+    qsizetype Pos = 0;
+};
+
+QString QuotedField(Cursor& cur)
+{
+    QString field;
+    cur.Advance(); // opening quote
+    while (!cur.AtEnd()) {
+        QChar c = cur.Advance();
+        if (c != u'"') {
+            field += c;
+        } else if (cur.Peek() == u'"') {
+            cur.Advance();
+            field += u'"';
+        } else {
+            break;
+        }
+    }
+    return field;
+}
+
+QString PlainField(Cursor& cur)
+{
+    QString field;
+    while (!cur.AtEnd() && cur.Peek() != u',' && !Cursor::IsBlank(cur.Peek()))
+        field += cur.Advance();
+    return field;
+}
+
+bool IsControl(QChar c) { return c.unicode() <= 32; }
+
+// Strips codes 0..32 at both ends; a NUL inside ends the line.
+QString StripLine(const QString& line)
+{
+    QString s = line;
+    const qsizetype nul = s.indexOf(QChar(0));
+    if (nul >= 0)
+        s.truncate(nul);
+    qsizetype b = 0, e = s.size();
+    while (b < e && IsControl(s[b]))
+        ++b;
+    while (e > b && IsControl(s[e - 1]))
+        --e;
+    return s.mid(b, e - b);
+}
+
+} // namespace
+
+QStringList SplitCommandLine(const QString& line)
+{
+    const QString text = StripLine(line);
+    QStringList fields;
+    Cursor cur(text);
+    while (!cur.AtEnd()) {
+        fields << (cur.Peek() == u'"' ? QuotedField(cur) : PlainField(cur));
+        cur.SkipBlanks();
+        if (cur.Match(u',')) {
+            if (cur.AtEnd())
+                fields << QString(); // the trailing empty field
+            cur.SkipBlanks();
+        }
+    }
+    return fields;
+}
+
+QString CommandWord(const QString& field)
+{
+    QString w = field.toUpper();
+    qsizetype b = 0, e = w.size();
+    while (b < e && IsControl(w[b]))
+        ++b;
+    while (e > b && IsControl(w[e - 1]))
+        --e;
+    return w.mid(b, e - b);
+}
+
+QString CommandKeyword(const QStringList& fields)
+{
+    return fields.isEmpty() ? QString() : CommandWord(fields[0]);
+}
+
+std::optional<double> CommandNumber(const QString& field)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const QString s = field.trimmed();
+    if (!form.match(s).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt; // out of the double range: not a usable number
+    return v;
+}
+
+std::optional<int> CommandInteger(const QString& field)
+{
+    static const QRegularExpression form(QStringLiteral("^[+-]?\\d+$"));
+    const QString s = field.trimmed();
+    if (!form.match(s).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int v = s.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}

@@ -1,0 +1,79 @@
+#include "prevform/PrinterInfo.h"
+#include <QDir>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString DefaultPdfPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty() || !QDir(dir).exists())
+        dir = QDir::homePath();
+    return QDir(dir).filePath(QStringLiteral("shosu-drill.pdf"));
+}
+
+} // namespace
+
+PrinterInfo::PrinterInfo()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        MakeBuiltIn(DefaultPdfPath());
+        return;
+    }
+    Device = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+PrinterInfo::PrinterInfo(BuiltInTag, const QString& pdfPath)
+{
+    MakeBuiltIn(pdfPath);
+}
+
+std::unique_ptr<PrinterInfo> PrinterInfo::BuiltInPdf(const QString& pdfPath)
+{
+    return std::unique_ptr<PrinterInfo>(new PrinterInfo(BuiltInTag{}, pdfPath));
+}
+
+PrinterInfo::~PrinterInfo() = default;
+
+void PrinterInfo::MakeBuiltIn(const QString& pdfPath)
+{
+    fBuiltIn = true;
+    Device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    Device->setOutputFormat(QPrinter::PdfFormat);
+    Device->setResolution(BuiltInDpi);
+    Device->setPageSize(QPageSize(QPageSize::A4));
+    Device->setPageOrientation(QPageLayout::Portrait);
+    Device->setPageMargins(QMarginsF(BuiltInMarginMm, BuiltInMarginMm, BuiltInMarginMm,
+                                     BuiltInMarginMm),
+                           QPageLayout::Millimeter);
+    Device->setOutputFileName(pdfPath);
+}
+
+void PrinterInfo::SetPdfPath(const QString& path)
+{
+    if (fBuiltIn)
+        Device->setOutputFileName(path);
+}
+
+QString PrinterInfo::PdfPath() const
+{
+    return Device->outputFileName();
+}
+
+std::optional<PrinterCaps> PrinterInfo::Query() const
+{
+    if (!Device || !Device->isValid())
+        return std::nullopt;
+    const int resX = Device->logicalDpiX();
+    const int resY = Device->logicalDpiY();
+    const QRect area = Device->pageLayout().paintRectPixels(Device->resolution());
+    if (resX <= 0 || resY <= 0 || area.isEmpty())
+        return std::nullopt;
+    return PrinterCaps{resX, resY, area.width(), area.height()};
+}

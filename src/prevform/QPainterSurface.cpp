@@ -1,0 +1,240 @@
+#include "prevform/QPainterSurface.h"
+#include "prevform/ColorWords.h"
+#include "prevform/FontMap.h"
+#include <QFontMetrics>
+#include <QLineF>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+// Beyond this many pixels from the page nothing can show; coordinates are
+// kept inside it so that QPainter's fixed-point rasteriser never overflows.
+constexpr double Far = 1 << 22;
+
+void SetImageDpi(QImage& image, int dpi)
+{
+    const int dpm = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dpm);
+    image.setDotsPerMeterY(dpm);
+}
+
+bool Near(QPoint p)
+{
+    return std::abs(p.x()) < Far && std::abs(p.y()) < Far;
+}
+
+// Liang-Barsky: the part of the line inside [-Far, Far]²; nullopt when none.
+std::optional<QLineF> ClipLine(QPointF a, QPointF b)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() + Far, Far - a.x(), a.y() + Far, Far - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1)
+        return std::nullopt;
+    return QLineF(a + t0 * (b - a), a + t1 * (b - a));
+}
+
+Qt::PenStyle QtStyle(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Dash: return Qt::DashLine;
+    case PenStyle::Dot: return Qt::DotLine;
+    case PenStyle::DashDot: return Qt::DashDotLine;
+    case PenStyle::DashDotDot: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+QPen MakePen(const SurfacePen& pen)
+{
+    QPen p(ToQColor(pen.Color));
+    p.setWidth(std::max(0, pen.Width)); // 0: Qt's cosmetic one-pixel line
+    p.setStyle(QtStyle(pen.Style));
+    // A thin line leaves its end point unpainted; a wide one gets round ends.
+    p.setCapStyle(pen.Width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    p.setJoinStyle(Qt::RoundJoin);
+    return p;
+}
+
+} // namespace
+
+QPainterSurface::QPainterSurface(QSize size, int dpi) : ResX(dpi), ResY(dpi)
+{
+    SetImageSize(size);
+}
+
+QPainterSurface::QPainterSurface(QPrinter* printer, QSize size, int dpiX, int dpiY)
+    : Device(printer), Size(size), ResX(dpiX), ResY(dpiY)
+{
+}
+
+QPainterSurface::~QPainterSurface()
+{
+    EndDoc();
+}
+
+void QPainterSurface::SetImageSize(QSize size)
+{
+    if (Device)
+        return;
+    EndDoc();
+    Size = QSize(std::max(0, size.width()), std::max(0, size.height()));
+    Page = QImage(Size, QImage::Format_RGB32);
+    Page.fill(Qt::white);
+    SetImageDpi(Page, ResY);
+}
+
+void QPainterSurface::SetDpi(int dpiX, int dpiY)
+{
+    ResX = dpiX;
+    ResY = dpiY;
+    if (!Device && !Page.isNull())
+        SetImageDpi(Page, ResY);
+}
+
+bool QPainterSurface::BeginDoc()
+{
+    if (Active)
+        return true;
+    if (!Device && Page.isNull())
+        return false;
+    Active = std::make_unique<QPainter>();
+    if (!(Device ? Active->begin(Device) : Active->begin(&Page))) {
+        Active.reset();
+        return false;
+    }
+    return true;
+}
+
+void QPainterSurface::EndDoc()
+{
+    if (!Active)
+        return;
+    Active->end();
+    Active.reset();
+}
+
+template <typename Fn> void QPainterSurface::Paint(Fn draw)
+{
+    if (Active) {
+        Active->save();
+        draw(*Active);
+        Active->restore();
+    } else if (!Device && !Page.isNull()) {
+        QPainter p(&Page);
+        draw(p);
+    }
+}
+
+void QPainterSurface::FillRect(int x1, int y1, int x2, int y2, uint32_t color)
+{
+    auto clamp = [](int v) { return static_cast<int>(std::clamp<double>(v, -Far, Far)); };
+    const QRect r = QRect(QPoint(clamp(x1), clamp(y1)), QPoint(clamp(x2), clamp(y2))).normalized();
+    Paint([&](QPainter& p) {
+        p.fillRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)), ToQColor(color));
+    });
+}
+
+void QPainterSurface::DrawLine(QPoint from, QPoint to, const SurfacePen& pen)
+{
+    const auto line = ClipLine(from, to);
+    if (!line)
+        return;
+    Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(MakePen(pen));
+        p.drawLine(line->p1().toPoint(), line->p2().toPoint());
+    });
+}
+
+void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text,
+                                const DeviceFont& font, const SurfaceBrush& brush, int advance)
+{
+    const QFont qf = FontMap::MakeFont(font);
+    const QFontMetrics m(qf);
+    p.setFont(qf);
+    if (brush.Solid) {
+        const int width = advance > 0 ? advance * static_cast<int>(text.size())
+                                      : m.horizontalAdvance(text);
+        p.fillRect(QRect(topLeft, QSize(width, m.height())), ToQColor(brush.Color));
+    }
+    p.setPen(ToQColor(font.Color));
+    const int baseline = topLeft.y() + m.ascent();
+    if (advance <= 0) {
+        p.drawText(QPoint(topLeft.x(), baseline), text);
+        return;
+    }
+    // One cell per UTF-16 unit; a surrogate pair is drawn in its first cell.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QString glyph = text.mid(i, pair ? 2 : 1);
+        p.drawText(QPoint(topLeft.x() + static_cast<int>(i) * advance, baseline), glyph);
+        if (pair)
+            ++i;
+    }
+}
+
+void QPainterSurface::DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,
+                               const SurfaceBrush& brush, int advance)
+{
+    if (!Near(topLeft) || std::abs(advance) > Far / std::max<qsizetype>(1, text.size()))
+        return;
+    Paint([&](QPainter& p) { PaintText(p, topLeft, text, font, brush, advance); });
+}
+
+void QPainterSurface::DrawTextAngle(QPoint origin, const QString& text, const DeviceFont& font,
+                                    int escapement, const SurfaceBrush& brush)
+{
+    if (!Near(origin))
+        return;
+    Paint([&](QPainter& p) {
+        p.translate(origin);
+        p.rotate(-escapement / 10.0); // y grows downwards: counter-clockwise is negative
+        PaintText(p, QPoint(0, 0), text, font, brush, 0);
+    });
+}
+
+void QPainterSurface::DrawPicture(int x1, int y1, int x2, int y2, const QImage& picture)
+{
+    if (picture.isNull() || x1 == x2 || y1 == y2 || !Near({x1, y1}) || !Near({x2, y2}))
+        return;
+    const QRect target = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                               QSize(std::abs(x2 - x1), std::abs(y2 - y1)));
+    // A rectangle given right-to-left or bottom-to-top shows the picture mirrored.
+    const QImage image = (x2 < x1 || y2 < y1) ? picture.mirrored(x2 < x1, y2 < y1) : picture;
+    Paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(target, image);
+    });
+}
+
+QSize QPainterSurface::MeasureText(const QString& text, const DeviceFont& font) const
+{
+    return FontMap::TextExtent(text, font);
+}
+
+void QPainterSurface::CopyScaledTo(QImage& dest) const
+{
+    if (Device || Page.isNull() || dest.isNull())
+        return;
+    QPainter p(&dest);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawImage(dest.rect(), Page);
+}
