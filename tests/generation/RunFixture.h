@@ -1,0 +1,47 @@
+#pragma once
+// Helpers for generator tests: settings with fixed ranges and a seeded run
+// through a scripted host.
+#include "generation/ProblemMaker.h"
+#include "generation/ScriptedGenHost.h"
+
+#include <string>
+
+// Ranges "minInt.minDec .. maxInt.maxDec" for one operand (0 or 1).
+inline void SetRange(ExamSettings& settings, int operand, const std::string& minInt,
+                     const std::string& minDec, const std::string& maxInt,
+                     const std::string& maxDec)
+{
+    int edit = operand == 0 ? EdtMin1 : EdtMin2;
+    settings.Ranges[edit] = minInt;
+    settings.Ranges[edit + 1] = minDec;
+    settings.Ranges[edit + 2] = maxInt;
+    settings.Ranges[edit + 3] = maxDec;
+}
+
+// One fixed pair, both operands in sequence: every problem is x ∘ y.
+inline ExamSettings FixedPair(int operation, const std::string& xInt, const std::string& xDec,
+                              const std::string& yInt, const std::string& yDec, int problems = 1)
+{
+    ExamSettings settings;
+    settings.Operation = operation;
+    settings.ExamRowN = problems;
+    settings.ExamColN = 1;
+    SetRange(settings, 0, xInt, xDec, xInt, xDec);
+    SetRange(settings, 1, yInt, yDec, yInt, yDec);
+    settings.CBox1 = settings.CBox2 = false;
+    return settings;
+}
+
+inline RunResult MakeRun(const ExamSettings& settings, ScriptedGenHost& host, std::uint64_t seed = 2024)
+{
+    ProblemMaker maker(seed);
+    return maker.MakeProblems(settings, host);
+}
+
+// "q1 | q2 | answer" of problem i.
+inline std::string Line(const RunResult& result, size_t i = 0)
+{
+    if (i >= result.Lines3.size())
+        return "<none>";
+    return result.Lines1[i] + " | " + result.Lines2[i] + " | " + result.Lines3[i];
+}
