@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "worksheet/ColumnLayout.h"
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ TEST(ColumnLayout, StackLinesAndPointLines)
         {false, "12.5", "3.25", "125", " 325", "  .", "  ."},
         {false, "-2.25", "12.5", "-225", "125", "  .", "  ."},  // the sign is one more digit
         {false, "3", "1.25", "3", "125", "", " ."},
-        {false, "100", "0.0001", "100", "  00001", "", "  ."},
+        {false, "100", "0.0001", "100", "  00001", "", "   ."},
         {false, "", "", "", "", "", ""},
         // Multiplication: the last digits line up.
         {true, "3", "1.25", "   3", " 125", "", "  ."},

