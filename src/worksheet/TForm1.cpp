@@ -1,0 +1,446 @@
+#include "worksheet/TForm1.h"
+
+#include "common/Prompts.h"
+#include "generation/AnswerOptions.h"
+#include "generation/RangeCheck.h"
+#include "generation/TestModeSettings.h"
+#include "worksheet/ExamCountCheck.h"
+#include "worksheet/TFrmRndD.h"
+#include "worksheet/WindowGenHost.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTimer>
+
+namespace {
+
+struct TabLabels {
+    const char* Left;
+    const char* Right;
+    const char* Sign;
+};
+
+const TabLabels kTabLabels[] = {
+    {"たされる数", "たす数", "＋"},
+    {"引かれる数", "引く数", "－"},
+    {"かけられる数", "かける数", "×"},
+    {"割られる数", "割る数", "÷"},
+};
+
+QString MemoText(const std::vector<std::string>& lines)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        texts << QString::fromStdString(line);
+    return texts.join(QLatin1Char('\n'));
+}
+
+// Losing the focus to another window or a menu is not the user leaving a
+// field, so it runs no check.
+bool IsFieldFocusChange(const QFocusEvent* event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason
+           && event->reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* parent)
+    : QMainWindow(parent), UserPrompts(prompts), Maker(seed),
+      Host(std::make_unique<WindowGenHost>(*this))
+{
+    CreateControls();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    FrmRndD = new TFrmRndD(prompts, this);
+    ConnectHandlers();
+    ApplySettingsToControls();
+    TabControl1Change(0);
+    // Not resizable: the window keeps the size its contents ask for.
+    setFixedSize(sizeHint());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectHandlers()
+{
+    connect(BtnMake, &QPushButton::clicked, this, &TForm1::BtnMakeClick);
+    connect(BtnClear, &QPushButton::clicked, this, &TForm1::BtnClearClick);
+    connect(TabControl1, &QTabBar::currentChanged, this, &TForm1::TabControl1Change);
+    // Check boxes react to every change of state, a user's click or one made
+    // by the program, so the invariants hold whoever changes them.
+    connect(CBoxRound, &QCheckBox::toggled, this, &TForm1::CBoxRoundClick);
+    connect(CBoxRest, &QCheckBox::toggled, this, &TForm1::CBoxRestClick);
+    connect(CBoxJust, &QCheckBox::toggled, this, &TForm1::CBoxJustClick);
+    connect(CBoxZero, &QCheckBox::toggled, this, &TForm1::CBoxZeroClick);
+    connect(CBoxOne, &QCheckBox::toggled, this, &TForm1::CBoxOneClick);
+    connect(RA1, &QAction::triggered, this, &TForm1::RA1Click);
+    connect(RB1, &QAction::triggered, this, &TForm1::RB1Click);
+    connect(RC1, &QAction::triggered, this, &TForm1::RC1Click);
+    connect(Z1, &QAction::triggered, this, &TForm1::Z1Click);
+    connect(R1, &QAction::triggered, this, &TForm1::R1Click);
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    for (int i = 0; i < RangeEditCount; ++i)
+        RangeEdit(i)->installEventFilter(this);
+    for (QWidget* watched : std::initializer_list<QWidget*>{EdtRow, EdtCol, EdtRound, Label7, LblInf})
+        watched->installEventFilter(this);
+}
+
+QLineEdit* TForm1::RangeEdit(int index) const
+{
+    QLineEdit* const edits[RangeEditCount] = {EdtMin1, EdtMin1e, EdtMax1, EdtMax1e,
+                                              EdtMin2, EdtMin2e, EdtMax2, EdtMax2e};
+    return index >= 0 && index < RangeEditCount ? edits[index] : nullptr;
+}
+
+void TForm1::ApplySettingsToControls()
+{
+    QAction* signMode = Exam.nMinus == 1 ? RB1 : Exam.nMinus == 2 ? RC1 : RA1;
+    signMode->setChecked(true);
+    // Each box is read from the record only when its turn comes: an earlier
+    // box's handler may have changed the record to keep an invariant.
+    CBoxRound->setChecked(Exam.fRound);
+    EdtRound->setText(QString::number(Exam.nRound));
+    CBoxRest->setChecked(Exam.fRest);
+    CBoxJust->setChecked(Exam.fJust);
+    CBoxZero->setChecked(Exam.fZero);
+    CBoxOne->setChecked(Exam.fOne);
+    Z1->setChecked(Exam.fDelZero);
+    EdtRow->setText(QString::number(Exam.ExamRowN));
+    EdtCol->setText(QString::number(Exam.ExamColN));
+    EdtTotal->setText(QString::number(Exam.ExamRowN * Exam.ExamColN));
+}
+
+// --- problem list ---
+
+void TForm1::BtnMakeClick()
+{
+    MakeProblems();
+}
+
+void TForm1::BtnClearClick()
+{
+    Memo1->clear();
+    Memo2->clear();
+    Memo3->clear();
+}
+
+void TForm1::MakeProblems()
+{
+    if (Maker.IsRunning())
+        return;  // a click or tick let through while a run waits
+    // The run gets its own copy: events let through during the run must not
+    // change the settings under it.
+    ExamSettings settings = Exam;
+    settings.Operation = TabControl1->currentIndex();
+    for (int i = 0; i < RangeEditCount; ++i)
+        settings.Ranges[i] = RangeEdit(i)->text().toStdString();
+    settings.CBox1 = CBox1->isChecked();
+    settings.CBox2 = CBox2->isChecked();
+
+    RunResult result = Maker.MakeProblems(settings, *Host);
+    // Problems of another operation must not appear under the new tab's
+    // headings when the tab was switched while the run let events through.
+    if (!result.Completed() || TabControl1->currentIndex() != settings.Operation)
+        return;
+    Memo1->setPlainText(MemoText(result.Lines1));
+    Memo2->setPlainText(MemoText(result.Lines2));
+    Memo3->setPlainText(MemoText(result.Lines3));
+}
+
+void TForm1::TabControl1Change(int tab)
+{
+    if (tab < 0 || tab > 3)
+        return;
+    BtnClearClick();
+    const TabLabels& labels = kTabLabels[tab];
+    Label1->setText(QString::fromUtf8(labels.Left));
+    Label3->setText(QString::fromUtf8(labels.Left));
+    Label2->setText(QString::fromUtf8(labels.Right));
+    Label4->setText(QString::fromUtf8(labels.Right));
+    LblKigou->setText(QString::fromUtf8(labels.Sign));
+
+    if (tab == OpDiv)
+        CBoxRound->setChecked(true);
+    const bool divisionBoxes = tab == OpDiv;
+    for (QWidget* box : std::initializer_list<QWidget*>{CBoxJust, CBoxRest, CBoxZero, CBoxOne})
+        box->setVisible(divisionBoxes);
+    GroupBox3->setVisible(tab == OpMul || tab == OpDiv);
+}
+
+// --- range, count and rounding edits ---
+
+void TForm1::RestoreEdit(QLineEdit* edit, const std::string& message)
+{
+    // Taken before the message box: focus moving around it may re-enter an edit.
+    const QString remembered = EdtTmp;
+    UserPrompts.Message(QString::fromStdString(message));
+    edit->setText(remembered);
+}
+
+void TForm1::EdtMin1Enter(QLineEdit* edit)
+{
+    EdtTmp = edit->text();
+}
+
+void TForm1::EdtMin1Exit(QLineEdit* edit)
+{
+    int index = 0;
+    RangeTexts texts;
+    for (int i = 0; i < RangeEditCount; ++i) {
+        texts[i] = RangeEdit(i)->text().toStdString();
+        if (RangeEdit(i) == edit)
+            index = i;
+    }
+    RangeVerdict verdict = CheckRange(texts, index);
+    edit->setText(QString::fromStdString(verdict.Text));
+    if (!verdict.Accepted)
+        RestoreEdit(edit, verdict.Message);
+}
+
+void TForm1::EdtRowEnter()
+{
+    EdtTmp = EdtRow->text();
+}
+
+void TForm1::EdtRowExit()
+{
+    CountVerdict verdict = CheckRows(EdtRow->text().toStdString(), EdtCol->text().toStdString());
+    if (!verdict.Accepted)
+        return RestoreEdit(EdtRow, verdict.Message);
+    EdtRow->setText(QString::number(verdict.Value));
+    EdtTotal->setText(QString::number(verdict.Total));
+    Exam.ExamRowN = verdict.Value;
+}
+
+void TForm1::EdtColEnter()
+{
+    EdtTmp = EdtCol->text();
+}
+
+void TForm1::EdtColExit()
+{
+    CountVerdict verdict = CheckCols(EdtCol->text().toStdString(), EdtRow->text().toStdString());
+    if (!verdict.Accepted)
+        return RestoreEdit(EdtCol, verdict.Message);
+    EdtCol->setText(QString::number(verdict.Value));
+    EdtTotal->setText(QString::number(verdict.Total));
+    Exam.ExamColN = verdict.Value;
+}
+
+void TForm1::EdtRoundEnter()
+{
+    EdtTmp = EdtRound->text();
+}
+
+void TForm1::EdtRoundExit()
+{
+    RoundPlaceVerdict verdict = CheckRoundPlace(TrimBlanks(EdtRound->text().toStdString()));
+    if (!verdict.Accepted)
+        return RestoreEdit(EdtRound, verdict.Message);
+    EdtRound->setText(QString::number(verdict.Value));
+    Exam.nRound = verdict.Value;
+}
+
+// --- answer adjustments and menus ---
+
+void TForm1::CBoxRoundClick(bool checked)
+{
+    const bool state = ::CBoxRoundClick(Exam, checked, TabControl1->currentIndex());
+    if (state != checked)
+        CBoxRound->setChecked(state);
+}
+
+void TForm1::CBoxRestClick(bool checked)
+{
+    if (::CBoxRestClick(Exam, checked))
+        CBoxJust->setChecked(false);
+}
+
+void TForm1::CBoxJustClick(bool checked)
+{
+    if (::CBoxJustClick(Exam, checked))
+        CBoxRest->setChecked(false);
+}
+
+void TForm1::CBoxZeroClick(bool checked)
+{
+    Exam.fZero = checked;
+}
+
+void TForm1::CBoxOneClick(bool checked)
+{
+    Exam.fOne = checked;
+}
+
+void TForm1::RA1Click()
+{
+    Exam.nMinus = 0;
+    RA1->setChecked(true);
+}
+
+void TForm1::RB1Click()
+{
+    Exam.nMinus = 1;
+    RB1->setChecked(true);
+}
+
+void TForm1::RC1Click()
+{
+    Exam.nMinus = 2;
+    RC1->setChecked(true);
+}
+
+void TForm1::Z1Click()
+{
+    // The action toggles its own check mark before this runs.
+    Exam.fDelZero = Z1->isChecked();
+}
+
+void TForm1::R1Click()
+{
+    if (std::optional<int> d = FrmRndD->Execute(Exam.rnd_D))
+        Exam.rnd_D = *d;
+}
+
+// --- status bar ---
+
+void TForm1::SetPanelText(int panel, const QString& text)
+{
+    if (panel == 0)
+        StBarPanel0->setText(text);
+    else if (panel == 1)
+        StBarPanel1->setText(text);
+}
+
+QString TForm1::PanelText(int panel) const
+{
+    return panel == 0 ? StBarPanel0->text() : panel == 1 ? StBarPanel1->text() : QString();
+}
+
+// --- test mode ---
+
+bool TForm1::IsTestMode() const
+{
+    // The label's own visibility flag: it counts even while the window is hidden.
+    return !LblInf->isHidden();
+}
+
+void TForm1::Label7Click()
+{
+    if (IsTestMode()) {
+        LblInf->hide();
+        return;
+    }
+    if (UserPrompts.Confirm(QStringLiteral("この機能は保証外です。続けますか"),
+                            QStringLiteral("テスト機能")))
+        LblInf->show();
+}
+
+void TForm1::LblInfClick()
+{
+    TestLoop = 0;
+    if (!Timer1->isActive()) {
+        Timer1->start();
+        return;
+    }
+    Timer1->stop();
+    SetRangeDefaults();
+}
+
+void TForm1::SetRangeDefaults()
+{
+    const RangeTexts defaults = ExamSettings::DefaultRanges();
+    for (int i = 0; i < RangeEditCount; ++i)
+        RangeEdit(i)->setText(QString::fromStdString(defaults[i]));
+}
+
+void TForm1::Timer1Timer()
+{
+    if (Maker.IsRunning())
+        return;  // the previous step is still waiting in a question
+    if (TestLoop % 10 == 0) {
+        TestSettingsDraw draw = DrawTestSettings(Maker.Source(), TabControl1->currentIndex());
+        ApplyTestSettings(draw, Exam);
+        for (int i = 0; i < RangeEditCount; ++i)
+            RangeEdit(i)->setText(QString::fromStdString(draw.Ranges[i]));
+        if (draw.ChangesDivOption) {
+            LblJust->setVisible(draw.DivOption == TestDivOption::Just);
+            LblRest->setVisible(draw.DivOption == TestDivOption::Rest);
+        }
+    }
+    QCoreApplication::processEvents();
+    MakeProblems();
+    ++TestLoop;
+}
+
+// --- events ---
+
+bool TForm1::HandleFocus(QObject* watched, QEvent* event)
+{
+    const bool entering = event->type() == QEvent::FocusIn;
+    if (entering) {
+        // Coming back to the same edit (after another window or a message
+        // box) is not a new entry: its remembered text stays.
+        if (watched == EnteredEdit)
+            return false;
+        EnteredEdit = static_cast<QLineEdit*>(watched);
+    } else {
+        if (!IsFieldFocusChange(static_cast<QFocusEvent*>(event)))
+            return false;
+        EnteredEdit = nullptr;
+    }
+    if (watched == EdtRow)
+        entering ? EdtRowEnter() : EdtRowExit();
+    else if (watched == EdtCol)
+        entering ? EdtColEnter() : EdtColExit();
+    else if (watched == EdtRound)
+        entering ? EdtRoundEnter() : EdtRoundExit();
+    else if (auto* edit = qobject_cast<QLineEdit*>(watched))
+        entering ? EdtMin1Enter(edit) : EdtMin1Exit(edit);
+    return false;
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (qobject_cast<QLineEdit*>(watched))
+            return HandleFocus(watched, event);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == Label7)
+            Label7Click();
+        else if (watched == LblInf)
+            LblInfClick();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // Control hints go to the second status panel, not over the whole bar.
+    if (event->type() == QEvent::StatusTip) {
+        SetPanelText(1, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}

@@ -1,0 +1,172 @@
+#pragma once
+// The main window: operation tabs, problem count, operand ranges, answer
+// adjustments, the three problem lists and the status bar. Handlers are a
+// few lines each: the checks and the generators live in the generation
+// library, and every question goes through Prompts. The controls are public
+// members under their design names so that later parts of the window (sheet
+// texts, preview buttons, settings file, online panel) can reach them.
+#include "generation/ExamSettings.h"
+#include "generation/ProblemMaker.h"
+
+#include <QMainWindow>
+#include <memory>
+#include <optional>
+
+class Prompts;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTabBar;
+class QTimer;
+class TFrmRndD;
+class WindowGenHost;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // seed: a reproducible random source (tests); none = seeded from the clock.
+    explicit TForm1(Prompts& prompts, std::optional<std::uint64_t> seed = std::nullopt,
+                    QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The settings record. Ranges, the random flags and the operation are
+    // read from the controls when a run starts; the rest is kept here by the
+    // handlers.
+    ExamSettings Exam;
+    QString EdtTmp;    // the text an edit had when it received the focus
+    int TestLoop = 0;  // test-mode run counter
+
+    // --- controls, by design name ---
+    QTabBar* TabControl1 = nullptr;
+    QGroupBox* GroupBox5 = nullptr;  // "問題"
+    QGroupBox* GroupBox3 = nullptr;  // "答えの調整"
+    QGroupBox* GroupBox6 = nullptr;  // "問題・答えのリスト"
+    QGroupBox* GroupBox4 = nullptr;  // "用紙" (sheet texts)
+    QGroupBox* GroupBox1 = nullptr;  // "プレビュー" (preview buttons)
+    QWidget* Panel2 = nullptr;       // spacer of the bottom strip
+    QWidget* WebArea = nullptr;      // the online panel's place in the bottom strip
+
+    QLineEdit* EdtRow = nullptr;
+    QLineEdit* EdtCol = nullptr;
+    QLineEdit* EdtTotal = nullptr;
+    QPushButton* BtnMake = nullptr;
+    QPushButton* BtnClear = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* LblKigou = nullptr;
+    QLineEdit* EdtMin1 = nullptr;
+    QLineEdit* EdtMin1e = nullptr;
+    QLineEdit* EdtMax1 = nullptr;
+    QLineEdit* EdtMax1e = nullptr;
+    QLineEdit* EdtMin2 = nullptr;
+    QLineEdit* EdtMin2e = nullptr;
+    QLineEdit* EdtMax2 = nullptr;
+    QLineEdit* EdtMax2e = nullptr;
+    QCheckBox* CBox1 = nullptr;
+    QCheckBox* CBox2 = nullptr;
+
+    QCheckBox* CBoxRound = nullptr;
+    QLineEdit* EdtRound = nullptr;
+    QCheckBox* CBoxJust = nullptr;
+    QCheckBox* CBoxRest = nullptr;
+    QCheckBox* CBoxZero = nullptr;
+    QCheckBox* CBoxOne = nullptr;
+    QLabel* LblJust = nullptr;
+    QLabel* LblRest = nullptr;
+
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* LblInf = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* Memo2 = nullptr;
+    QPlainTextEdit* Memo3 = nullptr;
+
+    QStatusBar* StBarInf = nullptr;
+    QLabel* StBarPanel0 = nullptr;  // counter, "Information" at start
+    QLabel* StBarPanel1 = nullptr;  // hints and run reports
+
+    QMenu* MenuFile = nullptr;      // "ファイル(&F)"
+    QMenu* MenuOption = nullptr;    // "オプション(&O)"
+    QMenu* MenuHelp = nullptr;      // "ヘルプ(&H)"
+    QAction* Exit1 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* RA1 = nullptr;
+    QAction* RB1 = nullptr;
+    QAction* RC1 = nullptr;
+    QAction* Z1 = nullptr;
+
+    QTimer* Timer1 = nullptr;
+    TFrmRndD* FrmRndD = nullptr;
+
+    // --- handlers ---
+    void BtnMakeClick();
+    void BtnClearClick();
+    void TabControl1Change(int tab);
+    void EdtMin1Enter(QLineEdit* edit);
+    void EdtMin1Exit(QLineEdit* edit);
+    void EdtRowEnter();
+    void EdtRowExit();
+    void EdtColEnter();
+    void EdtColExit();
+    void EdtRoundEnter();
+    void EdtRoundExit();
+    void CBoxRoundClick(bool checked);
+    void CBoxRestClick(bool checked);
+    void CBoxJustClick(bool checked);
+    void CBoxZeroClick(bool checked);
+    void CBoxOneClick(bool checked);
+    void RA1Click();
+    void RB1Click();
+    void RC1Click();
+    void Z1Click();
+    void R1Click();
+    void Label7Click();
+    void LblInfClick();
+    void Timer1Timer();
+
+    // One generation run for the current tab; fills the memos when it completes.
+    void MakeProblems();
+    // Sets the controls from the record (sign mode, answer options, counts);
+    // the click handlers run as for a user click and keep the invariants.
+    void ApplySettingsToControls();
+
+    void SetPanelText(int panel, const QString& text);
+    QString PanelText(int panel) const;
+    bool IsTestMode() const;
+    Prompts& Prompt() { return UserPrompts; }
+    // The eight range edits in the order of the settings record.
+    QLineEdit* RangeEdit(int index) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Construction of the controls, in TForm1Layout.cpp.
+    void CreateControls();
+    QWidget* CreateProblemGroup();
+    QWidget* CreateRangeGrid();
+    QWidget* CreateAdjustGroup();
+    QWidget* CreateListGroup();
+    QWidget* CreateBottomStrip();
+    void CreateMenus();
+    void CreateStatusBar();
+    void ConnectHandlers();
+
+    bool HandleFocus(QObject* watched, QEvent* event);
+    void RestoreEdit(QLineEdit* edit, const std::string& message);
+    void SetRangeDefaults();
+
+    Prompts& UserPrompts;
+    QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
+    ProblemMaker Maker;
+    std::unique_ptr<WindowGenHost> Host;
+};
