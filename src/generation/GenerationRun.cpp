@@ -15,11 +15,13 @@ std::string LoopOverReason(int code)
 
 int SignCode(std::int32_t nMinus, std::int64_t result)
 {
-    if (nMinus == 0 && result <= 0)
-        return CodeNotPositive;
-    if (nMinus == 1 && result < 0)
-        return CodeNegative;
-    return CodeOk;
+    // A sign mode outside 0..2 (a hand-edited settings file) is taken as 0,
+    // the mode whose menu item the window shows checked for it.
+    if (nMinus == 2)
+        return CodeOk;
+    if (nMinus == 1)
+        return result < 0 ? CodeNegative : CodeOk;
+    return result <= 0 ? CodeNotPositive : CodeOk;
 }
 
 std::int64_t ScaleOf(int digits)

@@ -30,11 +30,14 @@ std::string UnusableRanges(const RunRanges& ranges)
 
 }  // namespace
 
-RunResult ProblemMaker::MakeProblems(const ExamSettings& settings, GenHost& host)
+RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
 {
     if (Running)
         return {};
     RunningGuard guard(Running);
+    // The host may change its settings while it processes events; the run
+    // keeps the ones it started with.
+    const ExamSettings settings = current;
 
     host.SetStatusText(1, "");
     const RunRanges ranges = PrepareRun(settings.Ranges);

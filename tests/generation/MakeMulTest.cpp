@@ -51,10 +51,18 @@ TEST(MakeMul, NegativeProductsFollowTheSignMode)
     ScriptedGenHost host;
     EXPECT_EQ(Line(MakeRun(settings, host)), "-2.5 | 3 | -7.5");
 
-    settings.nMinus = 1;
-    ScriptedGenHost refused;
-    EXPECT_EQ(MakeRun(settings, refused).Outcome, RunOutcome::Abandoned);
-    EXPECT_EQ(refused.Status[1], "Loop over(数が負)");
+    struct Case {
+        int nMinus;
+        const char* status;
+    };
+    // A mode outside 0..2 counts as 0, the mode the window shows for it.
+    for (Case c : {Case{1, "Loop over(数が負)"}, Case{0, "Loop over(数が０以下)"},
+                   Case{7, "Loop over(数が０以下)"}, Case{-1, "Loop over(数が０以下)"}}) {
+        settings.nMinus = c.nMinus;
+        ScriptedGenHost refused;
+        EXPECT_EQ(MakeRun(settings, refused).Outcome, RunOutcome::Abandoned);
+        EXPECT_EQ(refused.Status[1], c.status);
+    }
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "generation/RandomSource.h"
 
-#include "generation/SequenceCounter.h"
-
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -106,13 +104,6 @@ TEST(RandomValue, MostNegativeDDoesNotFail)
         EXPECT_TRUE(v == 10000000 || v == 9999999) << v;
 }
 
-TEST(RandomSource, SameSeedSameSequence)
-{
-    RandomSource a(99), b(99);
-    for (int i = 0; i < 100; ++i)
-        ASSERT_EQ(a.UniformInt(1000), b.UniformInt(1000));
-}
-
 TEST(RandomSource, NormalHasTheGivenMeanAndDeviation)
 {
     RandomSource random(7);
@@ -125,17 +116,6 @@ TEST(RandomSource, NormalHasTheGivenMeanAndDeviation)
     double mean = sum / kDraws;
     EXPECT_NEAR(mean, 10, 0.05);
     EXPECT_NEAR(std::sqrt(squares / kDraws - mean * mean), 3, 0.05);
-}
-
-TEST(SequenceCounter, RunsFromMinimumAndWrapsAfterMaximum)
-{
-    SequenceCounter counter(1, 3);
-    std::vector<int> seen;
-    for (int i = 0; i < 10; ++i) {
-        seen.push_back(counter.Value());
-        counter.Advance();
-    }
-    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2, 3, 1}));
 }
 
 }  // namespace
