@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int MaxFontSize = 1000;    // points; larger than any page
-constexpr int MaxPenWidth = 100000;  // device pixels
+constexpr int MaxPenWidth = 32767;   // device pixels; the widest pen QPainter takes
 
 using Fields = QStringList;
 

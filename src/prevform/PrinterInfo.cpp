@@ -52,6 +52,9 @@ void PrinterInfo::MakeBuiltIn(const QString& pdfPath)
     Device->setPageMargins(QMarginsF(BuiltInMarginMm, BuiltInMarginMm, BuiltInMarginMm,
                                      BuiltInMarginMm),
                            QPageLayout::Millimeter);
+    // Full-page mode: Qt would round the margins to whole points, so the page
+    // area is placed here to the exact millimetre (see PrintableArea).
+    Device->setFullPage(true);
     Device->setOutputFileName(pdfPath);
 }
 
@@ -72,8 +75,21 @@ std::optional<PrinterCaps> PrinterInfo::Query() const
         return std::nullopt;
     const int resX = Device->logicalDpiX();
     const int resY = Device->logicalDpiY();
-    const QRect area = Device->pageLayout().paintRectPixels(Device->resolution());
+    const QRect area = PrintableArea(*Device);
     if (resX <= 0 || resY <= 0 || area.isEmpty())
         return std::nullopt;
     return PrinterCaps{resX, resY, area.width(), area.height()};
+}
+
+QRect PrinterInfo::PrintableArea(const QPrinter& printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    if (!printer.fullPage())
+        return layout.paintRectPixels(printer.resolution());
+    const double res = printer.resolution();
+    const QSizeF page = layout.pageSize().size(QPageSize::Millimeter);
+    const QMarginsF m = layout.margins(QPageLayout::Millimeter);
+    auto px = [res](double mm) { return qRound(mm * res / 25.4); };
+    return QRect(px(m.left()), px(m.top()), px(page.width() - m.left() - m.right()),
+                 px(page.height() - m.top() - m.bottom()));
 }

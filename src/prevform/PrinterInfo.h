@@ -4,6 +4,7 @@
 // desktops, every CI machine) it is a built-in PDF printer, A4 portrait at
 // 600 dots per inch with 5 mm margins, so preview, export and printing to a
 // PDF file still work.
+#include <QRect>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -35,6 +36,9 @@ public:
     // Where the built-in PDF printer writes (ignored by a real printer).
     void SetPdfPath(const QString& path);
     QString PdfPath() const;
+
+    // The printable area in device pixels of the printer's painter.
+    static QRect PrintableArea(const QPrinter& printer);
 
     static constexpr int BuiltInDpi = 600;
     static constexpr double BuiltInMarginMm = 5.0;

@@ -1,6 +1,7 @@
 #include "prevform/QPainterSurface.h"
 #include "prevform/ColorWords.h"
 #include "prevform/FontMap.h"
+#include "prevform/PrinterInfo.h"
 #include <QFontMetrics>
 #include <QLineF>
 #include <QPrinter>
@@ -65,7 +66,7 @@ Qt::PenStyle QtStyle(PenStyle style)
 QPen MakePen(const SurfacePen& pen)
 {
     QPen p(ToQColor(pen.Color));
-    p.setWidth(std::max(0, pen.Width)); // 0: Qt's cosmetic one-pixel line
+    p.setWidth(std::clamp(pen.Width, 0, 32767)); // 0: Qt's cosmetic one-pixel line
     p.setStyle(QtStyle(pen.Style));
     // A thin line leaves its end point unpainted; a wide one gets round ends.
     p.setCapStyle(pen.Width > 1 ? Qt::RoundCap : Qt::FlatCap);
@@ -120,6 +121,8 @@ bool QPainterSurface::BeginDoc()
         Active.reset();
         return false;
     }
+    if (Device && Device->fullPage()) // the origin is the top-left corner of the printable area
+        Active->translate(PrinterInfo::PrintableArea(*Device).topLeft());
     return true;
 }
 

@@ -1,0 +1,30 @@
+#include "prevform/ColorWords.h"
+#include <QColor>
+#include <gtest/gtest.h>
+
+TEST(ColorWordsTest, WordsReadWithoutRegardToCaseAndEverythingElseIsBlack)
+{
+    const std::vector<std::pair<QString, uint32_t>> cases{
+        {"RED", 0x0000FF}, {"Red", 0x0000FF}, {" blue ", 0xFF0000}, {"GRAY", 0x808080},
+        {"LTGRAY", 0xC0C0C0}, {"YELLOW", 0x00FFFF}, {"BLACK", 0}, {"black", 0},
+        {"255", 0}, {"REDD", 0}, {"", 0}};
+    for (const auto& [word, value] : cases)
+        EXPECT_EQ(ColorFromWord(word), value) << word.toStdString();
+}
+
+TEST(ColorWordsTest, EveryWrittenWordReadsBackToItsValue)
+{
+    for (uint32_t v : {0x000000u, 0x000080u, 0x0000FFu, 0x008000u, 0x008080u, 0x00FF00u,
+                       0x00FFFFu, 0x800000u, 0x800080u, 0x808000u, 0x808080u, 0xC0C0C0u,
+                       0xFF0000u, 0xFF00FFu, 0xFFFF00u, 0xFFFFFFu})
+        EXPECT_EQ(ColorFromWord(WordFromColor(v)), v) << WordFromColor(v).toStdString();
+    EXPECT_EQ(WordFromColor(0x123456), "BLACK");
+    EXPECT_EQ(WordFromColor(0x808080), "DKGRAY");
+    EXPECT_EQ(WordFromColor(0xC0C0C0), "SILVER");
+}
+
+TEST(ColorWordsTest, RedIsInTheLowByte)
+{
+    EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(ToQColor(0x800000), QColor(0, 0, 128));
+}
