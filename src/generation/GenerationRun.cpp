@@ -2,6 +2,9 @@
 
 #include "generation/NumberText.h"
 
+#include <algorithm>
+#include <climits>
+
 std::string LoopOverReason(int code)
 {
     switch (code) {
@@ -43,7 +46,7 @@ GenerationRun::GenerationRun(const ExamSettings& settings, const RunRanges& rang
 int GenerationRun::ProblemCount() const
 {
     std::int64_t count = static_cast<std::int64_t>(Settings.ExamRowN) * Settings.ExamColN;
-    return count > 0 ? static_cast<int>(std::min<std::int64_t>(count, INT32_MAX)) : 0;
+    return count > 0 ? static_cast<int>(std::min<std::int64_t>(count, INT_MAX)) : 0;
 }
 
 std::int64_t GenerationRun::DrawOperand(int operand)

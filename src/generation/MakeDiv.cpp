@@ -1,7 +1,8 @@
 #include "generation/Generators.h"
 
 #include "generation/DivisionAnswer.h"
-#include "generation/NumberText.h"
+
+#include <optional>
 
 namespace {
 

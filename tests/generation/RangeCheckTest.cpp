@@ -80,8 +80,9 @@ TEST(RangeCheck, RoundPlaceAcceptsOneToSix)
         RoundPlaceVerdict verdict = CheckRoundPlace(text);
         EXPECT_EQ(verdict.Accepted, value != 0) << text;
         EXPECT_EQ(verdict.Value, value) << text;
-        if (!verdict.Accepted)
+        if (!verdict.Accepted) {
             EXPECT_EQ(verdict.Message, "6以下の正の整数でなければいけません");
+        }
     }
 }
 
