@@ -1,0 +1,472 @@
+#include "prevform/PrevEngine.h"
+
+#include "common/Prompts.h"
+#include "prevform/ColorWords.h"
+#include "prevform/CommandSplit.h"
+#include "prevform/Interpreter.h"
+#include "prevform/ListFileReader.h"
+#include "prevform/NumberForms.h"
+#include "prevform/Overlays.h"
+#include "prevform/PageStrDraw.h"
+#include "prevform/PictureLoader.h"
+#include "prevform/PrinterInfo.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+
+#include <exception>
+
+// A printer surface whose passes are successive pages of one print job: the
+// first pass starts the job, each later one starts a new page, and the job
+// ends only with Finish.
+class PrevEngine::PageSequence : public Surface {
+public:
+    PageSequence(QPainterSurface& page, QPrinter* printer) : Page(page), Device(printer) {}
+    ~PageSequence() override { Finish(); }
+
+    void Finish() { Page.EndDoc(); }
+
+    bool BeginDoc() override
+    {
+        if (!fStarted) {
+            fStarted = true;
+            fOk = Page.BeginDoc();
+            return fOk;
+        }
+        return fOk && Device->newPage();
+    }
+    void EndDoc() override {}
+
+    int DpiX() const override { return Page.DpiX(); }
+    int DpiY() const override { return Page.DpiY(); }
+    QSize PixelSize() const override { return Page.PixelSize(); }
+    void FillRect(int x1, int y1, int x2, int y2, uint32_t color) override
+    {
+        Page.FillRect(x1, y1, x2, y2, color);
+    }
+    void DrawLine(QPoint from, QPoint to, const SurfacePen& pen) override
+    {
+        Page.DrawLine(from, to, pen);
+    }
+    void DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,
+                  const SurfaceBrush& brush, int advance) override
+    {
+        Page.DrawText(topLeft, text, font, brush, advance);
+    }
+    void DrawTextAngle(QPoint origin, const QString& text, const DeviceFont& font, int escapement,
+                       const SurfaceBrush& brush) override
+    {
+        Page.DrawTextAngle(origin, text, font, escapement, brush);
+    }
+    void DrawPicture(int x1, int y1, int x2, int y2, const QImage& picture) override
+    {
+        Page.DrawPicture(x1, y1, x2, y2, picture);
+    }
+    QSize MeasureText(const QString& text, const DeviceFont& font) const override
+    {
+        return Page.MeasureText(text, font);
+    }
+
+private:
+    QPainterSurface& Page;
+    QPrinter* Device;
+    bool fStarted = false;
+    bool fOk = false;
+};
+
+namespace {
+
+const QString kPrintNotStarted = QStringLiteral("印刷を開始できませんでした。プリンタの設定を確認下さい");
+
+// Calls fn when the scope ends, also when an exception leaves it.
+template <typename Fn> class AtExit {
+public:
+    explicit AtExit(Fn fn) : Action(std::move(fn)) {}
+    ~AtExit() { Action(); }
+    AtExit(const AtExit&) = delete;
+    AtExit& operator=(const AtExit&) = delete;
+
+private:
+    Fn Action;
+};
+
+} // namespace
+
+PrevEngine::PrevEngine(Prompts& prompts, std::unique_ptr<PrinterInfo> printer, int screenDpi)
+    : Prompt(prompts),
+      PrinterDevice(printer ? std::move(printer) : std::make_unique<PrinterInfo>()),
+      Screen(QSize(), 96)
+{
+    if (screenDpi > 0)
+        Geometry.ReadScreenCaps(screenDpi);
+    else
+        Geometry.ReadScreenCaps();
+    Screen.SetDpi(Geometry.MonitorRes, Geometry.MonitorRes);
+    Geometry.ScreenSurface = &Screen;
+    Copyright.SetSets(QString(), QStringLiteral("ＭＳ Ｐ明朝"), 12, 4, QStringLiteral("0"),
+                      QStringLiteral("0"), false, false);
+    ReadPrinter();
+    State.InitParam(Geometry.MonitorRes);
+}
+
+PrevEngine::~PrevEngine() = default;
+
+// ---- Program list and builders ----
+
+void PrevEngine::ClearProgramList()
+{
+    ListbyProgram.clear();
+}
+
+void PrevEngine::PrevUpDateProgram()
+{
+    LoadListPictures(2);
+    DrawGraphics();
+}
+
+void PrevEngine::PrevInit()
+{
+    AppendProgramLine(QStringLiteral("INITPARAM"));
+}
+
+void PrevEngine::PrevTextOut(double x, double y, const QString& ostr, const QString& sw)
+{
+    AppendProgramLine(QStringLiteral("TextOut,") + NumberForm(x) + u',' + NumberForm(y) + u',' +
+                      QuotedText(ostr) + u',' + sw);
+}
+
+void PrevEngine::PrevTextOutAngle(double x, double y, double ang, const QString& ostr)
+{
+    AppendProgramLine(QStringLiteral("TextOutAngle,") + NumberForm(x) + u',' + NumberForm(y) +
+                      u',' + QuotedText(ostr) + u',' + NumberForm(ang));
+}
+
+void PrevEngine::PrevLine(double x1, double y1, double x2, double y2)
+{
+    AppendProgramLine(QStringLiteral("Line,") + NumberForm(x1) + u',' + NumberForm(y1) + u',' +
+                      NumberForm(x2) + u',' + NumberForm(y2));
+}
+
+void PrevEngine::PrevColor(uint32_t c)
+{
+    AppendProgramLine(QStringLiteral("Color,") + WordFromColor(c));
+}
+
+void PrevEngine::PrevFontColor(uint32_t c)
+{
+    AppendProgramLine(QStringLiteral("FontColor,") + WordFromColor(c));
+}
+
+void PrevEngine::PrevBrushColor(uint32_t c)
+{
+    AppendProgramLine(QStringLiteral("BrushColor,") + WordFromColor(c));
+}
+
+void PrevEngine::PrevPenColor(uint32_t c)
+{
+    AppendProgramLine(QStringLiteral("PenColor,") + WordFromColor(c));
+}
+
+void PrevEngine::PrevFontSize(int sz)
+{
+    AppendProgramLine(QStringLiteral("FontSize,") + IntegerForm(sz));
+}
+
+void PrevEngine::PrevFontName(const QString& name)
+{
+    AppendProgramLine(QStringLiteral("FontName,") + name);
+}
+
+void PrevEngine::PrevFontStyle(const QString& st)
+{
+    AppendProgramLine(QStringLiteral("FontStyle,") + st);
+}
+
+void PrevEngine::PrevPenWidth(double w)
+{
+    AppendProgramLine(QStringLiteral("PenWidth,") + GeneralForm(w));
+}
+
+void PrevEngine::PrevPenSize(int w)
+{
+    AppendProgramLine(QStringLiteral("PenSize,") + IntegerForm(w));
+}
+
+void PrevEngine::PrevPenStyle(const QString& st)
+{
+    AppendProgramLine(QStringLiteral("PenStyle,") + st);
+}
+
+void PrevEngine::PrevPicture(const QString& fname, double x1, double y1, double x2, double y2)
+{
+    AppendProgramLine(QStringLiteral("Picture,") + fname + u',' + NumberForm(x1) + u',' +
+                      NumberForm(y1) + u',' + NumberForm(x2) + u',' + NumberForm(y2));
+}
+
+void PrevEngine::AppendPageStr(const char* keyword, const QString& s, int posnum, double x,
+                               double y)
+{
+    AppendProgramLine(QLatin1String(keyword) + u',' + QuotedText(s) + u',' + IntegerForm(posnum) +
+                      u',' + NumberForm(x) + u',' + NumberForm(y));
+}
+
+void PrevEngine::PrevHeader(const QString& s, int posnum, double x, double y)
+{
+    AppendPageStr("Header", s, posnum, x, y);
+}
+
+void PrevEngine::PrevFooter(const QString& s, int posnum, double x, double y)
+{
+    AppendPageStr("Footer", s, posnum, x, y);
+}
+
+void PrevEngine::PrevpageTitle(const QString& s, int posnum, double x, double y)
+{
+    AppendPageStr("PageTitle", s, posnum, x, y);
+}
+
+void PrevEngine::PrevSubTitle(const QString& s, int posnum, double x, double y)
+{
+    AppendPageStr("SubTitle", s, posnum, x, y);
+}
+
+// ---- Measuring ----
+
+void PrevEngine::SetFontSets(const FontSpec& font)
+{
+    State.Font = font;
+}
+
+double PrevEngine::GetWidth(const QString& text)
+{
+    return Geometry.GetWidth(text, State.Font);
+}
+
+double PrevEngine::GetHeight(const QString& text)
+{
+    return Geometry.GetHeight(text, State.Font);
+}
+
+// ---- Page-string records ----
+
+namespace {
+void LoadRecord(TPageStr& rec, const IniFile& ini, const char* section)
+{
+    rec.GetIniSets(ini, QLatin1String(section), QString(), 0, QStringLiteral("0"),
+                   QStringLiteral("0"));
+}
+} // namespace
+
+void PrevEngine::GetHeader(const IniFile& ini) { LoadRecord(HeaderRec, ini, "Header"); }
+void PrevEngine::GetFooter(const IniFile& ini) { LoadRecord(FooterRec, ini, "Footer"); }
+void PrevEngine::GetPageTitle(const IniFile& ini) { LoadRecord(PageTitleRec, ini, "PageTitle"); }
+void PrevEngine::GetSubTitle(const IniFile& ini) { LoadRecord(SubTitleRec, ini, "SubTitle"); }
+void PrevEngine::SetHeader(IniFile& ini) const { HeaderRec.SetIniSets(ini, QStringLiteral("Header")); }
+void PrevEngine::SetFooter(IniFile& ini) const { FooterRec.SetIniSets(ini, QStringLiteral("Footer")); }
+void PrevEngine::SetPageTitle(IniFile& ini) const
+{
+    PageTitleRec.SetIniSets(ini, QStringLiteral("PageTitle"));
+}
+void PrevEngine::SetSubTitle(IniFile& ini) const
+{
+    SubTitleRec.SetIniSets(ini, QStringLiteral("SubTitle"));
+}
+
+// ---- Lists and pictures ----
+
+const QStringList& PrevEngine::List(int k) const
+{
+    return k == 0 ? ListByFile : k == 1 ? ListByManual : ListbyProgram;
+}
+
+void PrevEngine::ReadListFile()
+{
+    ListByFile.clear();
+    ListFileResult result = ListFileReader().Read(ListIniFile);
+    ListByFile = std::move(result.Lines);
+    for (const QString& problem : result.Problems)
+        Prompt.Message(problem);
+    LoadListPictures(0);
+}
+
+void PrevEngine::LoadListPictures(int k)
+{
+    if (k < 0 || k > 2)
+        return;
+    int slot = 5 * k;
+    for (const QString& line : List(k)) {
+        if (slot >= 5 * k + 5)
+            break;
+        const QStringList fields = SplitCommandLine(line);
+        if (fields.size() <= 2 || CommandKeyword(fields) != QLatin1String("PICTURE"))
+            continue;
+        Bmp[slot++] = LoadPicture(fields[1]);
+    }
+}
+
+// ---- Printer and page images ----
+
+bool PrevEngine::ReadPrinter()
+{
+    if (!Geometry.ReadPrinterCaps(*PrinterDevice, Prompt))
+        return false;
+    if (!Geometry.GetPageSize(*PrinterDevice)) {
+        Geometry.ErrorNum = 1;
+        return false;
+    }
+    Document.reset();
+    PrinterPage = std::make_unique<QPainterSurface>(
+        PrinterDevice->Printer(), QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
+        Geometry.PrinterResY);
+    Geometry.PrinterSurface = PrinterPage.get();
+    const QSize size = Geometry.OneToOneImageSize();
+    SetImageSize(size.width(), size.height());
+    return true;
+}
+
+void PrevEngine::SetImageSize(int w, int h)
+{
+    Screen.SetImageSize(QSize(w, h));
+    Geometry.nTgtCanvas = PageView;
+}
+
+void PrevEngine::SetPageImageSize(int w, int h)
+{
+    WholePage = QImage(std::max(0, w), std::max(0, h), QImage::Format_RGB32);
+    WholePage.fill(Qt::white);
+    Geometry.nTgtCanvas = PageView;
+}
+
+// ---- Rendering ----
+
+Surface& PrevEngine::PrinterTarget()
+{
+    if (Document)
+        return *Document;
+    return *PrinterPage;
+}
+
+void PrevEngine::DrawGraphics()
+{
+    if (!IsVisible() || Geometry.ErrorNum > 0 || !PrinterPage)
+        return;
+    if (Geometry.OnPrinter())
+        DrawGraphicsOn(PrinterTarget());
+    else
+        DrawGraphicsOn(Screen);
+}
+
+bool PrevEngine::DrawGraphicsOn(Surface& target)
+{
+    const bool onScreen = !Geometry.OnPrinter();
+    // Text measured during the pass (page strings, the credit line) is
+    // measured on the surface being drawn.
+    const Surface*& measuring = onScreen ? Geometry.ScreenSurface : Geometry.PrinterSurface;
+    const Surface* const previous = measuring;
+    measuring = &target;
+    AtExit restore([&] { measuring = previous; });
+
+    const bool started = target.BeginDoc();
+    {
+        // The job is ended whatever happens in the pass.
+        AtExit end([&] { target.EndDoc(); });
+        if (started || onScreen)
+            RunPass(target);
+    }
+    if (Geometry.nTgtCanvas == PageGeometry::TgtImageThenPage)
+        target.CopyScaledTo(WholePage);
+    if (onScreen && Repaint)
+        Repaint();
+    return started;
+}
+
+void PrevEngine::RunPass(Surface& target)
+{
+    PassContext ctx{target,       Geometry,    State,     HeaderRec,  FooterRec,
+                    PageTitleRec, SubTitleRec, PageStrTmp, Copyright, HeaderBottom,
+                    CreditHeight, Bmp,         Prompt};
+    ResetDrawState(ctx);
+    const QSize image = Screen.PixelSize();
+    target.FillRect(0, 0, image.width(), image.height(), 0xFFFFFF);
+    if (!Geometry.OnPrinter() && PageView == 1) {
+        if (fMesh == 1)
+            DrawGrid(target, Geometry);
+        if (fScale == 1)
+            DrawRuler(target, Geometry);
+    }
+    HeaderBottom = 0;
+    for (TPageStr* rec : {&HeaderRec, &FooterRec, &PageTitleRec, &SubTitleRec})
+        rec->psDrawn = false;
+
+    ResetDrawState(ctx);
+    DrawCopyright(ctx);
+    Interpreter interpreter(ctx);
+    for (int k = 0; k < 3; ++k) {
+        try {
+            interpreter.ExecuteList(List(k), k);
+        } catch (const std::exception&) {
+            // Confined to its list, like a malformed line: the pass goes on.
+        }
+    }
+    ResetDrawState(ctx);
+    DrawPageStr(ctx, HeaderRec, PageStrKind::Header);
+    DrawPageStr(ctx, FooterRec, PageStrKind::Footer);
+    DrawPageStr(ctx, PageTitleRec, PageStrKind::Title);
+    DrawPageStr(ctx, SubTitleRec, PageStrKind::Title);
+    DrawCopyright(ctx);
+}
+
+bool PrevEngine::PrintOut()
+{
+    if (!IsVisible() || Geometry.ErrorNum > 0 || !PrinterPage)
+        return false;
+    const int saved = Geometry.nTgtCanvas;
+    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
+    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
+    const bool ok = DrawGraphicsOn(PrinterTarget());
+    if (!ok)
+        Prompt.Message(kPrintNotStarted);
+    return ok;
+}
+
+void PrevEngine::BeginPrintDocument()
+{
+    if (PrinterPage && !Document)
+        Document = std::make_unique<PageSequence>(*PrinterPage, PrinterDevice->Printer());
+}
+
+void PrevEngine::EndPrintDocument()
+{
+    Document.reset();
+}
+
+QImage PrevEngine::RenderImage()
+{
+    const int saved = Geometry.nTgtCanvas;
+    if (Geometry.OnPrinter())
+        Geometry.nTgtCanvas = PageGeometry::TgtImage;
+    DrawGraphics();
+    Geometry.nTgtCanvas = saved;
+    return Screen.Image();
+}
+
+bool PrevEngine::RenderPdf(const QString& path, QString* error)
+{
+    auto fail = [&](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (!PrinterDevice->IsBuiltInPdf())
+        return fail(QStringLiteral("PDF は内蔵の PDF プリンタでのみ書き出せます"));
+    if (Geometry.ErrorNum > 0 || !PrinterPage)
+        return fail(QStringLiteral("プリンタの設定を確認下さい"));
+    PrinterDevice->SetPdfPath(QFileInfo(path).absoluteFilePath());
+    const int saved = Geometry.nTgtCanvas;
+    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
+    const bool ok = DrawGraphicsOn(PrinterTarget());
+    Geometry.nTgtCanvas = saved;
+    if (!ok)
+        return fail(QStringLiteral("PDF ファイルを書き出せません: %1").arg(path));
+    return true;
+}
