@@ -25,3 +25,6 @@ struct Command {
 
 int GenerateCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 std::string GenerateUsage();
+
+int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+std::string SheetUsage();

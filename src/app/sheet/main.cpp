@@ -11,6 +11,8 @@ namespace {
 const Command kCommands[] = {
     {"generate", GenerateCommand, "make a problem list, one tab-separated line per problem",
      GenerateUsage},
+    {"sheet", SheetCommand, "compose a problem or answer sheet: program list, PNG, BMP, JPEG or PDF",
+     SheetUsage},
 };
 
 void PrintHelp(std::ostream& out)
