@@ -1,6 +1,8 @@
 #include "EngineFixture.h"
 #include "prevform/CommandSplit.h"
 
+#include <QFile>
+
 #include <functional>
 
 namespace {
@@ -109,6 +111,74 @@ TEST_F(BuilderTest, MeasuresInTheFontSetLast)
     EXPECT_GT(Engine->GetHeight(QStringLiteral("12.345")), 1.5 * smallHeight);
     EXPECT_NEAR(Engine->Get_UnitWidth(), 200.0, 0.2); // A4 less 5 mm margins, in mm
     EXPECT_NEAR(Engine->Get_UnitHeight(), 287.0, 0.2);
+}
+
+} // namespace
+
+namespace {
+
+class PictureSlotTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        QImage red(4, 3, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        ASSERT_TRUE(red.save(Path("red.png")));
+        QImage blue(6, 2, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        ASSERT_TRUE(blue.save(Path("blue.bmp")));
+    }
+    QString PictureLine(const char* name) const
+    {
+        return QStringLiteral("Picture,%1,0,0,10,10").arg(Path(name));
+    }
+};
+
+TEST_F(PictureSlotTest, PreloadsTheFirstFiveEligibleLinesOfAList)
+{
+    Engine->Bmp[0] = QImage(1, 1, QImage::Format_RGB32);
+    Engine->ListbyProgram = {QStringLiteral("Picture,only-two-fields"), PictureLine("red.png"),
+                             QStringLiteral("TextOut,0,0,x"), PictureLine("blue.bmp"),
+                             PictureLine("missing.png"), PictureLine("red.png"),
+                             PictureLine("red.png"), PictureLine("blue.bmp"),
+                             PictureLine("blue.bmp")};
+    Engine->Bmp[14] = QImage(9, 9, QImage::Format_RGB32);
+    Engine->LoadListPictures(2);
+    EXPECT_EQ(Engine->Bmp[10].size(), QSize(4, 3));
+    EXPECT_EQ(Engine->Bmp[11].size(), QSize(6, 2));
+    EXPECT_TRUE(Engine->Bmp[12].isNull()); // a missing file empties its slot
+    EXPECT_EQ(Engine->Bmp[13].size(), QSize(4, 3));
+    EXPECT_EQ(Engine->Bmp[14].size(), QSize(4, 3)); // the fifth; the sixth and seventh are not loaded
+    EXPECT_EQ(Engine->Bmp[0].size(), QSize(1, 1)); // other lists' slots keep their pictures
+}
+
+TEST_F(PictureSlotTest, SlotsNotReachedKeepTheirPicture)
+{
+    Engine->ListbyProgram = {PictureLine("red.png"), PictureLine("blue.bmp")};
+    Engine->LoadListPictures(2);
+    Engine->ListbyProgram = {PictureLine("blue.bmp")};
+    Engine->LoadListPictures(2);
+    EXPECT_EQ(Engine->Bmp[10].size(), QSize(6, 2));
+    EXPECT_EQ(Engine->Bmp[11].size(), QSize(6, 2));
+}
+
+TEST_F(PictureSlotTest, ReadListFileLoadsTheListAndItsPicturesAndReportsCyclesOnce)
+{
+    QFile pointer(Path("PrevForm.prv"));
+    ASSERT_TRUE(pointer.open(QIODevice::WriteOnly));
+    pointer.write((PictureLine("red.png") + "\n\nINCLUDE," + Path("PrevForm.prv") + "\n").toUtf8());
+    pointer.close();
+    Engine->ListIniFile = Path("PrevForm.prv");
+    Engine->ListByFile = {QStringLiteral("stale")};
+    Engine->ReadListFile();
+    EXPECT_EQ(Engine->ListByFile.first(), PictureLine("red.png"));
+    EXPECT_EQ(Engine->Bmp[0].size(), QSize(4, 3));
+    EXPECT_EQ(Prompt.Messages.size(), 1);
+
+    Engine->ListIniFile = Path("none.prv");
+    Engine->ReadListFile();
+    EXPECT_TRUE(Engine->ListByFile.isEmpty());
+    EXPECT_EQ(Prompt.Messages.size(), 1);
 }
 
 } // namespace
