@@ -349,7 +349,8 @@ std::string SheetUsage()
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
            "  --answers-on-sheet     answers on the problem sheet too (one-line form only)\n"
-           "  --font-size N          problem font size in points, 6..72 (default 24)\n"
+           "  --font-size N          problem font size in points, 6..72 (default 24; two\n"
+           "                         or more columns usually need 12 to 16)\n"
            "  --title T              page title (default かずの計算)\n"
            "  --subtitle T           subtitle (default by operation, e.g. たしざんのもんだい)\n"
            "Generate options:\n" +

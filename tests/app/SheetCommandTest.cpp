@@ -1,0 +1,138 @@
+// shosu-sheet sheet, run as a program: program lists, rendered files and the
+// refusal of option combinations that make no sense.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SheetRun {
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+SheetRun RunSheet(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(SHOSU_SHEET_PATH), QStringList{"sheet"} + args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList Lines(const QString& text)
+{
+    return text.split('\n', Qt::SkipEmptyParts);
+}
+
+// The y field of every "TextOut" line (the cells' rows).
+QStringList TextOutRows(const QStringList& lines)
+{
+    QStringList rows;
+    for (const QString& line : lines)
+        if (line.startsWith("TextOut,"))
+            rows << line.section(',', 2, 2);
+    return rows;
+}
+
+TEST(SheetCommand, ListsProblemSheetProgram)
+{
+    const SheetRun run = RunSheet({"--seed", "7", "--rows", "3", "--cols", "2", "--list"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QStringList lines = Lines(run.Out);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), "INITPARAM");
+    EXPECT_EQ(lines.filter(QRegularExpression("^SubTitle,\"たしざんのもんだい\",4,")).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression("^TextOut,.*\"\\( \\d\\)\",Nil$")).size(), 6);
+    EXPECT_EQ(lines.filter(QRegularExpression("^TextOut,.* ＋ .* = \",Nil$")).size(), 6);
+}
+
+TEST(SheetCommand, AnswerSheetSharesTheProblemSheetLayout)
+{
+    const QStringList common = {"--seed", "11", "--op", "div", "--list"};
+    const SheetRun problems = RunSheet(common);
+    const SheetRun answers = RunSheet(common + QStringList{"--answer"});
+    ASSERT_EQ(problems.ExitCode, 0) << problems.Err.toStdString();
+    ASSERT_EQ(answers.ExitCode, 0) << answers.Err.toStdString();
+    EXPECT_TRUE(answers.Out.contains("\"わりざんのもんだい (答)\""));
+    EXPECT_EQ(TextOutRows(Lines(problems.Out)), TextOutRows(Lines(answers.Out)));
+}
+
+TEST(SheetCommand, LayoutOptionsReachTheSheet)
+{
+    const SheetRun run = RunSheet({"--seed", "3", "--op", "mul", "--rows", "2", "--column-form",
+                              "--frame", "--no-numbers", "--title", "小数のかけ算",
+                              "--subtitle", "れんしゅう", "--list"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QStringList lines = Lines(run.Out);
+    EXPECT_TRUE(lines.contains("PenStyle,psDot"));
+    EXPECT_TRUE(lines.filter(QRegularExpression("\"\\( \\d\\)\"")).isEmpty());
+    EXPECT_EQ(lines.filter(QRegularExpression("^PageTitle,\"小数のかけ算\",")).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression("^SubTitle,\"れんしゅう\",")).size(), 1);
+    // Column form: the sign stands alone at the left of the second row.
+    EXPECT_EQ(lines.filter(QRegularExpression("^TextOut,.*\"×  \",Nil$")).size(), 2);
+}
+
+TEST(SheetCommand, RendersImagesAtNinetySixDotsPerInch)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"sheet.png", "sheet.bmp", "sheet.jpg"}) {
+        const QString path = dir.filePath(name);
+        const SheetRun run = RunSheet({"--seed", "1", "--out", path});
+        ASSERT_EQ(run.ExitCode, 0) << name << run.Err.toStdString();
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << name;
+        // The printable A4 area, 200 × 287 mm, at 96 dots per inch.
+        EXPECT_NEAR(image.width(), 756, 2) << name;
+        EXPECT_NEAR(image.height(), 1085, 2) << name;
+    }
+}
+
+TEST(SheetCommand, ClassSetPutsEachAnswerSheetAfterItsProblems)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("class.pdf");
+    const SheetRun run = RunSheet({"--seed", "4", "--count", "3", "--out", path});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), 6);
+}
+
+TEST(SheetCommand, RefusesMeaninglessOptions)
+{
+    const QStringList cases[] = {
+        {"--list", "--bogus"},
+        {},
+        {"--out", "sheet.gif"},
+        {"--count", "0", "--out", "a.pdf"},
+        {"--count", "51", "--out", "a.pdf"},
+        {"--count", "2", "--out", "a.png"},
+        {"--count", "2", "--answer", "--out", "a.pdf"},
+        {"--font-size", "3", "--list"},
+        {"--title"},
+        {"--list=yes"},
+        {"--rows", "0", "--list"},
+    };
+    for (const QStringList& args : cases) {
+        const SheetRun run = RunSheet(args);
+        EXPECT_EQ(run.ExitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.Out.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.Err.trimmed().isEmpty()) << args.join(' ').toStdString();
+    }
+}
+
+TEST(SheetCommand, UnwritableOutputIsReported)
+{
+    const SheetRun run = RunSheet({"--seed", "1", "--out", "/nonexistent-dir/sheet.png"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("/nonexistent-dir/sheet.png"));
+}
+
+} // namespace
