@@ -28,3 +28,6 @@ std::string GenerateUsage();
 
 int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 std::string SheetUsage();
+
+int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+std::string RenderUsage();

@@ -13,6 +13,8 @@ const Command kCommands[] = {
      GenerateUsage},
     {"sheet", SheetCommand, "compose a problem or answer sheet: program list, PNG, BMP, JPEG or PDF",
      SheetUsage},
+    {"render", RenderCommand, "draw a list file as the preview's read list: PNG, BMP, JPEG or PDF",
+     RenderUsage},
 };
 
 void PrintHelp(std::ostream& out)

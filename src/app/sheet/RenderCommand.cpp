@@ -1,0 +1,190 @@
+// shosu-sheet render: draws a list file as the preview engine's read list
+// (pointer-file rule, INCLUDE lines, pictures) onto the 1:1 page image at a
+// 96 dpi screen, saved as PNG, BMP or JPEG, or onto the built-in PDF printer
+// at true size. Message boxes of the interpreter are written to stderr.
+#include "sheet/Commands.h"
+
+#include "common/Prompts.h"
+#include "prevform/JpegCodec.h"
+#include "prevform/PrevEngine.h"
+#include "prevform/PrinterInfo.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr int ScreenDpi = 96;
+constexpr int JpegQuality = 90;
+
+// Messages go to the error stream; questions get the cautious answer.
+class StreamPrompts : public Prompts {
+public:
+    explicit StreamPrompts(std::ostream& err) : Err(err) {}
+    void Message(const QString& text, const QString&) override
+    {
+        Err << "shosu-sheet: render: " << text.toStdString() << '\n';
+    }
+    bool Confirm(const QString& text, const QString& title) override
+    {
+        Message(text, title);
+        return false;
+    }
+    std::optional<QString> InputText(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    bool OpenUrl(const QString&) override { return false; }
+
+private:
+    std::ostream& Err;
+};
+
+struct RenderOptions {
+    QString ListFile;
+    QString Out;
+    bool Grid = false;
+    bool Ruler = false;
+};
+
+// The options, or an error text.
+std::optional<RenderOptions> ParseOptions(const CommandArgs& args, std::string& error)
+{
+    RenderOptions options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--grid") {
+            options.Grid = true;
+        } else if (arg == "--ruler") {
+            options.Ruler = true;
+        } else if (arg == "--out") {
+            if (i + 1 >= args.size()) {
+                error = "--out needs a file name";
+                return std::nullopt;
+            }
+            options.Out = QString::fromLocal8Bit(args[++i]);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option '" + arg + "'";
+            return std::nullopt;
+        } else if (options.ListFile.isEmpty()) {
+            options.ListFile = QString::fromLocal8Bit(arg);
+        } else {
+            error = "more than one list file given ('" + arg + "')";
+            return std::nullopt;
+        }
+    }
+    if (options.ListFile.isEmpty())
+        error = "no list file given";
+    else if (options.Out.isEmpty())
+        error = "no output file given (--out FILE)";
+    return error.empty() ? std::optional(options) : std::nullopt;
+}
+
+// Drawing needs a GUI application object; the tool runs without a display.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "shosu-sheet";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+bool SaveImage(const QImage& image, const QString& path, const QString& suffix, QString& error)
+{
+    if (suffix == u"jpg" || suffix == u"jpeg")
+        return SaveJpeg(image, JpegQuality, path, &error);
+    if (image.save(path, suffix == u"png" ? "PNG" : "BMP"))
+        return true;
+    error = QStringLiteral("cannot write the image");
+    return false;
+}
+
+} // namespace
+
+int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
+{
+    std::string parseError;
+    const std::optional<RenderOptions> options = ParseOptions(args, parseError);
+    if (!options) {
+        err << "shosu-sheet: render: " << parseError << " (try shosu-sheet render --help)\n";
+        return ExitUsage;
+    }
+    const QString suffix = QFileInfo(options->Out).suffix().toLower();
+    const bool pdf = suffix == u"pdf";
+    if (!pdf && suffix != u"png" && suffix != u"bmp" && suffix != u"jpg" && suffix != u"jpeg") {
+        err << "shosu-sheet: render: the output must end in .png, .bmp, .jpg or .pdf\n";
+        return ExitUsage;
+    }
+    QFile list(options->ListFile);
+    if (!QFileInfo(options->ListFile).isFile() || !list.open(QIODevice::ReadOnly)) {
+        err << "shosu-sheet: render: cannot read list file '" << options->ListFile.toStdString()
+            << "'\n";
+        return ExitUsage;
+    }
+    list.close();
+
+    const auto app = EnsureGuiApplication();
+    StreamPrompts prompts(err);
+    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(pdf ? options->Out : QString()), ScreenDpi);
+    if (engine.Geometry.ErrorNum > 0)
+        return ExitUsage;
+    engine.ListIniFile = options->ListFile;
+    engine.ReadListFile();
+
+    QString error;
+    if (pdf) {
+        if (!engine.RenderPdf(options->Out, &error)) {
+            err << "shosu-sheet: render: " << error.toStdString() << '\n';
+            return ExitUsage;
+        }
+        out << options->Out.toStdString() << ": " << engine.Geometry.PageW << " x "
+            << engine.Geometry.PageH << " printer pixels at " << engine.Geometry.PrinterResX
+            << " dpi\n";
+        return ExitOk;
+    }
+    engine.PageView = 1;
+    engine.fMesh = options->Grid ? 1 : 0;
+    engine.fScale = options->Ruler ? 1 : 0;
+    const QImage image = engine.RenderImage();
+    if (image.isNull() || !SaveImage(image, options->Out, suffix, error)) {
+        err << "shosu-sheet: render: " << options->Out.toStdString() << ": "
+            << (error.isEmpty() ? std::string("the page image is empty") : error.toStdString())
+            << '\n';
+        return ExitUsage;
+    }
+    out << options->Out.toStdString() << ": " << image.width() << " x " << image.height()
+        << " pixels at " << ScreenDpi << " dpi\n";
+    return ExitOk;
+}
+
+std::string RenderUsage()
+{
+    return "shosu-sheet render LISTFILE --out FILE [--grid] [--ruler]\n"
+           "  Draws a list file as the preview draws its read list: when the first line\n"
+           "  of LISTFILE names an existing file, that file is the list; INCLUDE lines\n"
+           "  and pictures are read relative to the current directory.\n"
+           "  FILE ending in .png, .bmp or .jpg: the 1:1 page image at 96 dpi.\n"
+           "  FILE ending in .pdf: one page at true size on the built-in PDF printer\n"
+           "  (A4, 600 dpi, 5 mm margins).\n"
+           "Options:\n"
+           "  --out FILE  the output file (required)\n"
+           "  --grid      draw the grid overlay (image output only)\n"
+           "  --ruler     draw the ruler overlay (image output only)\n"
+           "Messages of the drawing commands are written to stderr.\n";
+}
