@@ -165,7 +165,8 @@ void IniFile::Load()
 {
     Lines.clear();
     QFile f(FilePath);
-    if (!f.open(QIODevice::ReadOnly))
+    Readable = f.open(QIODevice::ReadOnly);
+    if (!Readable)
         return;
     QByteArray bytes = f.readAll();
     HadBom = bytes.startsWith("\xEF\xBB\xBF");
@@ -276,8 +277,11 @@ QString IniFile::Text() const
 std::optional<QString> IniFile::Save()
 {
     const QString failure = QStringLiteral("%1 に書き込めません").arg(QDir::toNativeSeparators(FilePath));
-    // Start from the file as it is now, so keys other owners wrote survive.
+    // Start from the file as it is now, so keys other owners wrote survive;
+    // a file that exists but cannot be read is never replaced by our keys alone.
     IniFile current(FilePath);
+    if (QFileInfo::exists(FilePath) && !current.Readable)
+        return failure;
     for (const Write& w : Pending)
         current.Apply(w);
     QDir().mkpath(QFileInfo(FilePath).absolutePath());

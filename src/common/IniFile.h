@@ -33,7 +33,8 @@ public:
     void WriteFloat(const QString& section, const QString& key, double value); // FormatIniReal
 
     // Writes the file atomically (temporary file, then rename). On failure
-    // returns the message "<path> に書き込めません"; the old file is untouched.
+    // (also when the file exists but cannot be read, so its other sections
+    // would be lost) returns "<path> に書き込めません"; the old file is untouched.
     [[nodiscard]] std::optional<QString> Save();
 
     // The whole text as it would be saved (for tests and diagnostics).
@@ -46,6 +47,7 @@ private:
     QString FilePath;
     QStringList Lines;
     bool HadBom = false;
+    bool Readable = false;
     QString Eol = QStringLiteral("\n");
     std::vector<Write> Pending;
 

@@ -137,10 +137,34 @@ TEST_F(IniFileTest, AnUnwritableFileIsReportedAndKeptIntact)
     EXPECT_EQ(FileBytes(), "[Page]\nHeader=old\n");
 }
 
+TEST_F(IniFileTest, AnImpossiblePathIsReported)
+{
+    WriteFile("not a folder");
+    const QString inside = Path + "/sub/s.ini"; // below a plain file: no one can write here
+    IniFile ini(inside);
+    ini.WriteString("Page", "Header", "new");
+    EXPECT_EQ(ini.Save(), QDir::toNativeSeparators(inside) + " に書き込めません");
+    EXPECT_EQ(FileBytes(), "not a folder");
+}
+
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced)
+{
+    WriteFile("[Page]\nHeader=old\n");
+    QFile::setPermissions(Path, QFile::WriteOwner);
+    if (QFile(Path).open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "running with rights that ignore permissions";
+    IniFile ini(Path);
+    ini.WriteString("Page", "Footer", "new");
+    EXPECT_TRUE(ini.Save().has_value());
+    QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(FileBytes(), "[Page]\nHeader=old\n");
+}
+
 TEST_F(IniFileTest, TheLocationIsBesideTheProgramOnlyWhenWritable)
 {
     const QString config = Dir.filePath("config/shosu-drill");
     EXPECT_EQ(SettingsLocation::Choose(Dir.path(), config), Dir.filePath("shosu-drill.ini"));
+    EXPECT_EQ(SettingsLocation::Choose(Dir.filePath("gone"), config), config + "/shosu-drill.ini");
     const QString locked = Dir.filePath("locked");
     QDir().mkpath(locked);
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
