@@ -4,15 +4,21 @@
 #include "worksheet/ExamCountCheck.h"
 
 #include <charconv>
+#include <vector>
 
 namespace {
 
-// The state of one parse: the options so far and the rows/columns texts as
-// the window's edits would hold them.
+// The state of one parse: the options so far, the rows/columns texts as the
+// window's edits would hold them, and which checked fields were given.
+// Fields that are checked against each other (the eight range texts, rows
+// and columns) are checked once all are known, so their order on the
+// command line does not matter.
 struct ParseState {
     GenerateOptions& Options;
     std::string RowText = "10";
     std::string ColText = "1";
+    std::vector<int> GivenRanges;  // range edits in the order given
+    std::vector<bool> GivenCounts; // true rows, false columns, in the order given
     bool fRestGiven = false;
     bool fJustGiven = false;
 };
@@ -33,13 +39,21 @@ std::string UsageError(const std::string& text)
 template <int Edit>
 std::string ApplyRange(ParseState& state, const std::string& value)
 {
+    state.Options.Settings.Ranges[Edit] = value;
+    state.GivenRanges.push_back(Edit);
+    return {};
+}
+
+// Each given range text through the window's check, against the final texts.
+std::string CheckGivenRanges(ParseState& state)
+{
     RangeTexts& texts = state.Options.Settings.Ranges;
-    RangeTexts trial = texts;
-    trial[Edit] = value;
-    RangeVerdict verdict = CheckRange(trial, Edit);
-    if (!verdict.Accepted)
-        return verdict.Message;
-    texts[Edit] = verdict.Text;
+    for (int edit : state.GivenRanges) {
+        RangeVerdict verdict = CheckRange(texts, edit);
+        if (!verdict.Accepted)
+            return verdict.Message;
+        texts[edit] = verdict.Text;
+    }
     return {};
 }
 
@@ -56,21 +70,28 @@ std::string ApplyOp(ParseState& state, const std::string& value)
 
 std::string ApplyRows(ParseState& state, const std::string& value)
 {
-    CountVerdict verdict = CheckRows(value, state.ColText);
-    if (!verdict.Accepted)
-        return verdict.Message;
     state.RowText = value;
-    state.Options.Settings.ExamRowN = verdict.Value;
+    state.GivenCounts.push_back(true);
     return {};
 }
 
 std::string ApplyCols(ParseState& state, const std::string& value)
 {
-    CountVerdict verdict = CheckCols(value, state.RowText);
-    if (!verdict.Accepted)
-        return verdict.Message;
     state.ColText = value;
-    state.Options.Settings.ExamColN = verdict.Value;
+    state.GivenCounts.push_back(false);
+    return {};
+}
+
+// The window's rows and columns rules, on the final rows and columns.
+std::string CheckGivenCounts(ParseState& state)
+{
+    for (bool rows : state.GivenCounts) {
+        CountVerdict verdict = rows ? CheckRows(state.RowText, state.ColText)
+                                    : CheckCols(state.ColText, state.RowText);
+        if (!verdict.Accepted)
+            return verdict.Message;
+        (rows ? state.Options.Settings.ExamRowN : state.Options.Settings.ExamColN) = verdict.Value;
+    }
     return {};
 }
 
@@ -191,6 +212,11 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
         if (!parse.Ok())
             return parse;
     }
+    parse.Error = CheckGivenRanges(state);
+    if (parse.Error.empty())
+        parse.Error = CheckGivenCounts(state);
+    if (!parse.Ok())
+        return parse;
     if (state.fRestGiven && state.fJustGiven) {
         parse.Error = UsageError("--rest and --just cannot be used together");
         return parse;
@@ -208,7 +234,8 @@ std::string GenerateOptionsUsage()
            "  --max1 T --max1e T     maximum of operand 1 (defaults 1, 00, 10, 00)\n"
            "  --min2 T --min2e T     minimum of operand 2\n"
            "  --max2 T --max2e T     maximum of operand 2\n"
-           "                         each text is checked as the window's range edits are;\n"
+           "                         each text is checked as the window's range edits are,\n"
+           "                         against the final values of all eight;\n"
            "                         a refused one prints the window's message, exit 1\n"
            "  --seq1, --seq2         take that operand in sequence instead of at random\n"
            "  --rows N               rows of problems, 1..10 (default 10)\n"

@@ -26,6 +26,8 @@ struct GenerateParse {
 
 // Parses args; stops at the first error. A range text, rows, columns or
 // rounding place that the window would refuse gives the window's message.
+// Ranges, rows and columns are checked against each other once all options
+// are read, so "--min1 20 --max1 30" and "--max1 30 --min1 20" agree.
 GenerateParse ParseGenerateOptions(const CommandArgs& args);
 
 // The option lines of --help, for every command that takes these options.

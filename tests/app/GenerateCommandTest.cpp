@@ -1,0 +1,219 @@
+// The contract of "shosu-sheet generate", checked on the real binary:
+// output lines, exit codes 0/1/2, stderr messages, --seed, --help.
+#include <QProcess>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int Exit = -1;
+    QString Out;
+    QString Err;
+
+    QStringList Lines() const { return Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
+};
+
+Outcome RunTool(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(SHOSU_SHEET_PATH), args);
+    process.waitForFinished(60000);
+    Outcome outcome;
+    outcome.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    outcome.Out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.Err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+Outcome Generate(QStringList args)
+{
+    args.prepend(QStringLiteral("generate"));
+    return RunTool(args);
+}
+
+// Whole-number ranges min1..max1 and min2..max2.
+QStringList Whole(const char* min1, const char* max1, const char* min2, const char* max2)
+{
+    return {"--min1", min1, "--min1e", "", "--max1", max1, "--max1e", "",
+            "--min2", min2, "--min2e", "", "--max2", max2, "--max2e", ""};
+}
+
+TEST(GenerateCommandTest, DefaultRunPrintsTenTabSeparatedLines)
+{
+    Outcome run = Generate({"--seed", "7"});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.isEmpty());
+    EXPECT_TRUE(run.Out.endsWith(QLatin1Char('\n')));
+    EXPECT_FALSE(run.Out.contains(QLatin1Char('\r')));
+    const QStringList lines = run.Lines();
+    ASSERT_EQ(lines.size(), 10);
+    for (const QString& line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 3) << line.toStdString();
+        // Addition of 1.00..10.00: the answer is the exact sum of the texts.
+        const long long a = qRound64(fields[0].toDouble() * 100);
+        const long long b = qRound64(fields[1].toDouble() * 100);
+        EXPECT_EQ(qRound64(fields[2].toDouble() * 100), a + b) << line.toStdString();
+    }
+}
+
+TEST(GenerateCommandTest, SeedMakesRunsReproducible)
+{
+    const Outcome first = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
+    const Outcome second = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
+    const Outcome other = Generate({"--seed", "43", "--op", "mul", "--rows", "5", "--cols", "4"});
+    ASSERT_EQ(first.Exit, 0);
+    EXPECT_EQ(first.Lines().size(), 20);
+    EXPECT_EQ(first.Out, second.Out);
+    EXPECT_NE(first.Out, other.Out);
+}
+
+TEST(GenerateCommandTest, ExactAnswersForKnownProblems)
+{
+    struct Case {
+        QStringList Args;
+        const char* Line;
+    };
+    const Case cases[] = {
+        {Whole("7", "7", "2", "2") + QStringList{"--op", "div", "--round-pos", "1", "--rest"},
+         "7\t2\t3 あまり 1"},
+        {Whole("7", "7", "2", "2") + QStringList{"--op", "div", "--round-pos", "3"}, "7\t2\t3.5"},
+        {Whole("1", "1", "3", "3") + QStringList{"--op", "sub", "--minus", "2"}, "1\t3\t-2"},
+        {{"--op", "add", "--min1", "1", "--min1e", "5", "--max1", "1", "--max1e", "5",
+          "--min2", "2", "--min2e", "5", "--max2", "2", "--max2e", "5", "--keep-zeros"},
+         "1.5\t2.5\t4.0"},
+        {{"--op", "mul", "--min1", "1", "--min1e", "5", "--max1", "1", "--max1e", "5",
+          "--min2", "1", "--min2e", "5", "--max2", "1", "--max2e", "5", "--round"},
+         "1.5\t1.5\t2.3"},
+        {Whole("1", "3", "1", "1") + QStringList{"--seq1", "--rows", "4"}, "1\t1\t2"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Generate(c.Args + QStringList{"--rows", "1"});
+        SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
+        ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+        EXPECT_EQ(run.Lines(), QStringList{QString::fromUtf8(c.Line)});
+    }
+}
+
+TEST(GenerateCommandTest, RangesAndCountsAreCheckedOnceAllAreKnown)
+{
+    // Left one by one, min 20 would first meet max 10, and 4 columns 10 rows.
+    const Outcome run = Generate({"--min1", "20", "--max1", "30", "--cols", "4", "--rows", "5"});
+    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    const QStringList lines = run.Lines();
+    ASSERT_EQ(lines.size(), 20);
+    for (const QString& line : lines) {
+        const double left = line.section(QLatin1Char('\t'), 0, 0).toDouble();
+        EXPECT_TRUE(left >= 20 && left <= 30) << line.toStdString();
+    }
+}
+
+TEST(GenerateCommandTest, SequenceRunsThroughTheRangeAndWraps)
+{
+    const Outcome run = Generate(Whole("1", "3", "1", "1") + QStringList{"--seq1", "--rows", "5"});
+    ASSERT_EQ(run.Exit, 0);
+    QStringList left;
+    for (const QString& line : run.Lines())
+        left << line.section(QLatin1Char('\t'), 0, 0);
+    EXPECT_EQ(left, (QStringList{"1", "2", "3", "1", "2"}));
+}
+
+TEST(GenerateCommandTest, RefusedValuesPrintTheWindowsMessageAndExitOne)
+{
+    struct Case {
+        QStringList Args;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {{"--min1", "abc"}, "数を入力して下さい"},
+        {{"--min1", ""}, "整数部は空白は指定できません"},
+        {{"--max2e", "12345"}, "小数点以下は４桁以下を指定して下さい"},
+        {{"--min1e", "-5"}, "小数点以下は正の整数又は零を指定して下さい"},
+        {{"--max1", "10000"}, "整数部は1000以下を指定して下さい"},
+        {{"--max1", "1000", "--max1e", "5"}, "設定値は1000以下でなければいけません"},
+        {{"--min2", "20"}, "最小値は最大値以下でなければいけません"},
+        {{"--rows", "11"}, "行は１以上１０以下でなければなりません"},
+        {{"--cols", "5"}, "列は１以上４以下でなければなりません"},
+        {{"--cols", "3"}, "問題数は１以上２０以下でなければなりません"},
+        {{"--op", "mul", "--round-pos", "7"}, "6以下の正の整数でなければいけません"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Generate(c.Args);
+        SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_TRUE(run.Out.isEmpty());
+        EXPECT_EQ(run.Err, QString::fromUtf8(c.Message) + QLatin1Char('\n'));
+    }
+}
+
+TEST(GenerateCommandTest, UsageErrorsExitOne)
+{
+    const QStringList cases[] = {
+        {"generate", "--bogus"},
+        {"generate", "--rows"},
+        {"generate", "--op", "pow"},
+        {"generate", "--minus", "3"},
+        {"generate", "--seed", "x"},
+        {"generate", "--op", "div", "--rest", "--just"},
+        {"frobnicate"},
+        {},
+    };
+    for (const QStringList& args : cases) {
+        const Outcome run = RunTool(args);
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_TRUE(run.Out.isEmpty());
+        EXPECT_FALSE(run.Err.isEmpty());
+    }
+    EXPECT_TRUE(RunTool({"generate", "--bogus"}).Err.contains(QStringLiteral("unknown option '--bogus'")));
+}
+
+TEST(GenerateCommandTest, LoopOverIsAbandonedWithoutYes)
+{
+    const QStringList args = Whole("5", "5", "5", "5") + QStringList{"--op", "sub", "--rows", "2"};
+    const Outcome refused = Generate(args);
+    EXPECT_EQ(refused.Exit, 2);
+    EXPECT_TRUE(refused.Out.isEmpty());
+    EXPECT_TRUE(refused.Err.contains(QStringLiteral("Loop over(数が０以下)")));
+
+    const Outcome accepted = Generate(args + QStringList{"--yes"});
+    EXPECT_EQ(accepted.Exit, 0);
+    EXPECT_EQ(accepted.Lines(), (QStringList{"5\t5\t0", "5\t5\t0"}));
+    EXPECT_TRUE(accepted.Err.contains(QStringLiteral("Loop over(数が０以下)")));
+}
+
+TEST(GenerateCommandTest, DivisionFailuresExitTwoWithTheirMessage)
+{
+    struct Case {
+        QStringList Args;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {Whole("1", "5", "0", "0") + QStringList{"--seq2"},
+         "割る数が０になります。条件を確認して下さい"},
+        {Whole("1", "5", "0", "0"), "Loop over(０では割れません)"},
+        {Whole("0", "0", "1", "5") + QStringList{"--minus", "1"}, "条件が合いません(結果が０)"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Generate(c.Args + QStringList{"--op", "div", "--seed", "1"});
+        SCOPED_TRACE(c.Message);
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_TRUE(run.Out.isEmpty());
+        EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
+    }
+}
+
+TEST(GenerateCommandTest, HelpDocumentsEveryOption)
+{
+    const Outcome help = RunTool({"--help"});
+    EXPECT_EQ(help.Exit, 0);
+    for (const char* option :
+         {"generate", "--op", "--min1e", "--max2e", "--seq1", "--seq2", "--rows", "--cols", "--d",
+          "--minus", "--keep-zeros", "--seed", "--yes", "--round", "--round-pos", "--rest",
+          "--just", "--no-zero", "--no-one"})
+        EXPECT_TRUE(help.Out.contains(QString::fromUtf8(option))) << option;
+    EXPECT_EQ(RunTool({"generate", "--help"}).Exit, 0);
+}
+
+} // namespace
