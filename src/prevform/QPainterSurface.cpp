@@ -121,8 +121,9 @@ bool QPainterSurface::BeginDoc()
         Active.reset();
         return false;
     }
-    if (Device && Device->fullPage()) // the origin is the top-left corner of the printable area
-        Active->translate(PrinterInfo::PrintableArea(*Device).topLeft());
+    // The origin is the top-left corner of the printable area; applied per
+    // call, so a new page of the same job keeps it.
+    Origin = Device && Device->fullPage() ? PrinterInfo::PrintableArea(*Device).topLeft() : QPoint();
     return true;
 }
 
@@ -138,6 +139,7 @@ template <typename Fn> void QPainterSurface::Paint(Fn draw)
 {
     if (Active) {
         Active->save();
+        Active->translate(Origin);
         draw(*Active);
         Active->restore();
     } else if (!Device && !Page.isNull()) {

@@ -46,6 +46,7 @@ private:
     QSize Size;
     int ResX, ResY;
     std::unique_ptr<QPainter> Active; // open between BeginDoc and EndDoc
+    QPoint Origin;                    // of the printable area on a full-page printer
 
     // Runs draw with an open painter: the pass's, or on a page image a
     // temporary one. On a printer outside a job nothing is drawn.
