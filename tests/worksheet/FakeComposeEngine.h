@@ -35,28 +35,23 @@ public:
     {
         Add({"TextOut", N(x), N(y), Q(ostr), sw});
     }
-    void PrevTextOutAngle(double x, double y, double ang, const QString& ostr) override
-    {
-        Add({"TextOutAngle", N(x), N(y), Q(ostr), N(ang)});
-    }
     void PrevLine(double x1, double y1, double x2, double y2) override
     {
         Add({"Line", N(x1), N(y1), N(x2), N(y2)});
     }
-    void PrevColor(uint32_t c) override { Add({"Color", N(c)}); }
     void PrevFontColor(uint32_t c) override { Add({"FontColor", N(c)}); }
-    void PrevBrushColor(uint32_t c) override { Add({"BrushColor", N(c)}); }
-    void PrevPenColor(uint32_t c) override { Add({"PenColor", N(c)}); }
     void PrevFontSize(int sz) override { Add({"FontSize", N(sz)}); }
     void PrevFontName(const QString& name) override { Add({"FontName", name}); }
     void PrevFontStyle(const QString& st) override { Add({"FontStyle", st}); }
-    void PrevPenWidth(double w) override { Add({"PenWidth", N(w)}); }
     void PrevPenSize(int w) override { Add({"PenSize", N(w)}); }
     void PrevPenStyle(const QString& st) override { Add({"PenStyle", st}); }
-    void PrevPicture(const QString& f, double x1, double y1, double x2, double y2) override
-    {
-        Add({"Picture", f, N(x1), N(y1), N(x2), N(y2)});
-    }
+    // Builders the composer never calls.
+    void PrevTextOutAngle(double, double, double, const QString&) override { Add({"Unexpected"}); }
+    void PrevColor(uint32_t) override { Add({"Unexpected"}); }
+    void PrevBrushColor(uint32_t) override { Add({"Unexpected"}); }
+    void PrevPenColor(uint32_t) override { Add({"Unexpected"}); }
+    void PrevPenWidth(double) override { Add({"Unexpected"}); }
+    void PrevPicture(const QString&, double, double, double, double) override { Add({"Unexpected"}); }
     void PrevHeader(const QString& s, int p, double x, double y) override { PageStr("Header", s, p, x, y); }
     void PrevFooter(const QString& s, int p, double x, double y) override { PageStr("Footer", s, p, x, y); }
     void PrevpageTitle(const QString& s, int p, double x, double y) override { PageStr("PageTitle", s, p, x, y); }

@@ -3,6 +3,7 @@
 #include "worksheet/SheetComposer.h"
 #include "worksheet/StartingLayout.h"
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +61,7 @@ protected:
         Problems.TabIndex = tab;
         Engine.Widths[sign + "8"] = 8;
         Engine.Heights[sign + "8"] = 9;
+        Engine.Widths[")"] = 2;
     }
 
     // Cell lines of problem 1 without its label and font lines.
@@ -121,57 +123,47 @@ TEST_F(SheetComposerTest, WorkedSequenceComesOutLineForLine)
 TEST_F(SheetComposerTest, AnswerSheetMarksSubtitleAndWritesAnswers)
 {
     Settings.ExamType = true;  // answers are written as text in either form
+    Problems.Memo3 = {"3.75"};  // the second answer is missing
     Compose(AnswerSheet);
     EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい (答)\",4,10,36"));
-    EXPECT_EQ(Engine.Only("TextOut").mid(2),
+    EXPECT_EQ(CellLines().filter("TextOut"),
               QStringList({"TextOut,10,45,\"( 1)\",Nil", "TextOut,26,45,\"3.75\",Nil",
-                           "TextOut,10,156,\"( 2)\",Nil", "TextOut,26,156,\"7\",Nil"}));
+                           "TextOut,10,156,\"( 2)\",Nil", "TextOut,26,156,\"\",Nil"}));
 }
 
-TEST_F(SheetComposerTest, ColumnFormWorkedNumbers)
-{
-    UseColumnForm(QStringLiteral("＋"), 0);
-    Problems.Memo1 = {"12.5"};
-    Problems.Memo2 = {"3.25"};
-    Compose();
-    EXPECT_EQ(FirstCellDrawing(),
-              QStringList({"TextOut,34,45,\"125\",6", "TextOut,31.9,45.5,\"  .\",6",
-                           "TextOut,34,54,\" 325\",6", "TextOut,31.9,54.5,\"  .\",6",
-                           "TextOut,26,54,\"＋  \",Nil", "Line,26,63,63.4,63"}));
-}
+struct ColumnCase {
+    const char* Sign;
+    int Tab;
+    const char* A;
+    const char* B;
+    QStringList Drawing;
+};
 
-TEST_F(SheetComposerTest, ColumnFormMultiplicationAlignsLastDigits)
+// SW 8, SH 9, digits 4.2 wide, ")" 2 wide; the cell at (26, 45).
+TEST_F(SheetComposerTest, ColumnFormAlignment)
 {
-    UseColumnForm(QStringLiteral("×"), 2);
-    Problems.Memo1 = {"3"};
-    Problems.Memo2 = {"1.25"};
-    Compose();
-    EXPECT_EQ(FirstCellDrawing(),
-              QStringList({"TextOut,34,45,\"   3\",6", "TextOut,34,54,\" 125\",6",
-                           "TextOut,31.9,54.5,\"  .\",6", "TextOut,26,54,\"×  \",Nil",
-                           "Line,26,63,63.4,63"}));
-}
-
-TEST_F(SheetComposerTest, ColumnFormDivisionPutsDividendUnderBar)
-{
-    UseColumnForm(QStringLiteral("÷"), 3);
-    Problems.Memo1 = {"12.6"};
-    Problems.Memo2 = {"4"};
-    Engine.Widths[")"] = 2;
-    Compose();
-    // «4» at 26, «)» right after it at 30.2, «12.6» at 32.2; the bar from the
-    // middle of «)» to one blank past «12.6» (5 characters of 4.2).
-    EXPECT_EQ(FirstCellDrawing(),
-              QStringList({"TextOut,26,45,\"4\",Nil", "TextOut,30.2,45,\")\",Nil",
-                           "TextOut,32.2,45,\"12.6\",Nil", "Line,31.2,45,53.2,45"}));
-}
-
-TEST_F(SheetComposerTest, ColumnFormNeverWritesTheAnswer)
-{
-    UseColumnForm(QStringLiteral("＋"), 0);
-    Settings.AnswerType = 2;
-    Compose();
-    EXPECT_FALSE(Engine.Lines.join('\n').contains("3.75"));
+    const ColumnCase cases[] = {
+        {"＋", 0, "12.5", "3.25",
+         {"TextOut,34,45,\"125\",6", "TextOut,31.9,45.5,\"  .\",6", "TextOut,34,54,\" 325\",6",
+          "TextOut,31.9,54.5,\"  .\",6", "TextOut,26,54,\"＋  \",Nil", "Line,26,63,63.4,63"}},
+        {"×", 2, "3", "1.25",
+         {"TextOut,34,45,\"   3\",6", "TextOut,34,54,\" 125\",6", "TextOut,31.9,54.5,\"  .\",6",
+          "TextOut,26,54,\"×  \",Nil", "Line,26,63,63.4,63"}},
+        // «4», «)» right after it, «12.6» right after that; the bar from the
+        // middle of «)» to one blank past «12.6».
+        {"÷", 3, "12.6", "4",
+         {"TextOut,26,45,\"4\",Nil", "TextOut,30.2,45,\")\",Nil", "TextOut,32.2,45,\"12.6\",Nil",
+          "Line,31.2,45,53.2,45"}},
+    };
+    for (const ColumnCase& c : cases) {
+        SetUp();
+        UseColumnForm(c.Sign, c.Tab);
+        Problems.Memo1 = {c.A};
+        Problems.Memo2 = {c.B};
+        Settings.AnswerType = 2;  // never written in the column form
+        Compose();
+        EXPECT_EQ(FirstCellDrawing(), c.Drawing) << c.A << c.Sign << c.B;
+    }
 }
 
 TEST_F(SheetComposerTest, DigitPitchKeepsDecimalsWhenUnitsAreLarge)
@@ -196,7 +188,6 @@ TEST_F(SheetComposerTest, OneLineForm)
         {"1.5", "-2.25", 1, "1.5 ＋(-2.25)= "},
         {"-1.5", "2.25", 1, "-1.5 ＋ 2.25 = "},
         {"1.5", "2.25", 2, "1.5 ＋ 2.25 = 3.75"},
-        {"1.5", "2.25", 0, "1.5 ＋ 2.25 = "},
     };
     for (const OneLineCase& c : cases) {
         SetUp();
@@ -205,9 +196,8 @@ TEST_F(SheetComposerTest, OneLineForm)
         Problems.Memo3 = {"3.75"};
         Settings.AnswerType = c.AnswerType;
         Compose();
-        EXPECT_EQ(Engine.Only("TextOut").last(),
-                  QStringLiteral("TextOut,26,45,\"%1\",Nil").arg(QString::fromUtf8(c.Expected)))
-            << c.A << " " << c.B;
+        EXPECT_EQ(Engine.Lines.last(),
+                  QStringLiteral("TextOut,26,45,\"%1\",Nil").arg(QString::fromUtf8(c.Expected)));
     }
 }
 
@@ -218,125 +208,98 @@ TEST_F(SheetComposerTest, EmptyFirstListDoesNothing)
     Compose();
     EXPECT_EQ(Engine.Lines, QStringList({"earlier sheet"}));
     EXPECT_EQ(Engine.Updates, 0);
-    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 0);
 }
 
-TEST_F(SheetComposerTest, CellsRunDownEachColumn)
+TEST_F(SheetComposerTest, CellsRunDownEachColumnAndStopAtMissingProblem)
 {
     Settings.ExamRowN = 10;
     Settings.ExamColN = 2;
     Problems.Memo1.clear();
     for (int n = 1; n <= 20; ++n)
         Problems.Memo1 << QString::number(n);
-    Problems.Memo2 = Problems.Memo1;
+    Problems.Memo2 = Problems.Memo1.mid(0, 19);
     Compose();
     // CW = 85, CH = 22.2.
     EXPECT_TRUE(Engine.Lines.contains("TextOut,95,45,\"(11)\",Nil"));
     EXPECT_TRUE(Engine.Lines.contains("TextOut,111,45,\"11 ＋ 11 = \",Nil"));
     EXPECT_TRUE(Engine.Lines.contains("TextOut,10,244.8,\"(10)\",Nil"));
-    EXPECT_EQ(Engine.Only("TextOut").size(), 2 + 40);
+    EXPECT_EQ(CellLines().filter("TextOut").size(), 2 * 19);
 }
 
-TEST_F(SheetComposerTest, GridStopsAtFirstMissingProblem)
-{
-    Settings.ExamRowN = 3;
-    Problems.Memo1 = {"1", "2", "3"};
-    Problems.Memo2 = {"4", "5"};
-    Compose();
-    EXPECT_EQ(CellLines().filter("TextOut").size(), 4);
-}
-
-TEST_F(SheetComposerTest, NumbersOffStartsProblemAtSeparate)
+TEST_F(SheetComposerTest, NumbersOffFrameOn)
 {
     Settings.fExNum = false;
+    Settings.WindowFrame = true;
     Compose();
+    EXPECT_EQ(Engine.Lines.mid(Engine.Lines.indexOf("PenStyle,psDot") - 1, 9),
+              QStringList({"PenSize,1", "PenStyle,psDot", "Line,10,45,180,45",
+                           "Line,180,45,180,267", "Line,180,267,10,267", "Line,10,267,10,45",
+                           "PenSize,1", "PenStyle,psSolid", "FontName,\"ＭＳ Ｐゴシック\""}));
     EXPECT_TRUE(CellLines().filter("( 1)").isEmpty());
     EXPECT_EQ(CellLines().filter("TextOut").first(), "TextOut,20,45,\"1.5 ＋ 2.25 = \",Nil");
 }
 
-TEST_F(SheetComposerTest, FrameIsDottedAndPenReturnsToSolid)
-{
-    Settings.WindowFrame = true;
-    Compose();
-    const qsizetype at = Engine.Lines.indexOf("PenStyle,psDot");
-    ASSERT_GT(at, 0);
-    EXPECT_EQ(Engine.Lines.mid(at - 1, 8),
-              QStringList({"PenSize,1", "PenStyle,psDot", "Line,10,45,180,45",
-                           "Line,180,45,180,267", "Line,180,267,10,267", "Line,10,267,10,45",
-                           "PenSize,1", "PenStyle,psSolid"}));
-}
-
 // --- margins ---
 
-TEST_F(SheetComposerTest, BottomMarginIsAtLeastTen)
-{
-    Settings.WindowBottom = 5;
-    Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowBottom, 10);
-    EXPECT_DOUBLE_EQ(Settings.WindowUnder, 267);
-}
+struct MarginCase {
+    const char* Name;
+    std::function<void(FakeComposeEngine&, SheetSettings&)> Arrange;
+    double Top, Bottom;
+};
 
-TEST_F(SheetComposerTest, TitleRaisesTopMarginByEarlyHeight)
+TEST_F(SheetComposerTest, MarginRules)
 {
-    Engine.SubTitleRec.psY = "0";
-    Settings.sDateTime.clear();
-    Engine.EarlyHeight = 8;
-    Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 18);
-    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 23);
-}
-
-TEST_F(SheetComposerTest, TopMarginNeverShrinks)
-{
-    Settings.WindowTop = 60;
-    Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 60);
-    EXPECT_DOUBLE_EQ(Settings.WindowUpper, 65);
-}
-
-TEST_F(SheetComposerTest, HeaderRaisesTopMarginButFooterDoesNot)
-{
-    Engine.SubTitleRec.psY = "0";
-    Settings.sDateTime.clear();
-    Engine.FooterRec.psPos = 4;
-    Engine.FooterRec.psY = "265";
-    Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 14);  // the title at 10
-    Engine.HeaderRec.psPos = 4;
-    Engine.HeaderRec.psY = "20";
-    Compose();
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 25);  // measured in the footer's font now
-}
-
-TEST_F(SheetComposerTest, PlacedStringWithBadPositionIsLeftUndrawn)
-{
-    Engine.SubTitleRec.psY = "abc";
-    Compose();
+    const auto noSubtitleNoHeading = [](FakeComposeEngine& e, SheetSettings& s) {
+        e.SubTitleRec.psY = "0";
+        s.sDateTime.clear();
+    };
+    const MarginCase cases[] = {
+        {"bottom at least 10", [](FakeComposeEngine&, SheetSettings& s) { s.WindowBottom = 5; }, 40, 10},
+        {"top never shrinks", [](FakeComposeEngine&, SheetSettings& s) { s.WindowTop = 60; }, 60, 10},
+        {"title bottom by the early height",
+         [&](FakeComposeEngine& e, SheetSettings& s) { noSubtitleNoHeading(e, s); e.EarlyHeight = 8; }, 18, 10},
+        {"footer at the bottom leaves the top",
+         [&](FakeComposeEngine& e, SheetSettings& s) {
+             noSubtitleNoHeading(e, s);
+             e.FooterRec.psPos = 4;
+             e.FooterRec.psY = "265";
+         }, 14, 10},
+        {"header counts",
+         [&](FakeComposeEngine& e, SheetSettings& s) {
+             noSubtitleNoHeading(e, s);
+             e.HeaderRec.psPos = 4;
+             e.HeaderRec.psY = "20";
+         }, 24, 10},
+        {"unplaceable subtitle neither drawn nor counted",
+         [](FakeComposeEngine& e, SheetSettings&) { e.SubTitleRec.psY = "abc"; }, 20, 10},
+    };
+    for (const MarginCase& c : cases) {
+        SetUp();
+        c.Arrange(Engine, Settings);
+        Compose();
+        EXPECT_DOUBLE_EQ(Settings.WindowTop, c.Top) << c.Name;
+        EXPECT_DOUBLE_EQ(Settings.WindowUpper, c.Top + 5) << c.Name;
+        EXPECT_DOUBLE_EQ(Settings.WindowBottom, c.Bottom) << c.Name;
+    }
     EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい\",0,10,0"));
-    EXPECT_DOUBLE_EQ(Settings.WindowTop, 20);  // title 14, heading separator 20
 }
 
 // --- date-and-time heading ---
 
-TEST_F(SheetComposerTest, HeadingWithoutNameKeepsBoxAndSeparator)
+TEST_F(SheetComposerTest, HeadingBoxNeedsTextAndPositionNotName)
 {
-    Settings.sName.clear();
-    Compose();
-    EXPECT_TRUE(Engine.Only("TextOut").filter("なまえ").isEmpty());
-    EXPECT_EQ(Engine.Only("Line").size(), 5);
-}
-
-TEST_F(SheetComposerTest, HeadingNeedsTextAndPosition)
-{
-    for (int variant = 0; variant < 2; ++variant) {
+    struct Case { const char* Name; std::function<void(SheetSettings&)> Arrange; int Lines; bool NameLine; };
+    const Case cases[] = {
+        {"no name", [](SheetSettings& s) { s.sName.clear(); }, 5, false},
+        {"no text", [](SheetSettings& s) { s.sDateTime.clear(); }, 0, false},
+        {"code 0", [](SheetSettings& s) { s.DateTime.psPos = 0; }, 0, false},
+    };
+    for (const Case& c : cases) {
         SetUp();
-        if (variant == 0)
-            Settings.sDateTime.clear();
-        else
-            Settings.DateTime.psPos = 0;
+        c.Arrange(Settings);
         Compose();
-        EXPECT_TRUE(Engine.Only("Line").isEmpty()) << variant;
-        EXPECT_TRUE(Engine.Only("TextOut").filter("なまえ").isEmpty()) << variant;
+        EXPECT_EQ(Engine.Only("Line").size(), c.Lines) << c.Name;
+        EXPECT_EQ(Engine.Lines.filter("なまえ").size(), c.NameLine ? 1 : 0) << c.Name;
     }
 }
 
@@ -347,16 +310,14 @@ TEST_F(SheetComposerTest, HeadingBoxIsMeasuredInItsOwnFont)
     EXPECT_EQ(Engine.FontSets[3].Size, 11);  // footer, title, subtitle, then the heading
 }
 
-TEST_F(SheetComposerTest, HeaderAndFooterExpandExactMacrosOnly)
+TEST_F(SheetComposerTest, HeaderTakesDateMacroFromClock)
 {
     Settings.sHeader = "%d";
-    Settings.sFooter = "%D";
     SheetComposer composer(Engine, Settings, Problems, CurFont);
     composer.SetClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 7)); }, QLocale::c());
     composer.ComposeSheet(ProblemSheet);
     const QString date = QLocale::c().toString(QDate(2026, 12, 8), QLocale::ShortFormat);
     EXPECT_TRUE(Engine.Lines.contains("Header,\"" + date + "\",0,0,0"));
-    EXPECT_TRUE(Engine.Lines.contains("Footer,\"%D\",0,0,0"));
 }
 
 // --- guards ---
@@ -376,16 +337,6 @@ TEST_F(SheetComposerTest, HandEditedGridCountsAreClamped)
     Compose();
     EXPECT_EQ(CellLines().filter("TextOut"),
               QStringList({"TextOut,10,45,\"( 1)\",Nil", "TextOut,26,45,\"1.5 ＋ 2.25 = \",Nil"}));
-}
-
-TEST_F(SheetComposerTest, ShortAnswerListLeavesAnswersEmpty)
-{
-    Problems.Memo3 = {"3.75"};
-    Compose(AnswerSheet);
-    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156,\"\",Nil");
-    Settings.AnswerType = 2;
-    Compose();  // the subtitle now raises the top to 36 + 5
-    EXPECT_EQ(CellLines().filter("TextOut").last(), "TextOut,26,156.5,\"3 ＋ 4 = \",Nil");
 }
 
 } // namespace
