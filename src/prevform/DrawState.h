@@ -33,7 +33,7 @@ struct DrawState {
 
 constexpr int DrawState::FontHeight(int points, int dpiY)
 {
-    // MulDiv-style rounding: half away from zero.
+    // points × dpi / 72, rounded half away from zero.
     long long num = static_cast<long long>(points) * dpiY;
     long long q = (num >= 0 ? num + 36 : num - 36) / 72;
     return -static_cast<int>(q);

@@ -28,8 +28,8 @@ const QHash<QString, QString>& KnownFaces()
             {"Arial", "DejaVu Sans"},          {"Times New Roman", "DejaVu Serif"},
         };
         QHash<QString, QString> map;
-        for (const auto& [design, installed] : names)
-            map.insert(FaceKey(QString::fromUtf8(design)), QString::fromUtf8(installed));
+        for (const auto& [sheetFace, installed] : names)
+            map.insert(FaceKey(QString::fromUtf8(sheetFace)), QString::fromUtf8(installed));
         return map;
     }();
     return faces;

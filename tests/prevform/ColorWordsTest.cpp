@@ -1,5 +1,4 @@
 #include "prevform/ColorWords.h"
-#include <QColor>
 #include <gtest/gtest.h>
 
 TEST(ColorWordsTest, WordsReadWithoutRegardToCaseAndEverythingElseIsBlack)
@@ -21,10 +20,4 @@ TEST(ColorWordsTest, EveryWrittenWordReadsBackToItsValue)
     EXPECT_EQ(WordFromColor(0x123456), "BLACK");
     EXPECT_EQ(WordFromColor(0x808080), "DKGRAY");
     EXPECT_EQ(WordFromColor(0xC0C0C0), "SILVER");
-}
-
-TEST(ColorWordsTest, RedIsInTheLowByte)
-{
-    EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
-    EXPECT_EQ(ToQColor(0x800000), QColor(0, 0, 128));
 }

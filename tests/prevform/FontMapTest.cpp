@@ -2,7 +2,7 @@
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
-TEST(FontMapTest, DesignFacesMapToInstalledFaces)
+TEST(FontMapTest, SheetFacesMapToInstalledFaces)
 {
     const std::vector<std::pair<QString, QString>> cases{
         {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS PGothic", "IPAPGothic"},

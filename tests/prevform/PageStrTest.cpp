@@ -66,16 +66,4 @@ TEST(PageStrIniTest, IntegerKeysThatAreNotIntegersReadAsTheirDefaults)
     EXPECT_TRUE(rec.psItalic);
 }
 
-TEST(PageStrIniTest, SetPageStr2FontLeavesColourUnderlineAndStrikeOut)
-{
-    TPageStr rec;
-    rec.SetSets("t", "IPAMincho", 30, 1, "0", "0", false, true);
-    FontSpec font;
-    font.Bold = true;
-    font.Underline = true;
-    font.Color = 0x0000FF;
-    SetPageStr2Font(rec, font);
-    EXPECT_EQ(font, (FontSpec{"IPAMincho", 30, 0x0000FF, false, true, true, false}));
-}
-
 } // namespace
