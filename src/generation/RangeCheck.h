@@ -28,5 +28,5 @@ RoundPlaceVerdict CheckRoundPlace(const std::string& text);
 // nothing else is accepted (no blanks, no point).
 std::optional<std::int32_t> ParseInt32(const std::string& text);
 
-// Blanks (spaces, tabs, full-width spaces are not blanks) cut from both ends.
+// Spaces, tabs and line ends cut from both ends (a full-width space stays).
 std::string TrimBlanks(const std::string& text);
