@@ -4,7 +4,8 @@
 // frame and a grid of cells numbered down each column, each holding one
 // problem on one line or in the column form. It only appends command lines
 // and measures text; the engine renders when asked at the end. It owns none
-// of its inputs: the main window (or the command-line tool) keeps them.
+// of its inputs and keeps references to them, so make one per run: the main
+// window (or the command-line tool) keeps the settings, lists and CurFont.
 #include "prevform/ComposeEngine.h"
 #include "worksheet/SheetSettings.h"
 #include <QDateTime>
