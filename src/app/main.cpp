@@ -30,6 +30,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shosu-drill"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
     QApplication::setApplicationDisplayName(QStringLiteral("小数の加減乗除"));
     UseJapaneseFont();
 

@@ -14,6 +14,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -68,8 +69,9 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     ConnectHandlers();
     ApplySettingsToControls();
     TabControl1Change(0);
-    // Not resizable: the window keeps the size its contents ask for.
-    setFixedSize(sizeHint());
+    // Not resizable: the window keeps the size its contents ask for, also
+    // after the style has polished the controls at the first show.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 TForm1::~TForm1() = default;
@@ -92,6 +94,7 @@ void TForm1::ConnectHandlers()
     connect(Z1, &QAction::triggered, this, &TForm1::Z1Click);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(A1, &QAction::triggered, this, &TForm1::A1Click);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
     for (int i = 0; i < RangeEditCount; ++i)
@@ -143,14 +146,14 @@ void TForm1::MakeProblems()
 {
     if (Maker.IsRunning())
         return;  // a click or tick let through while a run waits
+    Exam.Operation = TabControl1->currentIndex();
+    for (int i = 0; i < RangeEditCount; ++i)
+        Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
+    Exam.CBox1 = CBox1->isChecked();
+    Exam.CBox2 = CBox2->isChecked();
     // The run gets its own copy: events let through during the run must not
     // change the settings under it.
-    ExamSettings settings = Exam;
-    settings.Operation = TabControl1->currentIndex();
-    for (int i = 0; i < RangeEditCount; ++i)
-        settings.Ranges[i] = RangeEdit(i)->text().toStdString();
-    settings.CBox1 = CBox1->isChecked();
-    settings.CBox2 = CBox2->isChecked();
+    const ExamSettings settings = Exam;
 
     RunResult result = Maker.MakeProblems(settings, *Host);
     // Problems of another operation must not appear under the new tab's
@@ -315,6 +318,13 @@ void TForm1::R1Click()
 {
     if (std::optional<int> d = FrmRndD->Execute(Exam.rnd_D))
         Exam.rnd_D = *d;
+}
+
+void TForm1::A1Click()
+{
+    UserPrompts.Message(QStringLiteral("小数の加減乗除\nshosu-drill %1")
+                            .arg(QCoreApplication::applicationVersion()),
+                        QStringLiteral("バージョン情報"));
 }
 
 // --- status bar ---

@@ -102,6 +102,7 @@ public:
     QAction* RB1 = nullptr;
     QAction* RC1 = nullptr;
     QAction* Z1 = nullptr;
+    QAction* A1 = nullptr;          // "バージョン情報(&A)"
 
     QTimer* Timer1 = nullptr;
     TFrmRndD* FrmRndD = nullptr;
@@ -131,6 +132,7 @@ public:
     void Label7Click();
     void LblInfClick();
     void Timer1Timer();
+    void A1Click();
 
     // One generation run for the current tab; fills the memos when it completes.
     void MakeProblems();

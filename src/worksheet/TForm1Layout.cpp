@@ -245,6 +245,14 @@ QWidget* TForm1::CreateAdjustGroup()
     box->addWidget(CBoxZero);
     box->addWidget(CBoxOne);
     box->addStretch();
+    // The division options keep their room while hidden on the
+    // multiplication tab, so the window never changes size with the tab.
+    for (QWidget* option : std::initializer_list<QWidget*>{CBoxJust, CBoxRest, CBoxZero, CBoxOne,
+                                                          LblJust, LblRest}) {
+        QSizePolicy retained = option->sizePolicy();
+        retained.setRetainSizeWhenHidden(true);
+        option->setSizePolicy(retained);
+    }
     return GroupBox3;
 }
 
@@ -331,6 +339,8 @@ void TForm1::CreateMenus()
     Z1->setCheckable(true);
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    MenuHelp->addSeparator();
+    A1 = MenuHelp->addAction(QStringLiteral("バージョン情報(&A)"));
 }
 
 void TForm1::CreateStatusBar()

@@ -74,6 +74,7 @@ std::optional<int> TFrmRndD::Execute(int d)
     StrTmp = EdtD->text();
     EdtD->setFocus();
     EdtD->selectAll();
+    adjustSize();
     if (parentWidget())  // centred on the main window
         move(parentWidget()->window()->geometry().center() - rect().center());
     if (exec() != QDialog::Accepted)
