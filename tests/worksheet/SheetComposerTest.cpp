@@ -8,7 +8,7 @@
 
 namespace {
 
-// The worked example: page 190 × 277, title at 10/10, subtitle at 10/36, the
+// A reference sheet: page 190 × 277, title at 10/10, subtitle at 10/36, the
 // heading at 80/10, two addition problems in 2 rows × 1 column.
 class SheetComposerTest : public ::testing::Test {
 protected:
@@ -75,7 +75,7 @@ protected:
     }
 };
 
-TEST_F(SheetComposerTest, WorkedSequenceComesOutLineForLine)
+TEST_F(SheetComposerTest, ReferenceSheetComesOutLineForLine)
 {
     Compose();
     const QStringList expected = {
