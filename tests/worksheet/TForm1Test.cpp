@@ -310,6 +310,35 @@ TEST_F(TForm1Test, LoopOverAnsweredYesKeepsTheFailingPair)
     EXPECT_EQ(Lines(Form.Memo3), (QStringList{"0", "0"}));
 }
 
+// Answers Yes to every question, after switching the window to another tab,
+// as a user could while the question waits.
+class TabSwitchingPrompts : public ScriptedPrompts {
+public:
+    TForm1* Form = nullptr;
+    bool Confirm(const QString& text, const QString& title) override
+    {
+        Form->TabControl1->setCurrentIndex(OpAdd);
+        ScriptedPrompts::Confirm(text, title);
+        return true;
+    }
+};
+
+TEST(TForm1RunTest, ProblemsOfATabLeftDuringTheRunAreNotListed)
+{
+    TabSwitchingPrompts prompts;
+    TForm1 form(prompts, 1);
+    prompts.Form = &form;
+    form.TabControl1->setCurrentIndex(OpSub);
+    const char* const ranges[] = {"5", "", "5", "", "5", "", "5", ""};
+    for (int i = 0; i < RangeEditCount; ++i)
+        form.RangeEdit(i)->setText(QString::fromUtf8(ranges[i]));
+    form.BtnMake->click();
+    EXPECT_FALSE(prompts.Asked.isEmpty());
+    EXPECT_EQ(form.TabControl1->currentIndex(), OpAdd);
+    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(form.Memo3->toPlainText().isEmpty());
+}
+
 // --- status bar and hints ---
 
 TEST_F(TForm1Test, HintsShowTheirLongPartInTheSecondPanel)
@@ -348,6 +377,7 @@ TEST_F(TForm1Test, TestStepsDrawNewRangesEveryTenthTickAndCount)
     EXPECT_TRUE(Form.Timer1->isActive());
     Form.Timer1Timer();
     EXPECT_EQ(Form.TestLoop, 1);
+    EXPECT_EQ(Form.LblInf->text(), QStringLiteral("    0"));
     RangeTexts drawn;
     for (int i = 0; i < RangeEditCount; ++i)
         drawn[i] = Form.RangeEdit(i)->text().toStdString();
