@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <cmath>
 #include <cstdio>
 
@@ -113,6 +114,24 @@ std::optional<int> ParseIniInteger(const QString& text)
     return ok ? std::optional<int>(v) : std::nullopt;
 }
 
+// UTF-8; a file that is not valid UTF-8 was most likely written in the
+// Japanese legacy code page, which is read as such (and saved back as UTF-8)
+// rather than turned into replacement characters.
+QString DecodeIniText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder legacy("Shift_JIS");
+    if (legacy.isValid()) {
+        QString decoded = legacy(bytes);
+        if (!legacy.hasError())
+            return decoded;
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<double> ParseDecimalReal(const QString& text)
@@ -173,7 +192,7 @@ void IniFile::Load()
     if (HadBom)
         bytes.remove(0, 3);
     Eol = bytes.contains("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    QString text = QString::fromUtf8(bytes);
+    QString text = DecodeIniText(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Lines = text.split(u'\n');
     if (!Lines.isEmpty() && Lines.back().isEmpty())

@@ -2,6 +2,7 @@
 #include "common/SettingsLocation.h"
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,20 @@ TEST_F(IniFileTest, TextsReadBackExactly)
     const IniFile back(Path);
     for (int i = 0; i < texts.size(); ++i)
         EXPECT_EQ(back.ReadString("T", QString("K%1").arg(i), "x"), texts[i]) << i;
+}
+
+TEST_F(IniFileTest, ALegacyShiftJisFileReadsAsJapanese)
+{
+    QStringEncoder sjis("Shift_JIS");
+    if (!sjis.isValid())
+        GTEST_SKIP() << "no Shift_JIS converter";
+    const QByteArray legacy = sjis(QString::fromUtf8("[Page]\nHeader=見出し\n"));
+    WriteFile(legacy);
+    IniFile ini(Path);
+    EXPECT_EQ(ini.ReadString("Page", "Header", ""), "見出し");
+    ini.WriteString("Page", "Footer", "足");
+    ASSERT_EQ(ini.Save(), std::nullopt);
+    EXPECT_EQ(QString::fromUtf8(FileBytes()), "[Page]\nHeader=見出し\nFooter=足\n");
 }
 
 TEST_F(IniFileTest, ALineBreakCannotInjectKeys)
