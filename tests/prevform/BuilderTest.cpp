@@ -85,18 +85,6 @@ TEST_F(BuilderTest, TextsAndNumbersSurviveTheLineSplit)
     }
 }
 
-TEST_F(BuilderTest, BuildersOnlyAppendAndClearEmpties)
-{
-    Engine->ListByFile = QStringList{QStringLiteral("Line,0,0,1,1")};
-    Engine->PrevInit();
-    Engine->PrevLine(0, 0, 1, 1);
-    EXPECT_EQ(Engine->ListbyProgram.size(), 2);
-    EXPECT_EQ(Engine->ListByFile.size(), 1);
-    Engine->ClearProgramList();
-    EXPECT_TRUE(Engine->ListbyProgram.isEmpty());
-    EXPECT_EQ(Engine->ListByFile.size(), 1);
-}
-
 TEST_F(BuilderTest, MeasuresInTheFontSetLast)
 {
     FontSpec small;
