@@ -63,11 +63,21 @@ Qt::PenStyle QtStyle(PenStyle style)
     }
 }
 
-QPen MakePen(const SurfacePen& pen)
+// Dash patterns are counted in device pixels; on a fine device (a 600-dpi
+// printer) they are stretched to the length they have on a 96-dpi screen,
+// so a dotted line still looks dotted on paper.
+QPen MakePen(const SurfacePen& pen, int dpi)
 {
     QPen p(ToQColor(pen.Color));
     p.setWidth(std::clamp(pen.Width, 0, 32767)); // 0: Qt's cosmetic one-pixel line
     p.setStyle(QtStyle(pen.Style));
+    const double stretch = dpi / 96.0;
+    if (pen.Style != PenStyle::Solid && stretch > 1.5) {
+        QList<qreal> pattern = p.dashPattern();
+        for (qreal& d : pattern)
+            d *= stretch;
+        p.setDashPattern(pattern);
+    }
     // A thin line leaves its end point unpainted; a wide one gets round ends.
     p.setCapStyle(pen.Width > 1 ? Qt::RoundCap : Qt::FlatCap);
     p.setJoinStyle(Qt::RoundJoin);
@@ -164,7 +174,7 @@ void QPainterSurface::DrawLine(QPoint from, QPoint to, const SurfacePen& pen)
         return;
     Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(MakePen(pen));
+        p.setPen(MakePen(pen, ResX));
         p.drawLine(line->p1().toPoint(), line->p2().toPoint());
     });
 }

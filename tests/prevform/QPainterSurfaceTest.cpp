@@ -127,6 +127,19 @@ TEST_F(PageImageTest, FarCoordinatesNeitherCrashNorDraw)
     EXPECT_EQ(At(150, 5), qRgb(0, 0, 0));
 }
 
+TEST(QPainterSurfaceTest, DashesKeepTheirScreenLengthOnAFineDevice)
+{
+    QPainterSurface fine(QSize(600, 10), 600);
+    fine.DrawLine({0, 5}, {600, 5}, {0, 1, PenStyle::Dot});
+    int longestGap = 0, gap = 0;
+    for (int x = 0; x < 600; ++x) {
+        gap = fine.Image().pixel(x, 5) == White ? gap + 1 : 0;
+        longestGap = std::max(longestGap, gap);
+    }
+    EXPECT_GE(longestGap, 10); // two screen pixels at 600 dpi
+    EXPECT_LT(longestGap, 20);
+}
+
 TEST(QPainterSurfaceTest, FillAndScaledCopy)
 {
     QPainterSurface s(QSize(100, 50), 96);
