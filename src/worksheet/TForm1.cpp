@@ -125,7 +125,7 @@ void TForm1::ApplySettingsToControls()
     Z1->setChecked(Exam.fDelZero);
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
-    EdtTotal->setText(QString::number(Exam.ExamRowN * Exam.ExamColN));
+    EdtTotal->setText(QString::number(static_cast<qint64>(Exam.ExamRowN) * Exam.ExamColN));
 }
 
 // --- problem list ---
