@@ -197,6 +197,17 @@ void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text
         return;
     }
     // One cell per UTF-16 unit; a surrogate pair is drawn in its first cell.
+    // Underline and strike-out run through the whole row, gaps included.
+    QFont plain = qf;
+    plain.setUnderline(false);
+    plain.setStrikeOut(false);
+    p.setFont(plain);
+    const int rowWidth = advance * static_cast<int>(text.size());
+    const int lineWidth = std::max(1, m.lineWidth());
+    if (font.Underline)
+        p.fillRect(topLeft.x(), baseline + m.underlinePos(), rowWidth, lineWidth, ToQColor(font.Color));
+    if (font.StrikeOut)
+        p.fillRect(topLeft.x(), baseline - m.strikeOutPos(), rowWidth, lineWidth, ToQColor(font.Color));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         const QString glyph = text.mid(i, pair ? 2 : 1);

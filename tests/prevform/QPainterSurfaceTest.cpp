@@ -91,6 +91,13 @@ TEST_F(PageImageTest, JapaneseTextRendersInTheRequestedSize)
     EXPECT_EQ(CountNonWhite(QRect(110, 0, 190, 300)), 0);
 }
 
+TEST_F(PageImageTest, APitchedUnderlineRunsThroughTheGaps)
+{
+    Exec({"FontStyle,UNDERLINE", "FontSize,12", "TextOut,10,10,\"ab\",20"});
+    // cells at x 38 and 38 + 76; the underline lies somewhere in rows 38..60 at x 90
+    EXPECT_GT(CountNonWhite(QRect(90, 38, 1, 22)), 0);
+}
+
 TEST_F(PageImageTest, OpaqueBrushFillsTheTextBox)
 {
     Exec({"BrushColor,YELLOW", "TextOut,10,10,\"a\""});
