@@ -47,6 +47,8 @@ bool TextOut(PassContext& ctx, const Fields& f, int)
     int advance = 0;
     if (pitch > 0) {
         text.truncate(200);
+        // A pitch finer than one device pixel gives 0: drawn with the font's
+        // own spacing rather than every character on the same spot.
         advance = ctx.Geometry.TryLengthToPixelX(std::min(pitch, 100.0)).value_or(0);
         ctx.State.Dx.fill(advance);
     }
