@@ -135,6 +135,9 @@ QWidget* TForm1::CreateProblemGroup()
     counts->addWidget(BtnMake);
     counts->addWidget(BtnClear);
     box->addLayout(counts);
+    // Spare height (the group is as tall as the answer adjustments) is
+    // shared above and below the ranges.
+    box->addStretch();
     box->addWidget(CreateRangeGrid());
     box->addStretch();
     return GroupBox5;
