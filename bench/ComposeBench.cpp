@@ -39,7 +39,7 @@ public:
     void PrevFooter(const QString& s, int, double, double) override { Lines << s; }
     void PrevpageTitle(const QString& s, int, double, double) override { Lines << s; }
     void PrevSubTitle(const QString& s, int, double, double) override { Lines << s; }
-    void SetFontSets(const FontSpec&) override {}
+    void SetFontSets(const PageFont&) override {}
     double GetWidth(const QString& text) override { return 4.2 * text.size(); }
     double GetHeight(const QString&) override { return 8.5; }
     double Get_UnitWidth() const override { return 190; }
@@ -65,7 +65,7 @@ void BM_ComposeColumnFormSheet(benchmark::State& state)
         problems.Memo2 << QStringLiteral("%1.%2").arg(n * 13 % 100).arg(n * 11 % 1000);
         problems.Memo3 << QStringLiteral("0");
     }
-    FontSpec curFont;
+    PageFont curFont;
     for (auto _ : state) {
         SheetComposer composer(engine, settings, problems, curFont);
         composer.ComposeSheet(ProblemSheet);

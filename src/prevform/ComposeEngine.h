@@ -5,7 +5,7 @@
 // and the page-string records that give positions and fonts. The real engine
 // implements it; tests use a fake that records the calls and answers the
 // measurements with fixed numbers.
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include "prevform/PageStr.h"
 #include <QString>
 #include <cstdint>
@@ -40,7 +40,7 @@ public:
     virtual void PrevSubTitle(const QString& s, int posnum, double x, double y) = 0;
 
     // Measuring, in the drawing unit, in the font last set with SetFontSets.
-    virtual void SetFontSets(const FontSpec& font) = 0;
+    virtual void SetFontSets(const PageFont& font) = 0;
     virtual double GetWidth(const QString& text) = 0;
     virtual double GetHeight(const QString& text) = 0;
     virtual double Get_UnitWidth() const = 0;

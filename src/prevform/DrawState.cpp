@@ -3,7 +3,7 @@
 
 void DrawState::InitParam(int dpiY)
 {
-    Font = FontSpec{};   // "ＭＳ Ｐゴシック", 9 pt, black, no style bit
+    Font = PageFont{};   // "ＭＳ Ｐゴシック", 9 pt, black, no style bit
     Pen = SurfacePen{};  // 1 px, black, solid
     Brush = SurfaceBrush{}; // white, clear
     fBold = fItalic = fUnderline = fStrikeout = false;
@@ -22,7 +22,7 @@ DeviceFont DrawState::DeviceFontFor(int dpiY) const
     return DeviceFont::FromSpec(Font, dpiY);
 }
 
-DeviceFont DeviceFont::FromSpec(const FontSpec& font, int dpiY)
+DeviceFont DeviceFont::FromSpec(const PageFont& font, int dpiY)
 {
     DeviceFont d;
     d.Face = font.Name;

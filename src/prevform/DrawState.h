@@ -3,12 +3,12 @@
 // the style flags used by rotated text, the last font size and its device
 // height, the per-character advances, and the picture slot counter.
 // InitParam() is the reset of "INITPARAM".
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include "prevform/Surface.h"
 #include <array>
 
 struct DrawState {
-    FontSpec Font;
+    PageFont Font;
     SurfacePen Pen;
     SurfaceBrush Brush;
     bool fBold = false;        // set by "FontStyle" and the reset only; used by rotated text

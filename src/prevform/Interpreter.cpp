@@ -128,7 +128,7 @@ bool FontName(PassContext& ctx, const Fields& f, int)
 bool FontStyle(PassContext& ctx, const Fields& f, int)
 {
     DrawState& s = ctx.State;
-    FontSpec& font = s.Font;
+    PageFont& font = s.Font;
     const struct {
         const char* Word;
         bool* Bit;
@@ -216,7 +216,7 @@ bool PageStrCommand(PassContext& ctx, const Fields& f, TPageStr& rec, PageStrKin
     rec.psStr = f[1];
     rec.psX = f[3];
     rec.psY = f[4];
-    const FontSpec font = ctx.State.Font;
+    const PageFont font = ctx.State.Font;
     rec.psName = font.Name;
     rec.psSize = font.Size;
     rec.psBold = font.Bold;

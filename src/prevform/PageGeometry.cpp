@@ -1,7 +1,7 @@
 #include "prevform/PageGeometry.h"
 #include "common/Prompts.h"
 #include "prevform/FontMap.h"
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include "prevform/PrinterInfo.h"
 #include "prevform/Surface.h"
 #include <QGuiApplication>
@@ -122,19 +122,19 @@ std::optional<int> PageGeometry::TryLengthToPixelX(double length) const
     return ToPixel(length, Get_UnitWidth(), PrinterResX);
 }
 
-QSize PageGeometry::MeasurePrinter(const QString& ps, const FontSpec& font) const
+QSize PageGeometry::MeasurePrinter(const QString& ps, const PageFont& font) const
 {
     const DeviceFont f = DeviceFont::FromSpec(font, PrinterResY);
     return PrinterSurface ? PrinterSurface->MeasureText(ps, f) : FontMap::TextExtent(ps, f);
 }
 
-QSize PageGeometry::MeasureScreen(const QString& ps, const FontSpec& font) const
+QSize PageGeometry::MeasureScreen(const QString& ps, const PageFont& font) const
 {
     const DeviceFont f = DeviceFont::FromSpec(font, MonitorRes);
     return ScreenSurface ? ScreenSurface->MeasureText(ps, f) : FontMap::TextExtent(ps, f);
 }
 
-double PageGeometry::GetWidth(const QString& ps, const FontSpec& font) const
+double PageGeometry::GetWidth(const QString& ps, const PageFont& font) const
 {
     if (UnitType == UnitPixel)
         return MeasurePrinter(ps, font).width();
@@ -144,7 +144,7 @@ double PageGeometry::GetWidth(const QString& ps, const FontSpec& font) const
     return static_cast<double>(UnitType == UnitMm ? inches * MmPerInch : inches);
 }
 
-double PageGeometry::GetHeight(const QString& ps, const FontSpec& font) const
+double PageGeometry::GetHeight(const QString& ps, const PageFont& font) const
 {
     if (UnitType == UnitPixel)
         return MeasurePrinter(ps, font).height() + 1;

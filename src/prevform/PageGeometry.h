@@ -10,7 +10,7 @@
 class PrinterInfo;
 class Prompts;
 class Surface;
-struct FontSpec;
+struct PageFont;
 
 class PageGeometry {
 public:
@@ -68,8 +68,8 @@ public:
     // Text size in the drawing unit in the given font, measured on the
     // current target (the pixel unit always measures in printer pixels; its
     // height is one more than the printer height).
-    double GetWidth(const QString& ps, const FontSpec& font) const;
-    double GetHeight(const QString& ps, const FontSpec& font) const;
+    double GetWidth(const QString& ps, const PageFont& font) const;
+    double GetHeight(const QString& ps, const PageFont& font) const;
 
     // Page width used to align page strings on the left, right or centre:
     // on screen in inch and mm the 1:1 image width; otherwise the unit page width.
@@ -82,6 +82,6 @@ public:
 
 private:
     std::optional<int> ToPixel(double v, double unitPage, int printerRes) const;
-    QSize MeasurePrinter(const QString& ps, const FontSpec& font) const;
-    QSize MeasureScreen(const QString& ps, const FontSpec& font) const;
+    QSize MeasurePrinter(const QString& ps, const PageFont& font) const;
+    QSize MeasureScreen(const QString& ps, const PageFont& font) const;
 };

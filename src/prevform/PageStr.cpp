@@ -58,7 +58,7 @@ void TPageStr::Assign(const TPageStr& source)
             source.psBold, source.psItalic);
 }
 
-void SetPageStr2Font(const TPageStr& record, FontSpec& font)
+void SetPageStr2Font(const TPageStr& record, PageFont& font)
 {
     font.Name = record.psName;
     font.Size = record.psSize;

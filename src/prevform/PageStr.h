@@ -2,7 +2,7 @@
 // TPageStr: one page string (header, footer, title, subtitle, date-and-time
 // line, credit line): its text, where it goes and in which font. A plain
 // record; placing and drawing it is the engine's work.
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include <QString>
 
 class IniFile;
@@ -35,4 +35,4 @@ public:
 
 // Face, size, bold and italic of the record into font; underline, strike-out
 // and colour stay as they were.
-void SetPageStr2Font(const TPageStr& record, FontSpec& font);
+void SetPageStr2Font(const TPageStr& record, PageFont& font);

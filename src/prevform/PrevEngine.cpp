@@ -232,7 +232,7 @@ void PrevEngine::PrevSubTitle(const QString& s, int posnum, double x, double y)
 
 // ---- Measuring ----
 
-void PrevEngine::SetFontSets(const FontSpec& font)
+void PrevEngine::SetFontSets(const PageFont& font)
 {
     State.Font = font;
 }

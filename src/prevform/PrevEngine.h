@@ -82,7 +82,7 @@ public:
     void PrevpageTitle(const QString& s, int posnum, double x, double y) override;
     void PrevSubTitle(const QString& s, int posnum, double x, double y) override;
     // Copies font to the drawing font, which measures text on both surfaces.
-    void SetFontSets(const FontSpec& font) override;
+    void SetFontSets(const PageFont& font) override;
     double GetWidth(const QString& text) override;
     double GetHeight(const QString& text) override;
     double Get_UnitWidth() const override { return Geometry.Get_UnitWidth(); }

@@ -10,7 +10,7 @@
 #include <QString>
 #include <cstdint>
 
-struct FontSpec;
+struct PageFont;
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot };
 
@@ -43,7 +43,7 @@ struct DeviceFont {
     bool operator==(const DeviceFont&) const = default;
 
     // Size in points becomes size × dpiY / 72 pixels, rounded half away from zero.
-    static DeviceFont FromSpec(const FontSpec& font, int dpiY);
+    static DeviceFont FromSpec(const PageFont& font, int dpiY);
 };
 
 class Surface {

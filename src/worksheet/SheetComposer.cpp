@@ -27,7 +27,7 @@ GridSize GridSize::Clamped(int rows, int cols)
 }
 
 SheetComposer::SheetComposer(ComposeEngine& engine, SheetSettings& settings,
-                             const SheetProblems& problems, FontSpec& curFont)
+                             const SheetProblems& problems, PageFont& curFont)
     : Engine(engine), Settings(settings), Problems(problems), CurFont(curFont),
       Clock([] { return QDateTime::currentDateTime(); }), Locale(QLocale::system())
 {
@@ -41,16 +41,16 @@ void SheetComposer::SetClock(std::function<QDateTime()> clock, const QLocale& lo
 
 void SheetComposer::ResetCurFont()
 {
-    CurFont = FontSpec{};
+    CurFont = PageFont{};
 }
 
-void SheetComposer::SetPageStrFont(const TPageStr& record, FontSpec& font)
+void SheetComposer::SetPageStrFont(const TPageStr& record, PageFont& font)
 {
     SetPageStr2Font(record, font);
     font.Color = 0x000000;
 }
 
-void SheetComposer::EmitFontChange(const FontSpec& font)
+void SheetComposer::EmitFontChange(const PageFont& font)
 {
     if (CurFont.Name != font.Name)
         Engine.PrevFontName(QuotedFace(font.Name));
@@ -71,7 +71,7 @@ void SheetComposer::ComposeSheet(int mode)
         return;
     Engine.ClearProgramList();
     Engine.PrevInit();
-    FontSpec f;
+    PageFont f;
     ResetCurFont();
     PageStrings(mode, f);
     DateHeading(f);
@@ -86,7 +86,7 @@ void SheetComposer::ComposeSheet(int mode)
 // undrawn as the record itself would, and does not move the margin.
 std::optional<double> SheetComposer::PlacePageStr(
     const TPageStr& record, const QString& text,
-    void (ComposeEngine::*builder)(const QString&, int, double, double), FontSpec& f)
+    void (ComposeEngine::*builder)(const QString&, int, double, double), PageFont& f)
 {
     const std::optional<double> x = PositionValue(record.psX);
     const std::optional<double> y = PositionValue(record.psY);
@@ -105,7 +105,7 @@ void SheetComposer::RaiseTop(std::optional<double> y, double h)
         Settings.WindowTop = *y + h;
 }
 
-void SheetComposer::PageStrings(int mode, FontSpec& f)
+void SheetComposer::PageStrings(int mode, PageFont& f)
 {
     const QDateTime now = Clock();
     const std::optional<double> headerY =
@@ -134,7 +134,7 @@ void SheetComposer::PageStrings(int mode, FontSpec& f)
 
 // The date-and-time line and the name line in a box six lines high, with a
 // rule between them.
-void SheetComposer::DateHeading(FontSpec& f)
+void SheetComposer::DateHeading(PageFont& f)
 {
     const TPageStr& record = Settings.DateTime;
     if (Settings.sDateTime.isEmpty() || record.psPos == 0)
@@ -190,7 +190,7 @@ SheetComposer::Area SheetComposer::ProblemArea()
 
 // Cells are numbered down each column; the grid stops at the first problem
 // that Memo1 or Memo2 lacks.
-void SheetComposer::Cells(int mode, const Area& area, FontSpec& f)
+void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
 {
     const GridSize grid = GridSize::Clamped(Settings.ExamRowN, Settings.ExamColN);
     const double cw = (area.R - area.L) / grid.Cols;

@@ -38,7 +38,7 @@ public:
     // curFont is the font the program list written so far leaves in force;
     // its owner keeps it between runs.
     SheetComposer(ComposeEngine& engine, SheetSettings& settings, const SheetProblems& problems,
-                  FontSpec& curFont);
+                  PageFont& curFont);
 
     // Where the "%t" and "%d" headings take the time from, and how they
     // format it (the local clock and the system locale unless set).
@@ -49,23 +49,23 @@ public:
 
     // Font lines that turn CurFont into font (face, size, colour, bold,
     // italic, only what differs); then CurFont becomes font.
-    void EmitFontChange(const FontSpec& font);
+    void EmitFontChange(const PageFont& font);
     // The record's face, size, bold and italic into font, colour black.
-    void SetPageStrFont(const TPageStr& record, FontSpec& font);
+    void SetPageStrFont(const TPageStr& record, PageFont& font);
     // The font that "INITPARAM" establishes.
     void ResetCurFont();
 
 private:
     struct Area { double L, U, R, D; };
 
-    void PageStrings(int mode, FontSpec& f);
+    void PageStrings(int mode, PageFont& f);
     std::optional<double> PlacePageStr(const TPageStr& record, const QString& text,
                         void (ComposeEngine::*builder)(const QString&, int, double, double),
-                        FontSpec& f);
+                        PageFont& f);
     void RaiseTop(std::optional<double> y, double h);
-    void DateHeading(FontSpec& f);
+    void DateHeading(PageFont& f);
     Area ProblemArea();
-    void Cells(int mode, const Area& area, FontSpec& f);
+    void Cells(int mode, const Area& area, PageFont& f);
     void Cell(int mode, int n, double ex, double ey);
     void OneLine(int n, double ex, double ey);
     void ColumnForm(int n, double ex, double ey);
@@ -76,7 +76,7 @@ private:
     ComposeEngine& Engine;
     SheetSettings& Settings;
     const SheetProblems& Problems;
-    FontSpec& CurFont;
+    PageFont& CurFont;
     std::function<QDateTime()> Clock;
     QLocale Locale;
     double SW = 0;  // width and height of the sign with one digit, in FntExam

@@ -1,9 +1,9 @@
 #include "worksheet/SheetSettings.h"
 #include "worksheet/StartingLayout.h"
 
-FontSpec SheetSettings::DefaultExamFont()
+PageFont SheetSettings::DefaultExamFont()
 {
-    FontSpec font;
+    PageFont font;
     font.Name = QStringLiteral("ＭＳ Ｐゴシック");
     font.Size = 24;
     return font;

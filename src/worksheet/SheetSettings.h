@@ -4,7 +4,7 @@
 // the problem font, with the values a fresh installation starts from. The
 // composer also writes the margins back (WindowTop only grows, WindowBottom
 // is kept at 10 or more) and the three edges of the problem area.
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include "prevform/PageStr.h"
 #include <QString>
 #include <cstdint>
@@ -37,13 +37,13 @@ struct SheetSettings {
 
     // 0 no answer sheet, 1 answers on a separate sheet, 2 also on the problem sheet.
     std::int32_t AnswerType = 1;
-    FontSpec FntExam = DefaultExamFont();
+    PageFont FntExam = DefaultExamFont();
 
     // Written by the composer: top, right and bottom edge of the problem area.
     double WindowUpper = 0;
     double WindowInner = 0;
     double WindowUnder = 0;
 
-    static FontSpec DefaultExamFont();
+    static PageFont DefaultExamFont();
     static TPageStr StartingDateTime();
 };

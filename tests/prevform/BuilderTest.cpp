@@ -87,9 +87,9 @@ TEST_F(BuilderTest, TextsAndNumbersSurviveTheLineSplit)
 
 TEST_F(BuilderTest, MeasuresInTheFontSetLast)
 {
-    FontSpec small;
+    PageFont small;
     small.Size = 10;
-    FontSpec large = small;
+    PageFont large = small;
     large.Size = 20;
     Engine->SetFontSets(small);
     const double smallWidth = Engine->GetWidth(QStringLiteral("12.345"));

@@ -172,7 +172,7 @@ TEST_F(InterpreterTest, FontStyleWordsSetAndClearOneBitEach)
     EXPECT_TRUE(State.Font.Bold);
     EXPECT_FALSE(State.Font.Underline || State.fUnderline);
     Exec({"FontStyle,italic", "FontStyle,strikeout", "FontStyle,NONE"});
-    EXPECT_EQ(State.Font, FontSpec{});
+    EXPECT_EQ(State.Font, PageFont{});
     EXPECT_FALSE(State.fBold || State.fItalic || State.fUnderline || State.fStrikeout);
 }
 

@@ -1,5 +1,5 @@
 #include "common/ScriptedPrompts.h"
-#include "prevform/FontSpec.h"
+#include "prevform/PageFont.h"
 #include "prevform/PageGeometry.h"
 #include "prevform/PrinterInfo.h"
 #include "prevform/RecordingSurface.h"
@@ -94,7 +94,7 @@ TEST(PageGeometryTest, MeasuresOnTheTargetAndInPrinterPixelsForThePixelUnit)
     PageGeometry g = Geometry600(PageGeometry::UnitInch, PageGeometry::TgtImage);
     g.ScreenSurface = &screen;
     g.PrinterSurface = &printer;
-    FontSpec font;
+    PageFont font;
     font.Size = 12; // 16 px on screen, 100 px on paper; the fake is square per character
     EXPECT_NEAR(g.GetWidth("ab", font), 32 / 96.0, 1e-12);
     g.UnitType = PageGeometry::UnitMm;
@@ -112,7 +112,7 @@ TEST(PageGeometryTest, MeasuresOnTheTargetAndInPrinterPixelsForThePixelUnit)
 TEST(PageGeometryTest, MeasuresRealFontsWithoutSurfaces)
 {
     PageGeometry g = Geometry600(PageGeometry::UnitMm, PageGeometry::TgtPrinter);
-    FontSpec font;
+    PageFont font;
     font.Size = 72; // an inch-high em
     const double h = g.GetHeight("答え", font);
     EXPECT_GT(h, 25.0);

@@ -170,7 +170,7 @@ TEST(QPainterSurfaceTest, APassToThePdfPrinterWritesOnePage)
     surface.DrawLine({0, 0}, {10, 10}, {}); // outside a job: ignored
     ASSERT_TRUE(surface.BeginDoc());
     surface.FillRect(0, 0, caps.PageW, caps.PageH, 0xFFFFFF);
-    surface.DrawText({600, 600}, "答え", DeviceFont::FromSpec(FontSpec{}, 600), {});
+    surface.DrawText({600, 600}, "答え", DeviceFont::FromSpec(PageFont{}, 600), {});
     surface.DrawLine({0, 0}, {600, 600}, {});
     surface.EndDoc();
     QFile f(path);

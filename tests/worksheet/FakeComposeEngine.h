@@ -14,8 +14,8 @@ public:
     QStringList Lines;                 // the program list, readable
     int Clears = 0;
     int Updates = 0;
-    std::optional<FontSpec> MeasureFont;  // last SetFontSets
-    QList<FontSpec> FontSets;
+    std::optional<PageFont> MeasureFont;  // last SetFontSets
+    QList<PageFont> FontSets;
 
     double PageWidth = 190;
     double PageHeight = 277;
@@ -57,7 +57,7 @@ public:
     void PrevpageTitle(const QString& s, int p, double x, double y) override { PageStr("PageTitle", s, p, x, y); }
     void PrevSubTitle(const QString& s, int p, double x, double y) override { PageStr("SubTitle", s, p, x, y); }
 
-    void SetFontSets(const FontSpec& font) override { MeasureFont = font; FontSets << font; }
+    void SetFontSets(const PageFont& font) override { MeasureFont = font; FontSets << font; }
     double GetWidth(const QString& text) override
     {
         return Widths.contains(text) ? Widths.value(text) : CharWidth * text.size();

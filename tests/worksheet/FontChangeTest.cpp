@@ -5,22 +5,22 @@
 
 namespace {
 
-FontSpec Font(const char* name, int size, uint32_t color, bool bold, bool italic)
+PageFont Font(const char* name, int size, uint32_t color, bool bold, bool italic)
 {
     return {QString::fromUtf8(name), size, color, bold, italic};
 }
 
 struct FontChangeCase {
     const char* Name;
-    FontSpec From;
-    FontSpec To;
+    PageFont From;
+    PageFont To;
     QStringList Lines;
 };
 
 TEST(EmitFontChange, WritesOnlyWhatDiffersInFixedOrder)
 {
-    const FontSpec plain = Font("A", 9, 0, false, false);
-    FontSpec underlined = plain;
+    const PageFont plain = Font("A", 9, 0, false, false);
+    PageFont underlined = plain;
     underlined.Underline = underlined.StrikeOut = true;
     const FontChangeCase cases[] = {
         {"unchanged", plain, plain, {}},
@@ -36,7 +36,7 @@ TEST(EmitFontChange, WritesOnlyWhatDiffersInFixedOrder)
         FakeComposeEngine engine;
         SheetSettings settings;
         SheetProblems problems;
-        FontSpec curFont = c.From;
+        PageFont curFont = c.From;
         SheetComposer(engine, settings, problems, curFont).EmitFontChange(c.To);
         EXPECT_EQ(engine.Lines, c.Lines) << c.Name;
         EXPECT_EQ(curFont, c.To) << c.Name;

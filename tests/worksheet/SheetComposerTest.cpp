@@ -15,14 +15,14 @@ protected:
     FakeComposeEngine Engine;
     SheetSettings Settings;
     SheetProblems Problems;
-    FontSpec CurFont;
+    PageFont CurFont;
     QString HeadingLine;
 
     void SetUp() override
     {
         Engine = FakeComposeEngine();
         Settings = SheetSettings();
-        CurFont = FontSpec();
+        CurFont = PageFont();
         Engine.HeaderRec = UnconfiguredPageStr();
         Engine.FooterRec = UnconfiguredPageStr();
         Engine.TitleRec = UnconfiguredPageStr();

@@ -227,8 +227,8 @@ SheetProblems MakeProblems(const RunResult& run, int operation)
 // one layout whatever was drawn before.
 void Compose(PrevEngine& engine, SheetSettings settings, const SheetProblems& problems, int mode)
 {
-    engine.SetFontSets(FontSpec{});
-    FontSpec curFont;
+    engine.SetFontSets(PageFont{});
+    PageFont curFont;
     SheetComposer(engine, settings, problems, curFont).ComposeSheet(mode);
 }
 

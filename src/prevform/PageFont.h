@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-struct FontSpec {
+struct PageFont {
     QString Name = QStringLiteral("ＭＳ Ｐゴシック");
     int Size = 9;
     uint32_t Color = 0x000000;
@@ -15,5 +15,5 @@ struct FontSpec {
     bool Underline = false;
     bool StrikeOut = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const PageFont&) const = default;
 };
