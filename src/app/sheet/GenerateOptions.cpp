@@ -1,4 +1,5 @@
 #include "sheet/GenerateOptions.h"
+#include "sheet/CliSupport.h"
 
 #include "generation/RangeCheck.h"
 #include "worksheet/ExamCountCheck.h"
@@ -184,15 +185,8 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
     GenerateParse parse;
     ParseState state{parse.Options};
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::string value;
-        bool inlineValue = false;
         // "--rows=5" is taken like "--rows 5".
-        if (size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-            inlineValue = true;
-        }
+        auto [name, value, inlineValue] = SplitOptionArg(args[i]);
         const OptionSpec* option = FindOption(name);
         if (!option) {
             parse.Rest.push_back(args[i]);

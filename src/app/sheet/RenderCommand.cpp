@@ -2,55 +2,19 @@
 // (pointer-file rule, INCLUDE lines, pictures) onto the 1:1 page image at a
 // 96 dpi screen, saved as PNG, BMP or JPEG, or onto the built-in PDF printer
 // at true size. Message boxes of the interpreter are written to stderr.
+#include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
 
-#include "common/Prompts.h"
-#include "prevform/JpegCodec.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <memory>
 #include <optional>
 
 namespace {
-
-constexpr int ScreenDpi = 96;
-constexpr int JpegQuality = 90;
-
-// Messages go to the error stream; questions get the cautious answer.
-class StreamPrompts : public Prompts {
-public:
-    explicit StreamPrompts(std::ostream& err) : Err(err) {}
-    void Message(const QString& text, const QString&) override
-    {
-        Err << "shosu-sheet: render: " << text.toStdString() << '\n';
-    }
-    bool Confirm(const QString& text, const QString& title) override
-    {
-        Message(text, title);
-        return false;
-    }
-    std::optional<QString> InputText(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    bool OpenUrl(const QString&) override { return false; }
-
-private:
-    std::ostream& Err;
-};
 
 struct RenderOptions {
     QString ListFile;
@@ -92,29 +56,6 @@ std::optional<RenderOptions> ParseOptions(const CommandArgs& args, std::string& 
     return error.empty() ? std::optional(options) : std::nullopt;
 }
 
-// Drawing needs a GUI application object; the tool runs without a display.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "shosu-sheet";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-bool SaveImage(const QImage& image, const QString& path, const QString& suffix, QString& error)
-{
-    if (suffix == u"jpg" || suffix == u"jpeg")
-        return SaveJpeg(image, JpegQuality, path, &error);
-    if (image.save(path, suffix == u"png" ? "PNG" : "BMP"))
-        return true;
-    error = QStringLiteral("cannot write the image");
-    return false;
-}
-
 } // namespace
 
 int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
@@ -127,7 +68,7 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     }
     const QString suffix = QFileInfo(options->Out).suffix().toLower();
     const bool pdf = suffix == u"pdf";
-    if (!pdf && suffix != u"png" && suffix != u"bmp" && suffix != u"jpg" && suffix != u"jpeg") {
+    if (!pdf && !IsPageImageSuffix(suffix)) {
         err << "shosu-sheet: render: the output must end in .png, .bmp, .jpg or .pdf\n";
         return ExitUsage;
     }
@@ -140,8 +81,8 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     list.close();
 
     const auto app = EnsureGuiApplication();
-    StreamPrompts prompts(err);
-    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(pdf ? options->Out : QString()), ScreenDpi);
+    StreamPrompts prompts(err, "shosu-sheet: render: ");
+    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(pdf ? options->Out : QString()), CliScreenDpi);
     if (engine.Geometry.ErrorNum > 0)
         return ExitUsage;
     engine.ListIniFile = options->ListFile;
@@ -162,14 +103,12 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     engine.fMesh = options->Grid ? 1 : 0;
     engine.fScale = options->Ruler ? 1 : 0;
     const QImage image = engine.RenderImage();
-    if (image.isNull() || !SaveImage(image, options->Out, suffix, error)) {
-        err << "shosu-sheet: render: " << options->Out.toStdString() << ": "
-            << (error.isEmpty() ? std::string("the page image is empty") : error.toStdString())
-            << '\n';
+    if (!SavePageImage(image, options->Out, error)) {
+        err << "shosu-sheet: render: " << error.toStdString() << '\n';
         return ExitUsage;
     }
     out << options->Out.toStdString() << ": " << image.width() << " x " << image.height()
-        << " pixels at " << ScreenDpi << " dpi\n";
+        << " pixels at " << CliScreenDpi << " dpi\n";
     return ExitOk;
 }
 

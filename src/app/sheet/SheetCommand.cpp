@@ -4,26 +4,22 @@
 // 96 dots per inch, or to PDF at true size. With --count N a PDF holds N
 // different problem sheets, each followed by its answer sheet.
 #include "sheet/CliGenHost.h"
+#include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
 #include "sheet/GenerateOptions.h"
 
-#include "common/Prompts.h"
 #include "generation/ProblemMaker.h"
-#include "prevform/JpegCodec.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/SheetComposer.h"
 #include "worksheet/StartingLayout.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <memory>
 #include <optional>
 
 namespace {
 
-constexpr int kScreenDpi = 96;
-constexpr int kJpegQuality = 90;
 constexpr int kMaxCount = 50;  // one class set; more is almost surely a typo
 
 struct SheetOptions {
@@ -101,14 +97,7 @@ std::string Prefixed(const std::string& text)
 std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
 {
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::string value;
-        bool inlineValue = false;
-        if (size_t equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-            inlineValue = true;
-        }
+        auto [name, value, inlineValue] = SplitOptionArg(args[i]);
         const SheetOptionSpec* option = FindSheetOption(name);
         if (!option)
             return Prefixed("unknown option '" + args[i] + "' (try shosu-sheet --help)");
@@ -126,7 +115,7 @@ std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
         return Prefixed("give --list, --out FILE or both");
     const QString suffix = QFileInfo(options.OutPath).suffix().toLower();
     if (!options.OutPath.isEmpty()
-        && !QStringList({"png", "bmp", "jpg", "jpeg", "pdf"}).contains(suffix))
+        && !IsPageImageSuffix(suffix) && suffix != QLatin1String("pdf"))
         return Prefixed("--out needs a file ending in .png, .bmp, .jpg or .pdf");
     if (options.Count > 0) {
         if (suffix != QLatin1String("pdf"))
@@ -135,42 +124,6 @@ std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
             return Prefixed("--count writes problem and answer sheets; leave out --answer and --list");
     }
     return {};
-}
-
-// Messages of the engine go to stderr; questions are answered No.
-class StreamPrompts : public Prompts {
-public:
-    explicit StreamPrompts(std::ostream& err) : Err(err) {}
-    void Message(const QString& text, const QString&) override
-    {
-        Err << "shosu-sheet: " << text.toStdString() << '\n';
-    }
-    bool Confirm(const QString& text, const QString& title) override
-    {
-        Message(text, title);
-        return false;
-    }
-    std::optional<QString> InputText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    bool OpenUrl(const QString&) override { return false; }
-
-private:
-    std::ostream& Err;
-};
-
-// Drawing and measuring text needs a GUI application; without a display the
-// offscreen platform serves.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "shosu-sheet";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // The page strings as a first start lays them out: title and subtitle
@@ -234,24 +187,11 @@ void Compose(PrevEngine& engine, SheetSettings settings, const SheetProblems& pr
 
 bool SaveImage(PrevEngine& engine, const QString& path, std::ostream& err)
 {
-    const QImage image = engine.RenderImage();
-    const QString suffix = QFileInfo(path).suffix().toLower();
     QString error;
-    bool ok;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
-        ok = SaveJpeg(image, kJpegQuality, path, &error);
-        error = QStringLiteral("cannot write %1: %2").arg(path, error);
-    } else {
-        QImage dotted = image;
-        const int dotsPerMetre = qRound(kScreenDpi / 0.0254);
-        dotted.setDotsPerMeterX(dotsPerMetre);
-        dotted.setDotsPerMeterY(dotsPerMetre);
-        ok = dotted.save(path, suffix == QLatin1String("bmp") ? "BMP" : "PNG");
-        error = QStringLiteral("cannot write %1").arg(path);
-    }
-    if (!ok)
-        err << Prefixed(error.toStdString()) << '\n';
-    return ok;
+    if (SavePageImage(engine.RenderImage(), path, error))
+        return true;
+    err << Prefixed(error.toStdString()) << '\n';
+    return false;
 }
 
 bool SavePdfPage(PrevEngine& engine, const QString& path, std::ostream& err)
@@ -302,12 +242,12 @@ int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
         return ExitUsage;
     }
     const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
-    StreamPrompts prompts(err);
+    StreamPrompts prompts(err, "shosu-sheet: ");
     const bool toPdf = QFileInfo(options.OutPath).suffix().toLower() == QLatin1String("pdf");
     // The built-in PDF printer gives every machine the same A4 page.
     PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(
                           toPdf ? QFileInfo(options.OutPath).absoluteFilePath() : QString()),
-                      kScreenDpi);
+                      CliScreenDpi);
     if (engine.Geometry.ErrorNum > 0)
         return ExitUsage;
     GiveStartingRecords(engine);

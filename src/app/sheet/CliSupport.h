@@ -1,0 +1,51 @@
+#pragma once
+// Pieces every drawing subcommand of shosu-sheet shares: the prompts that
+// write to stderr, the GUI application object that drawing needs, saving a
+// page image by its file ending, and splitting "--name=value" arguments.
+#include "common/Prompts.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <memory>
+#include <ostream>
+#include <string>
+
+// Messages go to the error stream behind a prefix; questions get the
+// cautious answer (No, cancelled), since nobody is there to answer them.
+class StreamPrompts : public Prompts {
+public:
+    StreamPrompts(std::ostream& err, std::string prefix) : Err(err), Prefix(std::move(prefix)) {}
+    void Message(const QString& text, const QString& title = {}) override;
+    bool Confirm(const QString& text, const QString& title = {}) override;
+    std::optional<QString> InputText(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool OpenUrl(const QString&) override { return false; }
+
+private:
+    std::ostream& Err;
+    std::string Prefix;
+};
+
+// The screen the page images of the tool are drawn for.
+constexpr int CliScreenDpi = 96;
+
+// Creates the application object drawing and measuring need, on the
+// offscreen platform unless one was chosen; null when one exists already.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication();
+
+// True for the endings SavePageImage writes: png, bmp, jpg, jpeg.
+bool IsPageImageSuffix(const QString& suffix);
+
+// Saves a page image as PNG or BMP (marked 96 dpi) or as JPEG at quality 90,
+// chosen by the path's ending; false with a message naming the path.
+bool SavePageImage(const QImage& image, const QString& path, QString& error);
+
+// "--rows=5" split into name "--rows" and value "5"; other arguments come
+// back whole as the name.
+struct OptionArg {
+    std::string Name;
+    std::string Value;
+    bool InlineValue = false;
+};
+OptionArg SplitOptionArg(const std::string& arg);
