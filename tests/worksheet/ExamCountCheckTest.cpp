@@ -41,8 +41,9 @@ TEST(ExamCountCheckTest, CountsAndTotals)
         SCOPED_TRACE(std::string(c.Rows ? "rows " : "cols ") + c.Text + " / " + c.Other);
         EXPECT_EQ(verdict.Accepted, *c.Message == 0);
         EXPECT_EQ(verdict.Message, c.Message);
-        if (verdict.Accepted)
+        if (verdict.Accepted) {
             EXPECT_EQ(verdict.Total, c.Total);
+        }
     }
 }
 

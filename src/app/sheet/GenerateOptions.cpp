@@ -15,6 +15,8 @@ namespace {
 // and columns) are checked once all are known, so their order on the
 // command line does not matter.
 struct ParseState {
+    explicit ParseState(GenerateOptions& options) : Options(options) {}
+
     GenerateOptions& Options;
     std::string RowText = "10";
     std::string ColText = "1";
