@@ -145,13 +145,14 @@ void SheetComposer::DateHeading(PageFont& f)
         return;
     const double x0 = *x, y0 = *y;
     const QString t = QLatin1Char(' ') + Settings.sDateTime + QLatin1Char(' ');
-    // Measured in the heading's own font, so the box fits the text it holds.
-    SetPageStrFont(record, f);
-    Engine.SetFontSets(f);
+    // The box and its line spacing are measured in the subtitle's font, the
+    // one set for measuring last; the heading is then written in its own.
     const double w = Engine.GetWidth(t);
     const double h = Engine.GetHeight(t);
+    SetPageStrFont(record, f);
     EmitFontChange(f);
     Engine.PrevTextOut(x0, y0 + h / 2, t, QStringLiteral("NIL"));
+    Engine.SetFontSets(f);
     if (!Settings.sName.isEmpty())
         Engine.PrevTextOut(x0, y0 + 3.5 * h, QStringLiteral("　") + Settings.sName + QLatin1Char(' '),
                            QStringLiteral("NIL"));

@@ -16,6 +16,7 @@ public:
     int Updates = 0;
     std::optional<PageFont> MeasureFont;  // last SetFontSets
     QList<PageFont> FontSets;
+    QHash<QString, PageFont> WidthFonts;  // the measuring font of each text's last GetWidth
 
     double PageWidth = 190;
     double PageHeight = 277;
@@ -60,6 +61,7 @@ public:
     void SetFontSets(const PageFont& font) override { MeasureFont = font; FontSets << font; }
     double GetWidth(const QString& text) override
     {
+        WidthFonts[text] = MeasureFont.value_or(PageFont());
         return Widths.contains(text) ? Widths.value(text) : CharWidth * text.size();
     }
     double GetHeight(const QString& text) override

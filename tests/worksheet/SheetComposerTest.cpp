@@ -303,11 +303,24 @@ TEST_F(SheetComposerTest, HeadingBoxNeedsTextAndPositionNotName)
     }
 }
 
-TEST_F(SheetComposerTest, HeadingBoxIsMeasuredInItsOwnFont)
+// The box is measured in the subtitle's font, which the subtitle leaves set
+// for measuring; the heading text itself is written in the heading's font.
+TEST_F(SheetComposerTest, HeadingBoxIsMeasuredInTheSubtitleFont)
 {
-    Compose();
-    ASSERT_GE(Engine.FontSets.size(), 4);
-    EXPECT_EQ(Engine.FontSets[3].Size, 11);  // footer, title, subtitle, then the heading
+    struct Case { int SubTitleSize; const char* SubTitleFace; int HeadingSize; };
+    const Case cases[] = {{12, "ＭＳ 明朝", 11}, {9, "ＭＳ ゴシック", 20}};
+    for (const Case& c : cases) {
+        SetUp();
+        Engine.SubTitleRec.psSize = c.SubTitleSize;
+        Engine.SubTitleRec.psName = QString::fromUtf8(c.SubTitleFace);
+        Settings.DateTime.psSize = c.HeadingSize;
+        Compose();
+        ASSERT_TRUE(Engine.WidthFonts.contains(HeadingLine));
+        EXPECT_EQ(Engine.WidthFonts[HeadingLine].Size, c.SubTitleSize);
+        EXPECT_EQ(Engine.WidthFonts[HeadingLine].Name, QString::fromUtf8(c.SubTitleFace));
+        EXPECT_TRUE(Engine.Lines.contains(QStringLiteral("FontSize,%1").arg(c.HeadingSize)));
+        EXPECT_EQ(Engine.FontSets.last(), Settings.FntExam);
+    }
 }
 
 TEST_F(SheetComposerTest, HeaderTakesDateMacroFromClock)
