@@ -33,7 +33,6 @@ bool PageGeometry::ReadPrinterCaps(const PrinterInfo& printer, Prompts& prompts)
         ErrorNum = 1;
         return false;
     }
-    ErrorNum = 0;
     PrinterResX = caps->ResX;
     PrinterResY = caps->ResY;
     RatioX = static_cast<long double>(PrinterResX) / MonitorRes;

@@ -26,7 +26,8 @@ public:
     long double RatioX = 600.0L / 96.0L; // PrinterResX / MonitorRes
     long double RatioY = 600.0L / 96.0L;
     int nTgtCanvas = TgtImage; // 0 printer, 1 the 1:1 page image, 2 the image then the whole-page view
-    int ErrorNum = 0;        // 1 after a printer that could not be queried
+    int ErrorNum = -1;       // -1 while the printer is usable; 1 once a query failed,
+                             // and it stays 1 for the rest of the run
 
     // Surfaces whose drawing fonts measure text; when null, text is measured
     // without a device at the resolution the surface would have.
@@ -39,7 +40,10 @@ public:
     void ReadScreenCaps(int dpi);
     // Printer resolution and ratios. When the printer cannot be queried, shows
     // "デフォルトのプリンタの設定を確認下さい", sets ErrorNum to 1 and keeps the
-    // previous values; returns false then.
+    // previous values; returns false then. A later successful query does not
+    // clear ErrorNum: after a failure at creation the view settings and
+    // page-string records were never loaded, and an engine that came back to
+    // work would later save those empty records over the stored ones.
     bool ReadPrinterCaps(const PrinterInfo& printer, Prompts& prompts);
     // PageW and PageH from the printer's printable area; false when it cannot be queried.
     bool GetPageSize(const PrinterInfo& printer);

@@ -148,24 +148,53 @@ TEST(PageGeometryTest, AlignWidthOnScreenIsTheImageWidth)
     EXPECT_DOUBLE_EQ(g.AlignPageWidth(96), g.Get_UnitWidth());
 }
 
-class UnqueryablePrinter : public PrinterInfo {
+// Answers each query from a script: a value for a usable printer, nullopt for one that fails.
+class ScriptedPrinter : public PrinterInfo {
 public:
-    UnqueryablePrinter() : PrinterInfo(BuiltInTag{}, QString()) {}
-    std::optional<PrinterCaps> Query() const override { return std::nullopt; }
+    explicit ScriptedPrinter(std::vector<std::optional<PrinterCaps>> answers)
+        : PrinterInfo(BuiltInTag{}, QString()), Answers(std::move(answers))
+    {
+    }
+    std::optional<PrinterCaps> Query() const override { return Answers.at(Next++); }
+
+private:
+    std::vector<std::optional<PrinterCaps>> Answers;
+    mutable size_t Next = 0;
 };
 
-TEST(PageGeometryTest, APrinterThatCannotBeQueriedIsReportedAndKeepsTheOldValues)
+struct PrinterQueryCase {
+    std::vector<std::optional<PrinterCaps>> Answers; // one per ReadPrinterCaps
+    int ErrorNum;
+    int ResX;
+    int Messages;
+};
+
+TEST(PageGeometryTest, AFailedPrinterQueryIsReportedAndStaysFailed)
 {
+    const PrinterCaps ok{1200, 1200, 9000, 13000};
+    const std::vector<PrinterQueryCase> cases{
+        {{ok}, -1, 1200, 0},
+        {{std::nullopt}, 1, 300, 1},
+        {{std::nullopt, ok}, 1, 1200, 1}, // a later answer does not make the engine usable
+        {{ok, std::nullopt, ok}, 1, 1200, 1},
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        PageGeometry g = Geometry600(PageGeometry::UnitMm, PageGeometry::TgtImage);
+        g.PrinterResX = 300;
+        ScriptedPrompts prompts;
+        ScriptedPrinter printer(cases[i].Answers);
+        for (const auto& answer : cases[i].Answers)
+            EXPECT_EQ(g.ReadPrinterCaps(printer, prompts), answer.has_value()) << i;
+        EXPECT_EQ(g.ErrorNum, cases[i].ErrorNum) << i;
+        EXPECT_EQ(g.PrinterResX, cases[i].ResX) << i;
+        EXPECT_EQ(prompts.Messages.size(), cases[i].Messages) << i;
+        if (cases[i].Messages)
+            EXPECT_EQ(prompts.Messages[0], "デフォルトのプリンタの設定を確認下さい");
+    }
+    ScriptedPrinter failing({std::nullopt});
     PageGeometry g = Geometry600(PageGeometry::UnitMm, PageGeometry::TgtImage);
-    g.PrinterResX = 300;
-    ScriptedPrompts prompts;
-    UnqueryablePrinter printer;
-    EXPECT_FALSE(g.ReadPrinterCaps(printer, prompts));
-    EXPECT_FALSE(g.GetPageSize(printer));
-    EXPECT_EQ(g.ErrorNum, 1);
-    EXPECT_EQ(g.PrinterResX, 300);
+    EXPECT_FALSE(g.GetPageSize(failing));
     EXPECT_EQ(g.PageW, 2000);
-    EXPECT_EQ(prompts.Messages, QStringList{"デフォルトのプリンタの設定を確認下さい"});
 }
 
 TEST(PrinterInfoTest, TheBuiltInPdfPrinterIsA4At600Dpi)
@@ -185,7 +214,7 @@ TEST(PrinterInfoTest, TheBuiltInPdfPrinterIsA4At600Dpi)
     ScriptedPrompts prompts;
     EXPECT_TRUE(g.ReadPrinterCaps(*printer, prompts));
     EXPECT_TRUE(g.GetPageSize(*printer));
-    EXPECT_EQ(g.ErrorNum, 0);
+    EXPECT_EQ(g.ErrorNum, -1);
     EXPECT_EQ(g.RatioX, 600.0L / 96);
     EXPECT_TRUE(prompts.Messages.isEmpty());
 }
