@@ -20,7 +20,10 @@ QString QuotedFace(QString face)
 
 GridSize GridSize::Clamped(int rows, int cols)
 {
-    return GridSize{std::max(rows, 1), std::max(cols, 1)};
+    GridSize grid{std::clamp(rows, 1, 10), std::clamp(cols, 1, 4)};
+    if (grid.Rows * grid.Cols > 20)
+        grid.Cols = 20 / grid.Rows;
+    return grid;
 }
 
 SheetComposer::SheetComposer(ComposeEngine& engine, SheetSettings& settings,

@@ -25,9 +25,8 @@ struct SheetProblems {
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
 };
 
-// Rows and columns of the grid as a run uses them: at least 1 each, so that a
-// hand-edited settings file cannot make the cell size divide by zero. Larger
-// counts are taken as they stand; the grid stops at the first missing problem.
+// Rows and columns of the grid as a run uses them: rows 1 to 10, columns 1 to
+// 4 and at most 20 cells, whatever a hand-edited settings file holds.
 struct GridSize {
     int Rows;
     int Cols;
