@@ -1,13 +1,24 @@
 #include "common/ScriptedPrompts.h"
 
+
 namespace {
 
-template <typename T>
-T TakeFront(std::deque<T>& answers, T fallback)
+bool TakeFront(std::deque<bool>& answers)
 {
     if (answers.empty())
-        return fallback;
-    T answer = answers.front();
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> TakeFront(std::deque<std::optional<QString>>& answers)
+{
+    if (answers.empty())
+        return std::nullopt;
+    // Swapped out rather than copied: keeps GCC's uninitialised-use analysis quiet.
+    std::optional<QString> answer;
+    answer.swap(answers.front());
     answers.pop_front();
     return answer;
 }
@@ -23,28 +34,28 @@ void ScriptedPrompts::Message(const QString& text, const QString&)
 bool ScriptedPrompts::Confirm(const QString& text, const QString&)
 {
     Asked << QStringLiteral("confirm: ") + text;
-    return TakeFront(ConfirmAnswers, false);
+    return TakeFront(ConfirmAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::InputText(const QString&, const QString& prompt,
                                                   const QString&)
 {
     Asked << QStringLiteral("input: ") + prompt;
-    return TakeFront(InputAnswers, std::optional<QString>{});
+    return TakeFront(InputAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFileName(const QString& title, const QString&,
                                                      const QString&)
 {
     Asked << QStringLiteral("save: ") + title;
-    return TakeFront(FileAnswers, std::optional<QString>{});
+    return TakeFront(FileAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::OpenFileName(const QString& title, const QString&,
                                                      const QString&)
 {
     Asked << QStringLiteral("open: ") + title;
-    return TakeFront(FileAnswers, std::optional<QString>{});
+    return TakeFront(FileAnswers);
 }
 
 bool ScriptedPrompts::OpenUrl(const QString& url)

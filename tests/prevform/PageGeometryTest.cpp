@@ -188,8 +188,9 @@ TEST(PageGeometryTest, AFailedPrinterQueryIsReportedAndStaysFailed)
         EXPECT_EQ(g.ErrorNum, cases[i].ErrorNum) << i;
         EXPECT_EQ(g.PrinterResX, cases[i].ResX) << i;
         EXPECT_EQ(prompts.Messages.size(), cases[i].Messages) << i;
-        if (cases[i].Messages)
+        if (cases[i].Messages) {
             EXPECT_EQ(prompts.Messages[0], "デフォルトのプリンタの設定を確認下さい");
+        }
     }
     ScriptedPrinter failing({std::nullopt});
     PageGeometry g = Geometry600(PageGeometry::UnitMm, PageGeometry::TgtImage);
@@ -223,8 +224,9 @@ TEST(PrinterInfoTest, TheSystemChoiceAlwaysGivesAUsablePrinter)
 {
     PrinterInfo printer; // the default printer, or the PDF one on a machine without
     ASSERT_NE(printer.Printer(), nullptr);
-    if (printer.IsBuiltInPdf())
+    if (printer.IsBuiltInPdf()) {
         EXPECT_TRUE(printer.Query().has_value());
+    }
 }
 
 } // namespace

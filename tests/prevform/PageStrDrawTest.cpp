@@ -99,8 +99,9 @@ TEST_F(PageStrDrawTest, WhatIsNotDrawn)
         Set(rec, c.Text, c.Pos, c.X, "0");
         EXPECT_EQ(DrawPageStr(Ctx, rec, c.Kind), c.Drawn) << c.Pos << c.X.toStdString();
         EXPECT_EQ(rec.psDrawn, c.Drawn);
-        if (c.Drawn)
+        if (c.Drawn) {
             EXPECT_FALSE(DrawPageStr(Ctx, rec, c.Kind)) << "drawn twice";
+        }
     }
     EXPECT_EQ(HeaderBottom, 0);
 }
