@@ -1,6 +1,6 @@
 #include "prevform/CommandSplit.h"
+#include "common/IniFile.h"
 #include <QRegularExpression>
-#include <cmath>
 
 namespace {
 
@@ -111,16 +111,8 @@ QString CommandKeyword(const QStringList& fields)
 
 std::optional<double> CommandNumber(const QString& field)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    const QString s = field.trimmed();
-    if (!form.match(s).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double v = s.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt; // out of the double range: not a usable number
-    return v;
+    // The same strict decimal form as the settings file's numbers.
+    return ParseDecimalReal(field.trimmed());
 }
 
 std::optional<int> CommandInteger(const QString& field)
