@@ -44,9 +44,7 @@ DivisionAnswer Rejected(std::string reason)
 Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuotient)
 {
     // T: the quotient in units of 10^−4, truncated toward zero.
-    const Int128 m = truncatedQuotient.Mantissa;
-    const int k = truncatedQuotient.Scale;
-    const Int128 t = k <= 4 ? m * Pow10(4 - k) : m / Pow10(k - 4);
+    const Int128 t = truncatedQuotient.TruncatedTo(4).Mantissa;
     const Int128 n = pair.X * (kU / Pow10(pair.Places1)) * kU;
     const Int128 d = pair.Y * (kU / Pow10(pair.Places2)) * kU;
     return Decimal{(n * kU - t * d) / kU, 8};

@@ -1,5 +1,6 @@
 #include "generation/GenerationRun.h"
 
+#include "generation/Decimal.h"
 #include "generation/NumberText.h"
 
 #include <algorithm>
@@ -29,10 +30,7 @@ int SignCode(std::int32_t nMinus, std::int64_t result)
 
 std::int64_t ScaleOf(int digits)
 {
-    std::int64_t scale = 1;
-    for (int i = 0; i < digits; ++i)
-        scale *= 10;
-    return scale;
+    return static_cast<std::int64_t>(Pow10(digits));
 }
 
 GenerationRun::GenerationRun(const ExamSettings& settings, const RunRanges& ranges,

@@ -21,12 +21,12 @@ struct DivAttempt {
 bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
 {
     const OperandRange& range = run.Ranges.Operand[0];
-    const std::int64_t s1 = ScaleOf(pair.Places1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::int64_t m = run.Random.UniformRange(2, 120);
         const Decimal q{600 / m, 1};
         pair.Dividend = pair.Divisor * q;
-        pair.X = static_cast<std::int64_t>(pair.Dividend.Mantissa * s1 / Pow10(pair.Dividend.Scale));
+        // The dividend in units of operand 1, cut toward zero.
+        pair.X = static_cast<std::int64_t>(pair.Dividend.TruncatedTo(pair.Places1).Mantissa);
         if (pair.X >= range.MinV && pair.X <= range.MaxV)
             return true;
         if (-pair.X >= range.MinV && -pair.X <= range.MaxV) {
