@@ -57,24 +57,25 @@ QString PlainField(Cursor& cur)
     return field;
 }
 
-bool IsControl(QChar c) { return c.unicode() <= 32; }
-
 // Strips codes 0..32 at both ends; a NUL inside ends the line.
 QString StripLine(const QString& line)
 {
-    QString s = line;
-    const qsizetype nul = s.indexOf(QChar(0));
-    if (nul >= 0)
-        s.truncate(nul);
-    qsizetype b = 0, e = s.size();
-    while (b < e && IsControl(s[b]))
-        ++b;
-    while (e > b && IsControl(s[e - 1]))
-        --e;
-    return s.mid(b, e - b);
+    const qsizetype nul = line.indexOf(QChar(0));
+    return StripControls(nul >= 0 ? line.left(nul) : line);
 }
 
 } // namespace
+
+QString StripControls(const QString& text)
+{
+    auto isControl = [](QChar c) { return c.unicode() <= 32; };
+    qsizetype b = 0, e = text.size();
+    while (b < e && isControl(text[b]))
+        ++b;
+    while (e > b && isControl(text[e - 1]))
+        --e;
+    return text.mid(b, e - b);
+}
 
 QStringList SplitCommandLine(const QString& line)
 {
@@ -95,13 +96,7 @@ QStringList SplitCommandLine(const QString& line)
 
 QString CommandWord(const QString& field)
 {
-    QString w = field.toUpper();
-    qsizetype b = 0, e = w.size();
-    while (b < e && IsControl(w[b]))
-        ++b;
-    while (e > b && IsControl(w[e - 1]))
-        --e;
-    return w.mid(b, e - b);
+    return StripControls(field.toUpper());
 }
 
 QString CommandKeyword(const QStringList& fields)

@@ -11,6 +11,8 @@
 
 // The fields; empty when the stripped line is empty.
 QStringList SplitCommandLine(const QString& line);
+// The text without the characters of codes 0..32 at either end.
+QString StripControls(const QString& text);
 // Field 0 upper-cased and trimmed (the keyword); empty for no fields.
 QString CommandKeyword(const QStringList& fields);
 // A field upper-cased and trimmed, for word arguments.

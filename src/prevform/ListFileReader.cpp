@@ -16,16 +16,6 @@ bool IsBlankLine(const QString& line)
     return true;
 }
 
-QString Trimmed(const QString& line)
-{
-    qsizetype b = 0, e = line.size();
-    while (b < e && line[b].unicode() <= 32)
-        ++b;
-    while (e > b && line[e - 1].unicode() <= 32)
-        --e;
-    return line.mid(b, e - b);
-}
-
 qsizetype CharCount(const QStringList& lines)
 {
     qsizetype count = 0;
@@ -58,7 +48,7 @@ ListFileResult ListFileReader::Read(const QString& listIniFile)
     if (!pointer)
         return result;
     QStringList lines = *pointer;
-    const QString named = pointer->isEmpty() ? QString() : Trimmed(pointer->first());
+    const QString named = pointer->isEmpty() ? QString() : StripControls(pointer->first());
     if (IsExistingFile(named)) {
         const std::optional<QStringList> list = LoadLines(named, result.Problems);
         lines = list.value_or(QStringList());
