@@ -157,14 +157,20 @@ void SheetComposer::DateHeading(PageFont& f)
         Engine.PrevTextOut(x0, y0 + 3.5 * h, QStringLiteral("　") + Settings.sName + QLatin1Char(' '),
                            QStringLiteral("NIL"));
     Engine.PrevPenSize(1);
-    Engine.PrevLine(x0, y0, x0 + w, y0);
-    Engine.PrevLine(x0 + w, y0, x0 + w, y0 + 6 * h);
-    Engine.PrevLine(x0 + w, y0 + 6 * h, x0, y0 + 6 * h);
-    Engine.PrevLine(x0, y0 + 6 * h, x0, y0);
+    Outline({x0, y0, x0 + w, y0 + 6 * h});
     Engine.PrevLine(x0, y0 + 2 * h, x0 + w, y0 + 2 * h);
     // The name part of the box may reach into the problem area's margin;
     // only the separator has to stay above it.
     RaiseTop(y0, 2 * h);
+}
+
+// Four lines clockwise from the top left corner.
+void SheetComposer::Outline(const Area& box)
+{
+    Engine.PrevLine(box.L, box.U, box.R, box.U);
+    Engine.PrevLine(box.R, box.U, box.R, box.D);
+    Engine.PrevLine(box.R, box.D, box.L, box.D);
+    Engine.PrevLine(box.L, box.D, box.L, box.U);
 }
 
 SheetComposer::Area SheetComposer::ProblemArea()
@@ -179,10 +185,7 @@ SheetComposer::Area SheetComposer::ProblemArea()
     if (Settings.WindowFrame) {
         Engine.PrevPenSize(1);
         Engine.PrevPenStyle(QStringLiteral("psDot"));
-        Engine.PrevLine(area.L, area.U, area.R, area.U);
-        Engine.PrevLine(area.R, area.U, area.R, area.D);
-        Engine.PrevLine(area.R, area.D, area.L, area.D);
-        Engine.PrevLine(area.L, area.D, area.L, area.U);
+        Outline(area);
     }
     Engine.PrevPenSize(1);
     Engine.PrevPenStyle(QStringLiteral("psSolid"));

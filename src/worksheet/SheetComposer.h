@@ -64,6 +64,7 @@ private:
                         PageFont& f);
     void RaiseTop(std::optional<double> y, double h);
     void DateHeading(PageFont& f);
+    void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
     void Cell(int mode, int n, double ex, double ey);
