@@ -185,22 +185,16 @@ void Compose(PrevEngine& engine, SheetSettings settings, const SheetProblems& pr
     SheetComposer(engine, settings, problems, curFont).ComposeSheet(mode);
 }
 
-bool SaveImage(PrevEngine& engine, const QString& path, std::ostream& err)
+// The composed sheet as one PDF page or as a page image; false after the
+// error is written.
+bool SaveSheet(PrevEngine& engine, const QString& path, bool pdf, std::ostream& err)
 {
     QString error;
-    if (SavePageImage(engine.RenderImage(), path, error))
-        return true;
-    err << Prefixed(error.toStdString()) << '\n';
-    return false;
-}
-
-bool SavePdfPage(PrevEngine& engine, const QString& path, std::ostream& err)
-{
-    QString error;
-    if (engine.RenderPdf(path, &error))
-        return true;
-    err << Prefixed(error.toStdString()) << '\n';
-    return false;
+    const bool saved = pdf ? engine.RenderPdf(path, &error)
+                           : SavePageImage(engine.RenderImage(), path, error);
+    if (!saved)
+        err << Prefixed(error.toStdString()) << '\n';
+    return saved;
 }
 
 // N problem sheets, each followed by its answer sheet, in one PDF.
@@ -267,9 +261,7 @@ int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
             out << line.toStdString() << '\n';
     if (options.OutPath.isEmpty())
         return ExitOk;
-    const bool saved = toPdf ? SavePdfPage(engine, options.OutPath, err)
-                             : SaveImage(engine, options.OutPath, err);
-    return saved ? ExitOk : ExitUsage;
+    return SaveSheet(engine, options.OutPath, toPdf, err) ? ExitOk : ExitUsage;
 }
 
 std::string SheetUsage()
