@@ -133,32 +133,36 @@ QSize PageGeometry::MeasureScreen(const QString& ps, const PageFont& font) const
     return ScreenSurface ? ScreenSurface->MeasureText(ps, f) : FontMap::TextExtent(ps, f);
 }
 
+QSize PageGeometry::MeasureOnTarget(const QString& ps, const PageFont& font) const
+{
+    return OnPrinter() ? MeasurePrinter(ps, font) : MeasureScreen(ps, font);
+}
+
+double PageGeometry::PixelsToUnit(int pixels, int dpi) const
+{
+    const long double inches = static_cast<long double>(pixels) / dpi;
+    return static_cast<double>(UnitType == UnitMm ? inches * MmPerInch : inches);
+}
+
 double PageGeometry::GetWidth(const QString& ps, const PageFont& font) const
 {
     if (UnitType == UnitPixel)
         return MeasurePrinter(ps, font).width();
-    const long double inches = OnPrinter()
-        ? static_cast<long double>(MeasurePrinter(ps, font).width()) / PrinterResX
-        : static_cast<long double>(MeasureScreen(ps, font).width()) / MonitorRes;
-    return static_cast<double>(UnitType == UnitMm ? inches * MmPerInch : inches);
+    return PixelsToUnit(MeasureOnTarget(ps, font).width(), TargetDpiX());
 }
 
 double PageGeometry::GetHeight(const QString& ps, const PageFont& font) const
 {
     if (UnitType == UnitPixel)
         return MeasurePrinter(ps, font).height() + 1;
-    const long double inches = OnPrinter()
-        ? static_cast<long double>(MeasurePrinter(ps, font).height()) / PrinterResY
-        : static_cast<long double>(MeasureScreen(ps, font).height()) / MonitorRes;
-    return static_cast<double>(UnitType == UnitMm ? inches * MmPerInch : inches);
+    return PixelsToUnit(MeasureOnTarget(ps, font).height(), TargetDpiY());
 }
 
 double PageGeometry::AlignPageWidth(int imageWidth) const
 {
     if (OnPrinter() || UnitType == UnitPixel)
         return Get_UnitWidth();
-    const long double inches = static_cast<long double>(imageWidth) / MonitorRes;
-    return static_cast<double>(UnitType == UnitMm ? inches * MmPerInch : inches);
+    return PixelsToUnit(imageWidth, MonitorRes);
 }
 
 QSize PageGeometry::OneToOneImageSize() const

@@ -88,4 +88,7 @@ private:
     std::optional<int> ToPixel(double v, double unitPage, int printerRes) const;
     QSize MeasurePrinter(const QString& ps, const PageFont& font) const;
     QSize MeasureScreen(const QString& ps, const PageFont& font) const;
+    QSize MeasureOnTarget(const QString& ps, const PageFont& font) const;
+    // Device pixels at dpi in the inch or millimetre unit.
+    double PixelsToUnit(int pixels, int dpi) const;
 };
