@@ -416,14 +416,19 @@ void PrevEngine::RunPass(Surface& target)
     DrawCopyright(ctx);
 }
 
+bool PrevEngine::PassToPrinter()
+{
+    const int saved = Geometry.nTgtCanvas;
+    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
+    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
+    return DrawGraphicsOn(PrinterTarget());
+}
+
 bool PrevEngine::PrintOut()
 {
     if (!IsVisible() || Geometry.ErrorNum > 0 || !PrinterPage)
         return false;
-    const int saved = Geometry.nTgtCanvas;
-    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
-    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
-    const bool ok = DrawGraphicsOn(PrinterTarget());
+    const bool ok = PassToPrinter();
     if (!ok)
         Prompt.Message(kPrintNotStarted);
     return ok;
@@ -462,11 +467,7 @@ bool PrevEngine::RenderPdf(const QString& path, QString* error)
     if (Geometry.ErrorNum > 0 || !PrinterPage)
         return fail(QStringLiteral("プリンタの設定を確認下さい"));
     PrinterDevice->SetPdfPath(QFileInfo(path).absoluteFilePath());
-    const int saved = Geometry.nTgtCanvas;
-    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
-    const bool ok = DrawGraphicsOn(PrinterTarget());
-    Geometry.nTgtCanvas = saved;
-    if (!ok)
+    if (!PassToPrinter())
         return fail(QStringLiteral("PDF ファイルを書き出せません: %1").arg(path));
     return true;
 }

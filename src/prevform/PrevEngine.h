@@ -159,5 +159,7 @@ private:
     void AppendPageStr(const char* keyword, const QString& s, int posnum, double x, double y);
     void RunPass(Surface& target);
     Surface& PrinterTarget();
+    // One pass to the printer whatever nTgtCanvas says, which is restored afterwards.
+    bool PassToPrinter();
     bool IsVisible() const { return !WindowVisible || WindowVisible(); }
 };
