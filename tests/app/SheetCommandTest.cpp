@@ -128,6 +128,27 @@ TEST(SheetCommand, RefusesMeaninglessOptions)
     }
 }
 
+// A missing or unwanted value is named the same way by the generate options
+// and the sheet options, each behind its own prefix.
+TEST(SheetCommand, OptionValueProblemsNameTheOption)
+{
+    struct Case {
+        QStringList Args;
+        const char* Err;
+    };
+    const Case cases[] = {
+        {{"--list", "--rows"}, "shosu-sheet: --rows needs a value (try shosu-sheet --help)\n"},
+        {{"--list", "--yes=1"}, "shosu-sheet: --yes takes no value (try shosu-sheet --help)\n"},
+        {{"--list", "--out"}, "shosu-sheet: sheet: --out needs a value\n"},
+        {{"--list=2"}, "shosu-sheet: sheet: --list takes no value\n"},
+    };
+    for (const Case& c : cases) {
+        const SheetRun run = RunSheet(c.Args);
+        EXPECT_EQ(run.ExitCode, 1) << c.Err;
+        EXPECT_EQ(run.Err, QString::fromUtf8(c.Err));
+    }
+}
+
 TEST(SheetCommand, UnwritableOutputIsReported)
 {
     const SheetRun run = RunSheet({"--seed", "1", "--out", "/nonexistent-dir/sheet.png"});

@@ -69,3 +69,15 @@ OptionArg SplitOptionArg(const std::string& arg)
         return {arg, {}, false};
     return {arg.substr(0, equals), arg.substr(equals + 1), true};
 }
+
+std::string TakeOptionValue(const CommandArgs& args, size_t& i, bool takesValue, OptionArg& arg)
+{
+    if (takesValue && !arg.InlineValue) {
+        if (i + 1 >= args.size())
+            return arg.Name + " needs a value";
+        arg.Value = args[++i];
+    } else if (!takesValue && arg.InlineValue) {
+        return arg.Name + " takes no value";
+    }
+    return {};
+}

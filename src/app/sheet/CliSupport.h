@@ -3,6 +3,7 @@
 // write to stderr, the GUI application object that drawing needs, saving a
 // page image by its file ending, and splitting "--name=value" arguments.
 #include "common/Prompts.h"
+#include "sheet/Commands.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -49,3 +50,8 @@ struct OptionArg {
     bool InlineValue = false;
 };
 OptionArg SplitOptionArg(const std::string& arg);
+
+// Completes the option args[i], split into arg: one that takes a value gets
+// the next argument unless it came inline (i then moves past it). Returns
+// the problem, "NAME needs a value" or "NAME takes no value", or "" when none.
+std::string TakeOptionValue(const CommandArgs& args, size_t& i, bool takesValue, OptionArg& arg);

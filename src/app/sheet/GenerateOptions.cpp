@@ -188,23 +188,17 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
     ParseState state{parse.Options};
     for (size_t i = 0; i < args.size(); ++i) {
         // "--rows=5" is taken like "--rows 5".
-        auto [name, value, inlineValue] = SplitOptionArg(args[i]);
-        const OptionSpec* option = FindOption(name);
+        OptionArg arg = SplitOptionArg(args[i]);
+        const OptionSpec* option = FindOption(arg.Name);
         if (!option) {
             parse.Rest.push_back(args[i]);
             continue;
         }
-        if (option->TakesValue && !inlineValue) {
-            if (i + 1 >= args.size()) {
-                parse.Error = UsageError(name + " needs a value");
-                return parse;
-            }
-            value = args[++i];
-        } else if (!option->TakesValue && inlineValue) {
-            parse.Error = UsageError(name + " takes no value");
+        if (std::string problem = TakeOptionValue(args, i, option->TakesValue, arg); !problem.empty()) {
+            parse.Error = UsageError(problem);
             return parse;
         }
-        parse.Error = option->Apply(state, value);
+        parse.Error = option->Apply(state, arg.Value);
         if (!parse.Ok())
             return parse;
     }

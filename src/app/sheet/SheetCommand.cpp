@@ -97,18 +97,13 @@ std::string Prefixed(const std::string& text)
 std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
 {
     for (size_t i = 0; i < args.size(); ++i) {
-        auto [name, value, inlineValue] = SplitOptionArg(args[i]);
-        const SheetOptionSpec* option = FindSheetOption(name);
+        OptionArg arg = SplitOptionArg(args[i]);
+        const SheetOptionSpec* option = FindSheetOption(arg.Name);
         if (!option)
             return Prefixed("unknown option '" + args[i] + "' (try shosu-sheet --help)");
-        if (option->TakesValue && !inlineValue) {
-            if (i + 1 >= args.size())
-                return Prefixed(name + " needs a value");
-            value = args[++i];
-        } else if (!option->TakesValue && inlineValue) {
-            return Prefixed(name + " takes no value");
-        }
-        if (std::string error = option->Apply(options, value); !error.empty())
+        if (std::string problem = TakeOptionValue(args, i, option->TakesValue, arg); !problem.empty())
+            return Prefixed(problem);
+        if (std::string error = option->Apply(options, arg.Value); !error.empty())
             return Prefixed(error);
     }
     if (!options.fList && options.OutPath.isEmpty())
