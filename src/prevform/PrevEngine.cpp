@@ -281,7 +281,6 @@ const QStringList& PrevEngine::List(int k) const
 
 void PrevEngine::ReadListFile()
 {
-    ListByFile.clear();
     ListFileResult result = ListFileReader().Read(ListIniFile);
     ListByFile = std::move(result.Lines);
     for (const QString& problem : result.Problems)
@@ -385,7 +384,6 @@ void PrevEngine::RunPass(Surface& target)
     PassContext ctx{target,       Geometry,    State,     HeaderRec,  FooterRec,
                     PageTitleRec, SubTitleRec, PageStrTmp, Copyright, HeaderBottom,
                     CreditHeight, Bmp,         Prompt};
-    ResetDrawState(ctx);
     const QSize image = Screen.PixelSize();
     target.FillRect(0, 0, image.width(), image.height(), 0xFFFFFF);
     if (!Geometry.OnPrinter() && PageView == 1) {
