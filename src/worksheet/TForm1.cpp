@@ -369,14 +369,13 @@ void TForm1::LblInfClick()
         return;
     }
     Timer1->stop();
-    SetRangeDefaults();
+    SetRangeTexts(ExamSettings::DefaultRanges());
 }
 
-void TForm1::SetRangeDefaults()
+void TForm1::SetRangeTexts(const RangeTexts& texts)
 {
-    const RangeTexts defaults = ExamSettings::DefaultRanges();
     for (int i = 0; i < RangeEditCount; ++i)
-        RangeEdit(i)->setText(QString::fromStdString(defaults[i]));
+        RangeEdit(i)->setText(QString::fromStdString(texts[i]));
 }
 
 void TForm1::Timer1Timer()
@@ -386,8 +385,7 @@ void TForm1::Timer1Timer()
     if (TestLoop % 10 == 0) {
         TestSettingsDraw draw = DrawTestSettings(Maker.Source(), TabControl1->currentIndex());
         ApplyTestSettings(draw, Exam);
-        for (int i = 0; i < RangeEditCount; ++i)
-            RangeEdit(i)->setText(QString::fromStdString(draw.Ranges[i]));
+        SetRangeTexts(draw.Ranges);
         if (draw.ChangesDivOption) {
             LblJust->setVisible(draw.DivOption == TestDivOption::Just);
             LblRest->setVisible(draw.DivOption == TestDivOption::Rest);

@@ -165,7 +165,8 @@ private:
 
     bool HandleFocus(QObject* watched, QEvent* event);
     void RestoreEdit(QLineEdit* edit, const std::string& message);
-    void SetRangeDefaults();
+    // Writes the eight range edits, unchecked.
+    void SetRangeTexts(const RangeTexts& texts);
 
     Prompts& UserPrompts;
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
