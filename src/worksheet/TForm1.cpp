@@ -252,7 +252,7 @@ void TForm1::EdtRoundEnter()
 
 void TForm1::EdtRoundExit()
 {
-    RoundPlaceVerdict verdict = CheckRoundPlace(TrimBlanks(EdtRound->text().toStdString()));
+    RoundPlaceVerdict verdict = CheckRoundPlace(EdtRound->text().toStdString());
     if (!verdict.Accepted)
         return RestoreEdit(EdtRound, verdict.Message);
     EdtRound->setText(QString::number(verdict.Value));
