@@ -50,6 +50,19 @@ TEST(CommandKeywordTest, IsUpperCasedAndTrimmed)
     EXPECT_EQ(CommandKeyword({}), "");
 }
 
+TEST(StripControlsTest, RemovesCodesUpTo32AtBothEndsOnly)
+{
+    const std::vector<std::pair<QString, QString>> cases{
+        {" \t list.txt\r", "list.txt"},
+        {QString(QChar(0)) + "a b" + QChar(31), "a b"},
+        {"\x01\x20", ""},
+        {"", ""},
+        {QString(QChar(0x3000)) + "x" + QChar(0x3000), QString(QChar(0x3000)) + "x" + QChar(0x3000)},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(StripControls(text), expected) << text.toStdString();
+}
+
 TEST(CommandNumberTest, AcceptsOnlyTheNumberForm)
 {
     const std::vector<std::pair<QString, std::optional<double>>> cases{
