@@ -15,13 +15,15 @@ qsizetype IntegerLength(const QString& s)
     return point < 0 ? s.size() : point;
 }
 
-// Removes the first point of line; returns its 0-based index, or -1.
-qsizetype TakePoint(QString& line)
+// Removes the first point of line and returns the point line that marks
+// where it stood (blanks, then "."); empty when line has no point.
+QString TakePoint(QString& line)
 {
     const qsizetype point = line.indexOf(QLatin1Char('.'));
-    if (point >= 0)
-        line.remove(point, 1);
-    return point;
+    if (point < 0)
+        return {};
+    line.remove(point, 1);
+    return Blanks(point) + QLatin1Char('.');
 }
 
 } // namespace
@@ -34,12 +36,8 @@ ColumnLayout ColumnLayout::PointAligned(const QString& a, const QString& b)
     layout.B = Blanks(m - IntegerLength(b)) + b;
     // With the point taken out, the first decimal digit stands where the
     // point stood, and the point is drawn half a digit left of it.
-    const qsizetype pa = TakePoint(layout.A);
-    if (pa >= 0)
-        layout.DotA = Blanks(pa) + QLatin1Char('.');
-    const qsizetype pb = TakePoint(layout.B);
-    if (pb >= 0)
-        layout.DotB = Blanks(pb) + QLatin1Char('.');
+    layout.DotA = TakePoint(layout.A);
+    layout.DotB = TakePoint(layout.B);
     return layout;
 }
 
@@ -49,17 +47,13 @@ ColumnLayout ColumnLayout::RightAligned(const QString& a, const QString& b)
     ColumnLayout layout;
     layout.A = Blanks(m - a.size()) + a;
     layout.B = Blanks(m - b.size()) + b;
-    // Taking the point out shifts the digits before it one place right, so
-    // the line keeps its length and its last digit stays in place.
-    const qsizetype pa = TakePoint(layout.A);
-    if (pa >= 0) {
-        layout.A.prepend(QLatin1Char(' '));
-        layout.DotA = Blanks(pa + 1) + QLatin1Char('.');
-    }
-    const qsizetype pb = TakePoint(layout.B);
-    if (pb >= 0) {
-        layout.B.prepend(QLatin1Char(' '));
-        layout.DotB = Blanks(pb + 1) + QLatin1Char('.');
-    }
+    // A line with a point gets a blank in front: once the point is out, the
+    // digits before it have moved one place right, the line keeps its length
+    // and its last digit stays in place.
+    for (QString* line : {&layout.A, &layout.B})
+        if (line->contains(QLatin1Char('.')))
+            line->prepend(QLatin1Char(' '));
+    layout.DotA = TakePoint(layout.A);
+    layout.DotB = TakePoint(layout.B);
     return layout;
 }
