@@ -1,35 +1,15 @@
 // The contract of "shosu-sheet generate", checked on the real binary:
 // output lines, exit codes 0/1/2, stderr messages, --seed, --help.
-#include <QProcess>
-#include <QStringList>
+#include "ToolRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Outcome {
-    int Exit = -1;
-    QString Out;
-    QString Err;
-
-    QStringList Lines() const { return Out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-};
-
-Outcome RunTool(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(SHOSU_SHEET_PATH), args);
-    process.waitForFinished(60000);
-    Outcome outcome;
-    outcome.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    outcome.Out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.Err = QString::fromUtf8(process.readAllStandardError());
-    return outcome;
-}
-
-Outcome Generate(QStringList args)
+ToolRun Generate(QStringList args)
 {
     args.prepend(QStringLiteral("generate"));
-    return RunTool(args);
+    return RunSheetTool(args);
 }
 
 // Whole-number ranges min1..max1 and min2..max2.
@@ -41,8 +21,8 @@ QStringList Whole(const char* min1, const char* max1, const char* min2, const ch
 
 TEST(GenerateCommandTest, DefaultRunPrintsTenTabSeparatedLines)
 {
-    Outcome run = Generate({"--seed", "7"});
-    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    ToolRun run = Generate({"--seed", "7"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.isEmpty());
     EXPECT_TRUE(run.Out.endsWith(QLatin1Char('\n')));
     EXPECT_FALSE(run.Out.contains(QLatin1Char('\r')));
@@ -60,10 +40,10 @@ TEST(GenerateCommandTest, DefaultRunPrintsTenTabSeparatedLines)
 
 TEST(GenerateCommandTest, SeedMakesRunsReproducible)
 {
-    const Outcome first = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
-    const Outcome second = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
-    const Outcome other = Generate({"--seed", "43", "--op", "mul", "--rows", "5", "--cols", "4"});
-    ASSERT_EQ(first.Exit, 0);
+    const ToolRun first = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
+    const ToolRun second = Generate({"--seed", "42", "--op", "mul", "--rows", "5", "--cols", "4"});
+    const ToolRun other = Generate({"--seed", "43", "--op", "mul", "--rows", "5", "--cols", "4"});
+    ASSERT_EQ(first.ExitCode, 0);
     EXPECT_EQ(first.Lines().size(), 20);
     EXPECT_EQ(first.Out, second.Out);
     EXPECT_NE(first.Out, other.Out);
@@ -89,9 +69,9 @@ TEST(GenerateCommandTest, ExactAnswersForKnownProblems)
         {Whole("1", "3", "1", "1") + QStringList{"--seq1", "--rows", "4"}, "1\t1\t2"},
     };
     for (const Case& c : cases) {
-        const Outcome run = Generate(c.Args + QStringList{"--rows", "1"});
+        const ToolRun run = Generate(c.Args + QStringList{"--rows", "1"});
         SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
-        ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         EXPECT_EQ(run.Lines(), QStringList{QString::fromUtf8(c.Line)});
     }
 }
@@ -99,8 +79,8 @@ TEST(GenerateCommandTest, ExactAnswersForKnownProblems)
 TEST(GenerateCommandTest, RangesAndCountsAreCheckedOnceAllAreKnown)
 {
     // Left one by one, min 20 would first meet max 10, and 4 columns 10 rows.
-    const Outcome run = Generate({"--min1", "20", "--max1", "30", "--cols", "4", "--rows", "5"});
-    ASSERT_EQ(run.Exit, 0) << run.Err.toStdString();
+    const ToolRun run = Generate({"--min1", "20", "--max1", "30", "--cols", "4", "--rows", "5"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QStringList lines = run.Lines();
     ASSERT_EQ(lines.size(), 20);
     for (const QString& line : lines) {
@@ -111,8 +91,8 @@ TEST(GenerateCommandTest, RangesAndCountsAreCheckedOnceAllAreKnown)
 
 TEST(GenerateCommandTest, SequenceRunsThroughTheRangeAndWraps)
 {
-    const Outcome run = Generate(Whole("1", "3", "1", "1") + QStringList{"--seq1", "--rows", "5"});
-    ASSERT_EQ(run.Exit, 0);
+    const ToolRun run = Generate(Whole("1", "3", "1", "1") + QStringList{"--seq1", "--rows", "5"});
+    ASSERT_EQ(run.ExitCode, 0);
     QStringList left;
     for (const QString& line : run.Lines())
         left << line.section(QLatin1Char('\t'), 0, 0);
@@ -139,9 +119,9 @@ TEST(GenerateCommandTest, RefusedValuesPrintTheWindowsMessageAndExitOne)
         {{"--op", "mul", "--round-pos", "7"}, "6以下の正の整数でなければいけません"},
     };
     for (const Case& c : cases) {
-        const Outcome run = Generate(c.Args);
+        const ToolRun run = Generate(c.Args);
         SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
-        EXPECT_EQ(run.Exit, 1);
+        EXPECT_EQ(run.ExitCode, 1);
         EXPECT_TRUE(run.Out.isEmpty());
         EXPECT_EQ(run.Err, QString::fromUtf8(c.Message) + QLatin1Char('\n'));
     }
@@ -160,25 +140,25 @@ TEST(GenerateCommandTest, UsageErrorsExitOne)
         {},
     };
     for (const QStringList& args : cases) {
-        const Outcome run = RunTool(args);
+        const ToolRun run = RunSheetTool(args);
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
-        EXPECT_EQ(run.Exit, 1);
+        EXPECT_EQ(run.ExitCode, 1);
         EXPECT_TRUE(run.Out.isEmpty());
         EXPECT_FALSE(run.Err.isEmpty());
     }
-    EXPECT_TRUE(RunTool({"generate", "--bogus"}).Err.contains(QStringLiteral("unknown option '--bogus'")));
+    EXPECT_TRUE(RunSheetTool({"generate", "--bogus"}).Err.contains(QStringLiteral("unknown option '--bogus'")));
 }
 
 TEST(GenerateCommandTest, LoopOverIsAbandonedWithoutYes)
 {
     const QStringList args = Whole("5", "5", "5", "5") + QStringList{"--op", "sub", "--rows", "2"};
-    const Outcome refused = Generate(args);
-    EXPECT_EQ(refused.Exit, 2);
+    const ToolRun refused = Generate(args);
+    EXPECT_EQ(refused.ExitCode, 2);
     EXPECT_TRUE(refused.Out.isEmpty());
     EXPECT_TRUE(refused.Err.contains(QStringLiteral("Loop over(数が０以下)")));
 
-    const Outcome accepted = Generate(args + QStringList{"--yes"});
-    EXPECT_EQ(accepted.Exit, 0);
+    const ToolRun accepted = Generate(args + QStringList{"--yes"});
+    EXPECT_EQ(accepted.ExitCode, 0);
     EXPECT_EQ(accepted.Lines(), (QStringList{"5\t5\t0", "5\t5\t0"}));
     EXPECT_TRUE(accepted.Err.contains(QStringLiteral("Loop over(数が０以下)")));
 }
@@ -196,9 +176,9 @@ TEST(GenerateCommandTest, DivisionFailuresExitTwoWithTheirMessage)
         {Whole("0", "0", "1", "5") + QStringList{"--minus", "1"}, "条件が合いません(結果が０)"},
     };
     for (const Case& c : cases) {
-        const Outcome run = Generate(c.Args + QStringList{"--op", "div", "--seed", "1"});
+        const ToolRun run = Generate(c.Args + QStringList{"--op", "div", "--seed", "1"});
         SCOPED_TRACE(c.Message);
-        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.ExitCode, 2);
         EXPECT_TRUE(run.Out.isEmpty());
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
     }
@@ -206,14 +186,14 @@ TEST(GenerateCommandTest, DivisionFailuresExitTwoWithTheirMessage)
 
 TEST(GenerateCommandTest, HelpDocumentsEveryOption)
 {
-    const Outcome help = RunTool({"--help"});
-    EXPECT_EQ(help.Exit, 0);
+    const ToolRun help = RunSheetTool({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
     for (const char* option :
          {"generate", "--op", "--min1e", "--max2e", "--seq1", "--seq2", "--rows", "--cols", "--d",
           "--minus", "--keep-zeros", "--seed", "--yes", "--round", "--round-pos", "--rest",
           "--just", "--no-zero", "--no-one"})
         EXPECT_TRUE(help.Out.contains(QString::fromUtf8(option))) << option;
-    EXPECT_EQ(RunTool({"generate", "--help"}).Exit, 0);
+    EXPECT_EQ(RunSheetTool({"generate", "--help"}).ExitCode, 0);
 }
 
 } // namespace

@@ -1,19 +1,14 @@
 // shosu-sheet render, run as a program in a scratch folder: list files with
 // includes and pictures become page images and PDF pages; bad input gives a
 // message and exit code 1.
+#include "ToolRun.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct RenderRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
 
 class RenderCommandTest : public ::testing::Test {
 protected:
@@ -27,17 +22,9 @@ protected:
     }
     QString Path(const char* name) const { return Dir.filePath(QString::fromUtf8(name)); }
 
-    RenderRun Render(const QStringList& args) const
+    ToolRun Render(const QStringList& args) const
     {
-        QProcess process;
-        process.setWorkingDirectory(Dir.path());
-        process.start(QStringLiteral(SHOSU_SHEET_PATH), QStringList{"render"} + args);
-        process.waitForFinished(60000);
-        RenderRun run;
-        run.ExitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.Out = QString::fromUtf8(process.readAllStandardOutput());
-        run.Err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return RunSheetTool(QStringList{"render"} + args, Dir.path());
     }
 
     // A pointer file naming sheet.txt, which includes a part with a red
@@ -57,7 +44,7 @@ TEST_F(RenderCommandTest, DrawsTheReadListOntoThePageImage)
 {
     WriteSheet();
     for (const char* name : {"page.png", "page.bmp", "page.jpg"}) {
-        const RenderRun run = Render({"PrevForm.prv", "--out", name});
+        const ToolRun run = Render({"PrevForm.prv", "--out", name});
         ASSERT_EQ(run.ExitCode, 0) << name << run.Err.toStdString();
         const QImage image(Path(name));
         ASSERT_EQ(image.size(), QSize(755, 1084)) << name; // A4 less 5 mm margins at 96 dpi
@@ -86,7 +73,7 @@ TEST_F(RenderCommandTest, GridAndRulerOnlyWhenAsked)
 TEST_F(RenderCommandTest, WritesAPdfPageAtTrueSize)
 {
     WriteSheet();
-    const RenderRun run = Render({"PrevForm.prv", "--out", "page.pdf"});
+    const ToolRun run = Render({"PrevForm.prv", "--out", "page.pdf"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     QFile pdf(Path("page.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
@@ -111,7 +98,7 @@ TEST_F(RenderCommandTest, BadInputGetsAMessageAndExitCodeOne)
         {{"PrevForm.prv", "--out", "no/such/dir/x.pdf"}, "x.pdf"},
     };
     for (const auto& c : cases) {
-        const RenderRun run = Render(c.Args);
+        const ToolRun run = Render(c.Args);
         EXPECT_EQ(run.ExitCode, 1) << c.Args.join(' ').toStdString();
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Says))) << run.Err.toStdString();
     }
@@ -120,7 +107,7 @@ TEST_F(RenderCommandTest, BadInputGetsAMessageAndExitCodeOne)
 TEST_F(RenderCommandTest, InterpreterMessagesGoToStderr)
 {
     Write("cycle.txt", "TextOut,1,1,A\nLine,1,2,3\nINCLUDE,cycle.txt\n");
-    const RenderRun run = Render({"cycle.txt", "--out", "c.png"});
+    const ToolRun run = Render({"cycle.txt", "--out", "c.png"});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_TRUE(run.Err.contains(QStringLiteral("LINE, FORMAT ERROR")));
     EXPECT_TRUE(run.Err.contains(QStringLiteral("INCLUDE")));

@@ -1,32 +1,18 @@
 // shosu-sheet sheet, run as a program: program lists, rendered files and the
 // refusal of option combinations that make no sense.
+#include "ToolRun.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct SheetRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-SheetRun RunSheet(const QStringList& args)
+ToolRun RunSheet(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(SHOSU_SHEET_PATH), QStringList{"sheet"} + args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QStringList Lines(const QString& text)
-{
-    return text.split('\n', Qt::SkipEmptyParts);
+    return RunSheetTool(QStringList{"sheet"} + args);
 }
 
 // The y field of every "TextOut" line (the cells' rows).
@@ -41,9 +27,9 @@ QStringList TextOutRows(const QStringList& lines)
 
 TEST(SheetCommand, ListsProblemSheetProgram)
 {
-    const SheetRun run = RunSheet({"--seed", "7", "--rows", "3", "--cols", "2", "--list"});
+    const ToolRun run = RunSheet({"--seed", "7", "--rows", "3", "--cols", "2", "--list"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    const QStringList lines = Lines(run.Out);
+    const QStringList lines = run.Lines();
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.first(), "INITPARAM");
     EXPECT_EQ(lines.filter(QRegularExpression("^SubTitle,\"たしざんのもんだい\",4,")).size(), 1);
@@ -54,21 +40,21 @@ TEST(SheetCommand, ListsProblemSheetProgram)
 TEST(SheetCommand, AnswerSheetSharesTheProblemSheetLayout)
 {
     const QStringList common = {"--seed", "11", "--op", "div", "--list"};
-    const SheetRun problems = RunSheet(common);
-    const SheetRun answers = RunSheet(common + QStringList{"--answer"});
+    const ToolRun problems = RunSheet(common);
+    const ToolRun answers = RunSheet(common + QStringList{"--answer"});
     ASSERT_EQ(problems.ExitCode, 0) << problems.Err.toStdString();
     ASSERT_EQ(answers.ExitCode, 0) << answers.Err.toStdString();
     EXPECT_TRUE(answers.Out.contains("\"わりざんのもんだい (答)\""));
-    EXPECT_EQ(TextOutRows(Lines(problems.Out)), TextOutRows(Lines(answers.Out)));
+    EXPECT_EQ(TextOutRows(problems.Lines()), TextOutRows(answers.Lines()));
 }
 
 TEST(SheetCommand, LayoutOptionsReachTheSheet)
 {
-    const SheetRun run = RunSheet({"--seed", "3", "--op", "mul", "--rows", "2", "--column-form",
+    const ToolRun run = RunSheet({"--seed", "3", "--op", "mul", "--rows", "2", "--column-form",
                               "--frame", "--no-numbers", "--title", "小数のかけ算",
                               "--subtitle", "れんしゅう", "--list"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    const QStringList lines = Lines(run.Out);
+    const QStringList lines = run.Lines();
     EXPECT_TRUE(lines.contains("PenStyle,psDot"));
     EXPECT_TRUE(lines.filter(QRegularExpression("\"\\( \\d\\)\"")).isEmpty());
     EXPECT_EQ(lines.filter(QRegularExpression("^PageTitle,\"小数のかけ算\",")).size(), 1);
@@ -82,7 +68,7 @@ TEST(SheetCommand, RendersImagesAtNinetySixDotsPerInch)
     QTemporaryDir dir;
     for (const char* name : {"sheet.png", "sheet.bmp", "sheet.jpg"}) {
         const QString path = dir.filePath(name);
-        const SheetRun run = RunSheet({"--seed", "1", "--out", path});
+        const ToolRun run = RunSheet({"--seed", "1", "--out", path});
         ASSERT_EQ(run.ExitCode, 0) << name << run.Err.toStdString();
         const QImage image(path);
         ASSERT_FALSE(image.isNull()) << name;
@@ -96,7 +82,7 @@ TEST(SheetCommand, ClassSetPutsEachAnswerSheetAfterItsProblems)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("class.pdf");
-    const SheetRun run = RunSheet({"--seed", "4", "--count", "3", "--out", path});
+    const ToolRun run = RunSheet({"--seed", "4", "--count", "3", "--out", path});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -121,7 +107,7 @@ TEST(SheetCommand, RefusesMeaninglessOptions)
         {"--rows", "0", "--list"},
     };
     for (const QStringList& args : cases) {
-        const SheetRun run = RunSheet(args);
+        const ToolRun run = RunSheet(args);
         EXPECT_EQ(run.ExitCode, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(run.Out.isEmpty()) << args.join(' ').toStdString();
         EXPECT_FALSE(run.Err.trimmed().isEmpty()) << args.join(' ').toStdString();
@@ -143,7 +129,7 @@ TEST(SheetCommand, OptionValueProblemsNameTheOption)
         {{"--list=2"}, "shosu-sheet: sheet: --list takes no value\n"},
     };
     for (const Case& c : cases) {
-        const SheetRun run = RunSheet(c.Args);
+        const ToolRun run = RunSheet(c.Args);
         EXPECT_EQ(run.ExitCode, 1) << c.Err;
         EXPECT_EQ(run.Err, QString::fromUtf8(c.Err));
     }
@@ -151,7 +137,7 @@ TEST(SheetCommand, OptionValueProblemsNameTheOption)
 
 TEST(SheetCommand, UnwritableOutputIsReported)
 {
-    const SheetRun run = RunSheet({"--seed", "1", "--out", "/nonexistent-dir/sheet.png"});
+    const ToolRun run = RunSheet({"--seed", "1", "--out", "/nonexistent-dir/sheet.png"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains("/nonexistent-dir/sheet.png"));
 }
