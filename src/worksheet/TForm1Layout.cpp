@@ -49,6 +49,14 @@ QLabel* BoldPoint(QWidget* parent)
     return label;
 }
 
+// A control that keeps its room in the layout while hidden.
+void KeepRoomWhenHidden(QWidget* control)
+{
+    QSizePolicy policy = control->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    control->setSizePolicy(policy);
+}
+
 QPlainTextEdit* ProblemMemo(QWidget* parent)
 {
     auto* memo = new QPlainTextEdit(parent);
@@ -208,9 +216,7 @@ QWidget* TForm1::CreateAdjustGroup()
     GroupBox3 = new QGroupBox(QStringLiteral("答えの調整"));
     GroupBox3->setMinimumWidth(161);
     // Hiding the group on the addition tabs must not move the other groups.
-    QSizePolicy policy = GroupBox3->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    GroupBox3->setSizePolicy(policy);
+    KeepRoomWhenHidden(GroupBox3);
     auto* box = new QVBoxLayout(GroupBox3);
     box->setSpacing(4);
 
@@ -251,11 +257,8 @@ QWidget* TForm1::CreateAdjustGroup()
     // The division options keep their room while hidden on the
     // multiplication tab, so the window never changes size with the tab.
     for (QWidget* option : std::initializer_list<QWidget*>{CBoxJust, CBoxRest, CBoxZero, CBoxOne,
-                                                          LblJust, LblRest}) {
-        QSizePolicy retained = option->sizePolicy();
-        retained.setRetainSizeWhenHidden(true);
-        option->setSizePolicy(retained);
-    }
+                                                          LblJust, LblRest})
+        KeepRoomWhenHidden(option);
     return GroupBox3;
 }
 
