@@ -1,5 +1,6 @@
 // The main window's handlers, driven through its controls under the
 // offscreen platform. Prompts are scripted, so no dialog ever blocks.
+#include "TypeInto.h"
 #include "common/ScriptedPrompts.h"
 #include "worksheet/TForm1.h"
 
@@ -23,16 +24,6 @@ class TForm1Test : public ::testing::Test {
 protected:
     ScriptedPrompts Prompts;
     TForm1 Form{Prompts, 12345};
-
-    // The user moves into the edit, types the text and moves on with Tab.
-    void TypeInto(QLineEdit* edit, const QString& text)
-    {
-        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(edit, &in);
-        edit->setText(text);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(edit, &out);
-    }
 
     void SetRanges(const RangeTexts& texts)
     {

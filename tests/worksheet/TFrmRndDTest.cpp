@@ -1,5 +1,6 @@
 // The random-parameter dialog: integer texts only, OK and Cancel, and the
 // help button's failure message.
+#include "TypeInto.h"
 #include "common/ScriptedPrompts.h"
 #include "worksheet/TFrmRndD.h"
 
@@ -11,15 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void Leave(QLineEdit* edit, const QString& typed)
-{
-    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &in);
-    edit->setText(typed);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &out);
-}
 
 TEST(TFrmRndDTest, LeavingTheEditKeepsOnlyIntegers)
 {
@@ -36,7 +28,7 @@ TEST(TFrmRndDTest, LeavingTheEditKeepsOnlyIntegers)
     TFrmRndD dialog(prompts);
     for (const Case& c : cases) {
         dialog.EdtD->setText(QStringLiteral("2"));
-        Leave(dialog.EdtD, QString::fromUtf8(c.Typed));
+        TypeInto(dialog.EdtD, QString::fromUtf8(c.Typed));
         EXPECT_EQ(dialog.EdtD->text(), QString::fromUtf8(c.Kept)) << c.Typed;
         EXPECT_EQ(dialog.D(), c.D) << c.Typed;
     }
