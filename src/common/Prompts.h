@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+class QPrinter;
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -18,12 +20,19 @@ public:
     // A one-line input box; nullopt when cancelled.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;
-    // A save-file dialog; filter in Qt's "Name (*.ext)" form; nullopt when cancelled.
+    // A save-file dialog; filter in Qt's "Name (*.ext);;Name (*.ext)" form.
+    // A name typed without an extension gets defaultSuffix (when not empty);
+    // an existing file is overwritten only after the user confirms it.
+    // nullopt when cancelled.
     virtual std::optional<QString> SaveFileName(const QString& title, const QString& initialPath,
-                                                const QString& filter) = 0;
+                                                const QString& filter,
+                                                const QString& defaultSuffix = {}) = 0;
     // An open-file dialog; nullopt when cancelled.
     virtual std::optional<QString> OpenFileName(const QString& title, const QString& initialPath,
                                                 const QString& filter) = 0;
+    // The print dialog on printer: what the user confirms becomes the
+    // printer's settings. false when cancelled (the printer is unchanged).
+    virtual bool PrintSetup(QPrinter& printer) = 0;
     // Opens a web location in the default browser; false when that failed.
     virtual bool OpenUrl(const QString& url) = 0;
 };

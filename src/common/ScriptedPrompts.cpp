@@ -38,16 +38,18 @@ bool ScriptedPrompts::Confirm(const QString& text, const QString&)
 }
 
 std::optional<QString> ScriptedPrompts::InputText(const QString&, const QString& prompt,
-                                                  const QString&)
+                                                  const QString& initial)
 {
     Asked << QStringLiteral("input: ") + prompt;
+    LastInputInitial = initial;
     return TakeFront(InputAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFileName(const QString& title, const QString&,
-                                                     const QString&)
+                                                     const QString&, const QString& defaultSuffix)
 {
     Asked << QStringLiteral("save: ") + title;
+    LastDefaultSuffix = defaultSuffix;
     return TakeFront(FileAnswers);
 }
 
@@ -56,6 +58,12 @@ std::optional<QString> ScriptedPrompts::OpenFileName(const QString& title, const
 {
     Asked << QStringLiteral("open: ") + title;
     return TakeFront(FileAnswers);
+}
+
+bool ScriptedPrompts::PrintSetup(QPrinter& printer)
+{
+    Asked << QStringLiteral("print: setup");
+    return PrintSetupAction ? PrintSetupAction(printer) : false;
 }
 
 bool ScriptedPrompts::OpenUrl(const QString& url)

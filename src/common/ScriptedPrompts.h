@@ -5,10 +5,12 @@
 #include "common/Prompts.h"
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedPrompts : public Prompts {
 public:
-    // Everything asked, in order, as "kind: text" (kinds: message, confirm, input, save, open, url).
+    // Everything asked, in order, as "kind: text" (kinds: message, confirm,
+    // input, save, open, print, url).
     QStringList Asked;
     // Only the texts of plain messages, in order.
     QStringList Messages;
@@ -17,14 +19,23 @@ public:
     std::deque<std::optional<QString>> InputAnswers;
     std::deque<std::optional<QString>> FileAnswers;
     bool OpenUrlResult = true;
+    // The print dialog's answer; it may change the printer as a user would.
+    // Unset: cancelled.
+    std::function<bool(QPrinter&)> PrintSetupAction;
+    // The initial text of the last input box.
+    QString LastInputInitial;
+    // The default extension of the last save dialog.
+    QString LastDefaultSuffix;
 
     void Message(const QString& text, const QString& title = {}) override;
     bool Confirm(const QString& text, const QString& title = {}) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& initialPath,
-                                        const QString& filter) override;
+                                        const QString& filter,
+                                        const QString& defaultSuffix = {}) override;
     std::optional<QString> OpenFileName(const QString& title, const QString& initialPath,
                                         const QString& filter) override;
+    bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
 };

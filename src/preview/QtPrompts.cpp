@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QUrl>
 
 QString QtPrompts::TitleOr(const QString& title) const
@@ -19,7 +21,10 @@ QString QtPrompts::TitleOr(const QString& title) const
 void QtPrompts::Message(const QString& text, const QString& title)
 {
     // A plain box with OK only, no icon: the texts carry their own meaning.
-    QMessageBox box(QMessageBox::NoIcon, TitleOr(title), text, QMessageBox::Ok, Parent);
+    // Line breaks may come as CR LF; the box wants plain LF.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(QMessageBox::NoIcon, TitleOr(title), shown, QMessageBox::Ok, Parent);
     box.exec();
 }
 
@@ -43,12 +48,27 @@ std::optional<QString> QtPrompts::InputText(const QString& title, const QString&
 }
 
 std::optional<QString> QtPrompts::SaveFileName(const QString& title, const QString& initialPath,
-                                               const QString& filter)
+                                               const QString& filter, const QString& defaultSuffix)
 {
-    QString name = QFileDialog::getSaveFileName(Parent, TitleOr(title), initialPath, filter);
+    // Qt's own dialog: it appends the default extension and asks before
+    // overwriting, whatever the desktop's native dialog would do.
+    QFileDialog dialog(Parent, TitleOr(title), initialPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString name = dialog.selectedFiles().constFirst();
     if (name.isEmpty())
         return std::nullopt;
     return name;
+}
+
+bool QtPrompts::PrintSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, Parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> QtPrompts::OpenFileName(const QString& title, const QString& initialPath,

@@ -19,9 +19,11 @@ public:
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     std::optional<QString> SaveFileName(const QString& title, const QString& initialPath,
-                                        const QString& filter) override;
+                                        const QString& filter,
+                                        const QString& defaultSuffix = {}) override;
     std::optional<QString> OpenFileName(const QString& title, const QString& initialPath,
                                         const QString& filter) override;
+    bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
 
 private:

@@ -19,8 +19,10 @@ public:
     void Message(const QString& text, const QString& title = {}) override;
     bool Confirm(const QString& text, const QString& title = {}) override;
     std::optional<QString> InputText(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> SaveFileName(const QString&, const QString&, const QString&,
+                                        const QString& = {}) override { return {}; }
     std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool PrintSetup(QPrinter&) override { return false; }
     bool OpenUrl(const QString&) override { return false; }
 
 private:
