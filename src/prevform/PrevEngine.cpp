@@ -94,7 +94,7 @@ private:
 
 PrevEngine::PrevEngine(Prompts& prompts, std::unique_ptr<PrinterInfo> printer, int screenDpi)
     : Prompt(prompts),
-      PrinterDevice(printer ? std::move(printer) : std::make_unique<PrinterInfo>()),
+      PrinterDevice(printer ? std::move(printer) : PrinterInfo::MakeDefault()),
       Screen(QSize(), 96)
 {
     if (screenDpi > 0)
@@ -460,12 +460,19 @@ bool PrevEngine::RenderPdf(const QString& path, QString* error)
             *error = reason;
         return false;
     };
-    if (!PrinterDevice->IsBuiltInPdf())
-        return fail(QStringLiteral("PDF は内蔵の PDF プリンタでのみ書き出せます"));
     if (Geometry.ErrorNum > 0 || !PrinterPage)
         return fail(QStringLiteral("プリンタの設定を確認下さい"));
-    PrinterDevice->SetPdfPath(QFileInfo(path).absoluteFilePath());
-    if (!PassToPrinter())
+    // A PDF device with the printer's page, margins and resolution: the
+    // same pass as a print, whatever printer is current, and the printer
+    // itself (its job, its output file) stays untouched.
+    const std::unique_ptr<QPrinter> pdf =
+        PrinterDevice->PdfCopy(QFileInfo(path).absoluteFilePath());
+    QPainterSurface page(pdf.get(), QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
+                         Geometry.PrinterResY);
+    const int saved = Geometry.nTgtCanvas;
+    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
+    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
+    if (!DrawGraphicsOn(page))
         return fail(QStringLiteral("PDF ファイルを書き出せません: %1").arg(path));
     return true;
 }

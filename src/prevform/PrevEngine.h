@@ -137,7 +137,7 @@ public:
     void EndPrintDocument();
 
     // Headless helpers: the 1:1 page image after a pass, and one page as a
-    // PDF file through the built-in PDF printer (false, with a reason, when
+    // PDF file with the current printer's page (false, with a reason, when
     // the file could not be written).
     QImage RenderImage();
     bool RenderPdf(const QString& path, QString* error = nullptr);

@@ -17,6 +17,12 @@ QString DefaultPdfPath()
     return QDir(dir).filePath(QStringLiteral("shosu-drill.pdf"));
 }
 
+std::function<std::unique_ptr<PrinterInfo>()>& DefaultMaker()
+{
+    static std::function<std::unique_ptr<PrinterInfo>()> maker;
+    return maker;
+}
+
 } // namespace
 
 PrinterInfo::PrinterInfo()
@@ -37,6 +43,18 @@ PrinterInfo::PrinterInfo(BuiltInTag, const QString& pdfPath)
 std::unique_ptr<PrinterInfo> PrinterInfo::BuiltInPdf(const QString& pdfPath)
 {
     return std::unique_ptr<PrinterInfo>(new PrinterInfo(BuiltInTag{}, pdfPath));
+}
+
+std::unique_ptr<PrinterInfo> PrinterInfo::MakeDefault()
+{
+    if (DefaultMaker())
+        return DefaultMaker()();
+    return std::make_unique<PrinterInfo>();
+}
+
+void PrinterInfo::SetDefaultMaker(std::function<std::unique_ptr<PrinterInfo>()> maker)
+{
+    DefaultMaker() = std::move(maker);
 }
 
 PrinterInfo::~PrinterInfo() = default;
@@ -69,6 +87,17 @@ QString PrinterInfo::PdfPath() const
     return Device->outputFileName();
 }
 
+std::unique_ptr<QPrinter> PrinterInfo::PdfCopy(const QString& pdfPath) const
+{
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setResolution(Device->resolution());
+    pdf->setPageLayout(Device->pageLayout());
+    pdf->setFullPage(Device->fullPage());
+    pdf->setOutputFileName(pdfPath);
+    return pdf;
+}
+
 std::optional<PrinterCaps> PrinterInfo::Query() const
 {
     if (!Device || !Device->isValid())
@@ -87,7 +116,8 @@ QRect PrinterInfo::PrintableArea(const QPrinter& printer)
     if (!printer.fullPage())
         return layout.paintRectPixels(printer.resolution());
     const double res = printer.resolution();
-    const QSizeF page = layout.pageSize().size(QPageSize::Millimeter);
+    // The page as it lies: a landscape page is wider than tall.
+    const QSizeF page = layout.fullRect(QPageLayout::Millimeter).size();
     const QMarginsF m = layout.margins(QPageLayout::Millimeter);
     auto px = [res](double mm) { return qRound(mm * res / 25.4); };
     return QRect(px(m.left()), px(m.top()), px(page.width() - m.left() - m.right()),

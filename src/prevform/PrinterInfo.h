@@ -6,6 +6,7 @@
 // PDF file still work.
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,12 @@ public:
     PrinterInfo();
     // Always the built-in PDF printer, writing to pdfPath.
     static std::unique_ptr<PrinterInfo> BuiltInPdf(const QString& pdfPath);
+    // The printer an engine gets when its owner names none: the default
+    // printer (or the built-in PDF printer), or what the maker set here
+    // makes. Tests set a maker so that no window of theirs ever reaches a
+    // real printer; an empty maker restores the default.
+    static std::unique_ptr<PrinterInfo> MakeDefault();
+    static void SetDefaultMaker(std::function<std::unique_ptr<PrinterInfo>()> maker);
     virtual ~PrinterInfo();
 
     // Resolution and printable area; nullopt when the printer exists but
@@ -36,6 +43,10 @@ public:
     // Where the built-in PDF printer writes (ignored by a real printer).
     void SetPdfPath(const QString& path);
     QString PdfPath() const;
+
+    // A PDF device writing to pdfPath with this printer's page size,
+    // orientation, margins and resolution, so its printable area is the same.
+    std::unique_ptr<QPrinter> PdfCopy(const QString& pdfPath) const;
 
     // The printable area in device pixels of the printer's painter.
     static QRect PrintableArea(const QPrinter& printer);
