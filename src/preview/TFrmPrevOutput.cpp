@@ -1,0 +1,116 @@
+// The preview window's file menu: saving the visible picture, the JPEG
+// quality, the clipboard, printer setup and printing.
+#include "preview/TFrmPrev.h"
+
+#include "common/Prompts.h"
+#include "preview/PageExport.h"
+#include "prevform/PrinterInfo.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+const QString kSaveFilter = QStringLiteral(
+    "Bitmap files (*.bmp);;Jpeg files (*.jpg *.jpeg);;PDF files (*.pdf)");
+
+} // namespace
+
+void TFrmPrev::B1Click()
+{
+    const auto name = Prompt.SaveFileName(QStringLiteral("ファイルに保存"), QString(), kSaveFilter,
+                                          QStringLiteral("JPG"));
+    if (!name || name->isEmpty())
+        return;
+    QString error;
+    const ExportFormat format = ExportFormatFor(*name);
+    bool saved;
+    if (format == ExportFormat::Pdf) {
+        // The page drawn afresh in printer dots: vector text and lines at true size.
+        saved = ReplaceFileWith(*name, [&](const QString& temp) {
+            return ErrorNum() < 0 && Prev->RenderPdf(temp);
+        }, &error);
+    } else {
+        saved = WriteFileReplacing(*name, EncodePicture(VisiblePicture(), format, CQuality), &error);
+    }
+    if (!saved)
+        Prompt.Message(error);
+}
+
+void TFrmPrev::J1Click()
+{
+    const auto text = Prompt.InputText(QStringLiteral("JPEG画像の質"),
+                                       QStringLiteral("1～100の整数を入力して下さい"),
+                                       QString::number(CQuality));
+    if (!text)
+        return;
+    bool isInteger = false;
+    const int value = text->trimmed().toInt(&isInteger, 10);
+    if (!isInteger) {
+        Prompt.Message(QStringLiteral("入力した文字列が整数ではありません"));
+        return;
+    }
+    if (value < 1 || value > 100) {
+        Prompt.Message(QStringLiteral("範囲を越えています.\r\n1から100までの整数を入力して下さい"));
+        return;
+    }
+    CQuality = value;
+}
+
+void TFrmPrev::F1Click()
+{
+    const QImage picture = VisiblePicture();
+    if (!picture.isNull())
+        QGuiApplication::clipboard()->setImage(picture);
+}
+
+void TFrmPrev::SetPrinter()
+{
+    Prompt.PrintSetup(*Prev->Printer().Printer());
+    if (!Prev->ReadPrinter())
+        return;
+    // The page may have turned (landscape): the whole-page picture takes the
+    // new page's proportions rather than stretching it into the old ones.
+    if (Prev->PageView == 2 && ErrorNum() < 0)
+        FitWholePage();
+    Prev->DrawGraphics();
+    const PageGeometry& g = Prev->Geometry;
+    setWindowTitle(QStringLiteral("Preview %1:%2 %3:%4")
+                       .arg(g.PageW)
+                       .arg(g.PageH)
+                       .arg(g.PrinterResX)
+                       .arg(g.PrinterResY));
+    UpdatePictures();
+}
+
+void TFrmPrev::PrintOut()
+{
+    if (!isVisible() || ErrorNum() >= 0)
+        return;
+    PrinterInfo& printer = Prev->Printer();
+    if (!printer.IsBuiltInPdf()) {
+        Prev->PrintOut();
+        return;
+    }
+    // No printer on this machine: the page goes to a PDF file the user names.
+    const auto name = Prompt.SaveFileName(QStringLiteral("PDF ファイルに印刷"), printer.PdfPath(),
+                                          QStringLiteral("PDF files (*.pdf)"),
+                                          QStringLiteral("pdf"));
+    if (!name || name->isEmpty())
+        return;
+    QString error;
+    bool printed = false;
+    const bool saved = ReplaceFileWith(*name, [&](const QString& temp) {
+        printer.SetPdfPath(temp);
+        printed = Prev->PrintOut();
+        return printed;
+    }, &error);
+    printer.SetPdfPath(QFileInfo(*name).absoluteFilePath());
+    if (saved)
+        Prompt.Message(QStringLiteral("プリンタがないため、PDF ファイル %1 に印刷しました")
+                           .arg(QDir::toNativeSeparators(*name)));
+    else if (printed)
+        Prompt.Message(error);
+}
