@@ -66,6 +66,7 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     FrmRndD = new TFrmRndD(prompts, this);
+    CreatePreview();
     ConnectHandlers();
     ApplySettingsToControls();
     TabControl1Change(0);

@@ -7,6 +7,8 @@
 // texts, preview buttons, settings file, online panel) can reach them.
 #include "generation/ExamSettings.h"
 #include "generation/ProblemMaker.h"
+#include "prevform/PageFont.h"
+#include "worksheet/SheetSettings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -24,6 +26,7 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class QTimer;
+class TFrmPrev;
 class TFrmRndD;
 class WindowGenHost;
 
@@ -40,6 +43,8 @@ public:
     // read from the controls when a run starts; the rest is kept here by the
     // handlers.
     ExamSettings Exam;
+    SheetSettings Sheet;  // sheet texts, margins, grid and font the composer reads
+    PageFont CurFont;     // the font the program list leaves in force
     QString EdtTmp;    // the text an edit had when it received the focus
     int TestLoop = 0;  // test-mode run counter
 
@@ -71,6 +76,8 @@ public:
     QLineEdit* EdtMax2e = nullptr;
     QCheckBox* CBox1 = nullptr;
     QCheckBox* CBox2 = nullptr;
+    QPushButton* Button1 = nullptr;  // "問題(&Q)"
+    QPushButton* Button2 = nullptr;  // "答え(&A)"
 
     QCheckBox* CBoxRound = nullptr;
     QLineEdit* EdtRound = nullptr;
@@ -96,6 +103,8 @@ public:
     QMenu* MenuFile = nullptr;      // "ファイル(&F)"
     QMenu* MenuOption = nullptr;    // "オプション(&O)"
     QMenu* MenuHelp = nullptr;      // "ヘルプ(&H)"
+    QAction* S1 = nullptr;          // "プリンタ設定(&S)"
+    QAction* Print1 = nullptr;      // "印刷(&P)"
     QAction* Exit1 = nullptr;
     QAction* R1 = nullptr;
     QAction* RA1 = nullptr;
@@ -106,6 +115,7 @@ public:
 
     QTimer* Timer1 = nullptr;
     TFrmRndD* FrmRndD = nullptr;
+    TFrmPrev* FrmPrev = nullptr;
 
     // --- handlers ---
     void BtnMakeClick();
@@ -133,6 +143,11 @@ public:
     void LblInfClick();
     void Timer1Timer();
     void A1Click();
+    // Preview buttons and printing, in TForm1Preview.cpp.
+    void Button1Click();
+    void Button2Click();
+    void S1Click();
+    void Print1Click();
 
     // One generation run for the current tab; fills the memos when it completes.
     void MakeProblems();
@@ -148,6 +163,7 @@ public:
     QLineEdit* RangeEdit(int index) const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -162,6 +178,10 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void ConnectHandlers();
+    // The preview window, its two buttons and the printing menu items.
+    void CreatePreview();
+    // Shows the preview window when hidden, then composes sheet mode into it.
+    void PreviewSheet(int mode);
 
     bool HandleFocus(QObject* watched, QEvent* event);
     void RestoreEdit(QLineEdit* edit, const std::string& message);
@@ -172,4 +192,5 @@ private:
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
     ProblemMaker Maker;
     std::unique_ptr<WindowGenHost> Host;
+    bool fShown = false;
 };

@@ -1,0 +1,101 @@
+// The main window's side of the preview: the preview window itself, the
+// "問題(&Q)" and "答え(&A)" buttons that compose a sheet into it, and the
+// printer items of the file menu.
+#include "worksheet/TForm1.h"
+
+#include "preview/TFrmPrev.h"
+#include "worksheet/SheetComposer.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+
+// The credit line printed on every page.
+const QString kCreditLine = QStringLiteral("shosu-drill");
+
+// A memo's lines as the user sees them: none for an empty memo, and a last
+// line break does not start another line.
+QStringList MemoLines(const QPlainTextEdit* memo)
+{
+    const QString text = memo->toPlainText();
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+void TForm1::CreatePreview()
+{
+    FrmPrev = new TFrmPrev(UserPrompts, this);
+
+    Button1 = new QPushButton(QStringLiteral("問題(&Q)"), GroupBox1);
+    Button2 = new QPushButton(QStringLiteral("答え(&A)"), GroupBox1);
+    GroupBox1->layout()->addWidget(Button1);
+    GroupBox1->layout()->addWidget(Button2);
+
+    // Before the separator and "終了(&X)".
+    QAction* separator = MenuFile->actions().value(0);
+    S1 = new QAction(QStringLiteral("プリンタ設定(&S)"), MenuFile);
+    Print1 = new QAction(QStringLiteral("印刷(&P)"), MenuFile);
+    MenuFile->insertActions(separator, {S1, Print1});
+
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(S1, &QAction::triggered, this, &TForm1::S1Click);
+    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (fShown)
+        return;
+    fShown = true;
+    FrmPrev->Engine().SetCopyright(kCreditLine);
+}
+
+void TForm1::PreviewSheet(int mode)
+{
+    if (!FrmPrev->isVisible())
+        FrmPrev->show();
+    const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
+                                 LblKigou->text(), TabControl1->currentIndex()};
+    PrevEngine& engine = FrmPrev->Engine();
+    // Every sheet is measured from the font "INITPARAM" sets, so a problem
+    // sheet and its answer sheet share one layout.
+    engine.SetFontSets(PageFont{});
+    SheetComposer(engine, Sheet, problems, CurFont).ComposeSheet(mode);
+}
+
+void TForm1::Button1Click()
+{
+    PreviewSheet(ProblemSheet);
+}
+
+void TForm1::Button2Click()
+{
+    if (Sheet.AnswerType == 0)
+        return;
+    PreviewSheet(AnswerSheet);
+}
+
+void TForm1::S1Click()
+{
+    FrmPrev->SetPrinter();
+}
+
+void TForm1::Print1Click()
+{
+    FrmPrev->PrintOut();
+}

@@ -1,0 +1,174 @@
+// The main window's preview side: the two preview buttons compose into the
+// preview window, and the printing items sit in the file menu.
+#include "TypeInto.h"
+#include "common/ScriptedPrompts.h"
+#include "prevform/QPainterSurface.h"
+#include "preview/TFrmPrev.h"
+#include "worksheet/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// Draws a pass on a page image like the window's and keeps every text call,
+// so a test knows where each text went and in which font.
+class TextTee : public Surface {
+public:
+    struct Text {
+        QPoint TopLeft;
+        QString Str;
+        DeviceFont Font;
+        SurfaceBrush Brush;
+        int Advance;
+    };
+    TextTee(QSize size, int dpi) : Page(size, dpi) {}
+    std::vector<Text> Texts;
+
+    int DpiX() const override { return Page.DpiX(); }
+    int DpiY() const override { return Page.DpiY(); }
+    QSize PixelSize() const override { return Page.PixelSize(); }
+    bool BeginDoc() override { return Page.BeginDoc(); }
+    void EndDoc() override { Page.EndDoc(); }
+    void FillRect(int x1, int y1, int x2, int y2, uint32_t c) override { Page.FillRect(x1, y1, x2, y2, c); }
+    void DrawLine(QPoint a, QPoint b, const SurfacePen& pen) override { Page.DrawLine(a, b, pen); }
+    void DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,
+                  const SurfaceBrush& brush, int advance) override
+    {
+        Texts.push_back({topLeft, text, font, brush, advance});
+        Page.DrawText(topLeft, text, font, brush, advance);
+    }
+    void DrawTextAngle(QPoint o, const QString& t, const DeviceFont& f, int e,
+                       const SurfaceBrush& b) override
+    {
+        Page.DrawTextAngle(o, t, f, e, b);
+    }
+    void DrawPicture(int x1, int y1, int x2, int y2, const QImage& p) override
+    {
+        Page.DrawPicture(x1, y1, x2, y2, p);
+    }
+    QSize MeasureText(const QString& t, const DeviceFont& f) const override { return Page.MeasureText(t, f); }
+
+private:
+    QPainterSurface Page;
+};
+
+class TForm1PreviewTest : public ::testing::Test {
+protected:
+    ScriptedPrompts Prompts;
+    TForm1 Form{Prompts, 777};
+
+    static QStringList Lines(const QPlainTextEdit* memo)
+    {
+        return memo->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // The pixels text covers when drawn alone, each of which must be ink in page.
+    static bool InkOf(const TextTee::Text& text, const QImage& page, int& covered)
+    {
+        QPainterSurface alone(page.size(), 96);
+        alone.DrawText(text.TopLeft, text.Str, text.Font, text.Brush, text.Advance);
+        const QImage& ink = alone.Image();
+        covered = 0;
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x) {
+                if ((ink.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
+                    continue;
+                ++covered;
+                if ((page.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
+                    return false;
+            }
+        return covered > 0;
+    }
+};
+
+TEST_F(TForm1PreviewTest, PrintingItemsComeBeforeTheSeparatorAndExit)
+{
+    QStringList captions;
+    for (const QAction* item : Form.MenuFile->actions())
+        captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    ASSERT_GE(captions.size(), 4);
+    EXPECT_EQ(captions.mid(captions.size() - 4),
+              (QStringList{QStringLiteral("プリンタ設定(&S)"), QStringLiteral("印刷(&P)"),
+                           QStringLiteral("-"), QStringLiteral("終了(&X)")}));
+    EXPECT_EQ(Form.Button1->text(), QStringLiteral("問題(&Q)"));
+    EXPECT_EQ(Form.Button2->text(), QStringLiteral("答え(&A)"));
+    EXPECT_FALSE(Form.FrmPrev->isVisible()) << "created hidden";
+}
+
+TEST_F(TForm1PreviewTest, ProblemButtonShowsTheSheetWithTheProblemsTexts)
+{
+    Form.show();
+    TypeInto(Form.EdtRow, QStringLiteral("10"));
+    Form.BtnMake->click();
+    Form.Button1->click();
+    QApplication::processEvents();
+    TFrmPrev& prev = *Form.FrmPrev;
+    ASSERT_TRUE(prev.isVisible());
+    EXPECT_EQ(prev.Engine().Copyright.psStr, QStringLiteral("shosu-drill"));
+
+    // The page image the window shows, and the same pass once more with its texts recorded.
+    const QImage shown = prev.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), prev.Engine().PageImage().size());
+    TextTee tee(shown.size(), prev.Engine().Geometry.MonitorRes);
+    prev.Engine().DrawGraphicsOn(tee);
+
+    const QStringList first = Lines(Form.Memo1);
+    const QStringList second = Lines(Form.Memo2);
+    ASSERT_EQ(first.size(), 10);
+    for (int i = 0; i < first.size(); ++i) {
+        const QString problem = first[i] + QStringLiteral(" ＋ ") + second[i];
+        SCOPED_TRACE(problem.toStdString());
+        auto drawn = std::find_if(tee.Texts.begin(), tee.Texts.end(),
+                                  [&](const TextTee::Text& t) { return t.Str.startsWith(problem); });
+        ASSERT_NE(drawn, tee.Texts.end());
+        int covered = 0;
+        EXPECT_TRUE(InkOf(*drawn, shown, covered)) << covered << " pixels";
+    }
+}
+
+TEST_F(TForm1PreviewTest, AnswerButtonComposesTheAnswerSheetUnlessAnswersAreOff)
+{
+    Form.show();
+    Form.BtnMake->click();
+    Form.Sheet.AnswerType = 0;
+    Form.Button2->click();
+    EXPECT_FALSE(Form.FrmPrev->isVisible()) << "no reaction at all";
+
+    Form.Sheet.AnswerType = 1;
+    Form.Button2->click();
+    ASSERT_TRUE(Form.FrmPrev->isVisible());
+    const QString answers = Form.FrmPrev->Engine().ListbyProgram.join(u'\n');
+    for (const QString& answer : Lines(Form.Memo3))
+        EXPECT_TRUE(answers.contains(answer)) << answer.toStdString();
+}
+
+TEST_F(TForm1PreviewTest, AnswerButtonWithoutProblemsOpensAnEmptyPreview)
+{
+    Form.show();
+    Form.FrmPrev->Engine().ListbyProgram = {QStringLiteral("Line,0,0,50,50")};
+    Form.Button2->click();
+    ASSERT_TRUE(Form.FrmPrev->isVisible());
+    EXPECT_TRUE(Form.FrmPrev->Engine().ListbyProgram.isEmpty());
+}
+
+TEST_F(TForm1PreviewTest, PrintWhileThePreviewIsHiddenPrintsNothing)
+{
+    Form.show();
+    Form.BtnMake->click();
+    Form.Print1->trigger();
+    EXPECT_TRUE(Prompts.Asked.isEmpty());
+    Form.Button1->click();
+    Prompts.FileAnswers = {std::nullopt};
+    Form.Print1->trigger();
+    EXPECT_EQ(Prompts.Asked, QStringList{QStringLiteral("save: PDF ファイルに印刷")});
+}
+
+} // namespace
