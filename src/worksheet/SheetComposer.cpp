@@ -192,58 +192,118 @@ SheetComposer::Area SheetComposer::ProblemArea()
     return area;
 }
 
-// Cells are numbered down each column; the grid stops at the first problem
-// that Memo1 or Memo2 lacks.
 void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
 {
     const GridSize grid = GridSize::Clamped(Settings.ExamRowN, Settings.ExamColN);
     const double cw = (area.R - area.L) / grid.Cols;
     const double ch = (area.D - area.U) / grid.Rows;
-    Engine.SetFontSets(Settings.FntExam);
-    const QString sign8 = Problems.LblKigou + QLatin1Char('8');
-    SW = Engine.GetWidth(sign8);
-    SH = Engine.GetHeight(sign8);
+    const QList<CellPlace> places = CellPlaces(area, grid, cw, ch, f);
+    MeasureIn(FittingExamFont(places, cw, ch));
+    ProgramCellWriter out(Engine);
+    for (const CellPlace& place : places) {
+        if (Settings.fExNum) {
+            // Numbers in the subtitle's face, size and style, in black.
+            SetPageStrFont(Engine.SubTitle(), f);
+            EmitFontChange(f);
+            Engine.PrevTextOut(place.CX, place.CY, Label(place.N), kNil);
+        }
+        EmitFontChange(Exam);
+        Cell(mode, place.N, place.EX, place.CY, out);
+    }
+}
+
+// Cells are numbered down each column; the grid stops at the first problem
+// that Memo1 or Memo2 lacks. Labels are measured in the subtitle's font.
+QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, const GridSize& grid,
+                                                          double cw, double ch, PageFont& f)
+{
+    if (Settings.fExNum) {
+        SetPageStrFont(Engine.SubTitle(), f);
+        Engine.SetFontSets(f);
+    }
+    QList<CellPlace> places;
     double cx = area.L;
     for (int i = 1; i <= grid.Cols; ++i) {
         double cy = area.U;
         for (int j = 1; j <= grid.Rows; ++j) {
             const int n = (i - 1) * grid.Rows + j;
             if (Problems.Memo1.size() < n || Problems.Memo2.size() < n)
-                return;
-            double nw = 0;
-            if (Settings.fExNum) {
-                // Numbers in the subtitle's face, size and style, in black.
-                const QString label = Settings.ExNumLeft + QString::asprintf("%2d", n)
-                    + Settings.ExNumRight;
-                SetPageStrFont(Engine.SubTitle(), f);
-                EmitFontChange(f);
-                Engine.PrevTextOut(cx, cy, label, kNil);
-                Engine.SetFontSets(f);
-                nw = Engine.GetWidth(label);
-            }
-            EmitFontChange(Settings.FntExam);
-            Engine.SetFontSets(Settings.FntExam);
-            Cell(mode, n, cx + nw + Settings.ExamSeparate, cy);
+                return places;
+            const double nw = Settings.fExNum ? Engine.GetWidth(Label(n)) : 0;
+            places.append({n, cx, cy, cx + nw + Settings.ExamSeparate});
             cy += ch;
         }
         cx += cw;
     }
+    return places;
 }
 
-void SheetComposer::Cell(int mode, int n, double ex, double ey)
+// «( 1)» … «(20)» with the default brackets.
+QString SheetComposer::Label(int n) const
+{
+    return Settings.ExNumLeft + QString::asprintf("%2d", n) + Settings.ExNumRight;
+}
+
+// FntExam when every problem fits its cell; otherwise the same font at the
+// largest whole point size at which all of them fit, but not below
+// kSmallestProblemSize. The stored font stays as it is, so a roomier grid
+// gets the user's size back.
+PageFont SheetComposer::FittingExamFont(const QList<CellPlace>& places, double cw, double ch)
+{
+    PageFont font = Settings.FntExam;
+    for (; font.Size > kSmallestProblemSize; --font.Size) {
+        MeasureIn(font);
+        if (AllCellsFit(places, cw, ch))
+            break;
+    }
+    return font;
+}
+
+// Whether every cell's problem, measured in Exam, ends a blank's width before
+// the cell's right edge and above its bottom edge. The answer sheet's cells
+// count on the problem sheet too, and the other way round, so that the two
+// sheets of the same problems take one size and line up.
+bool SheetComposer::AllCellsFit(const QList<CellPlace>& places, double cw, double ch)
+{
+    const double gap = Engine.GetWidth(QStringLiteral(" "));
+    QList<int> modes{ProblemSheet};
+    if (Settings.AnswerType != 0)
+        modes << AnswerSheet;
+    for (const CellPlace& place : places)
+        for (const int mode : modes) {
+            CellExtent extent(Engine);
+            Cell(mode, place.N, place.EX, place.CY, extent);
+            if (!extent.Empty()
+                && (extent.Right() > place.CX + cw - gap || extent.Bottom() > place.CY + ch))
+                return false;
+        }
+    return true;
+}
+
+// Makes exam the font that cells are measured and written in.
+void SheetComposer::MeasureIn(const PageFont& exam)
+{
+    Exam = exam;
+    Engine.SetFontSets(Exam);
+    const QString sign8 = Problems.LblKigou + QLatin1Char('8');
+    SW = Engine.GetWidth(sign8);
+    SH = Engine.GetHeight(sign8);
+}
+
+void SheetComposer::Cell(int mode, int n, double ex, double ey, CellWriter& out)
 {
     if (mode == AnswerSheet)
-        Engine.PrevTextOut(ex, ey, Line(Problems.Memo3, n), kNil);
+        out.Text(ex, ey, Line(Problems.Memo3, n), kNil);
     else if (!Settings.ExamType)
-        OneLine(n, ex, ey);
+        OneLine(n, ex, ey, out);
     else if (Problems.TabIndex == 3)
-        Division(n, ex, ey);
+        Division(n, ex, ey, out);
     else
-        ColumnForm(n, ex, ey);
+        ColumnForm(n, ex, ey, out);
 }
 
 // «1.5 ＋ 2.25 = », a negative second operand in parentheses: «1.5 ＋(-2.25)= ».
-void SheetComposer::OneLine(int n, double ex, double ey)
+void SheetComposer::OneLine(int n, double ex, double ey, CellWriter& out)
 {
     const QString b = Line(Problems.Memo2, n);
     QString text = Line(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou;
@@ -253,7 +313,7 @@ void SheetComposer::OneLine(int n, double ex, double ey)
         text += QLatin1Char(' ') + b + QStringLiteral(" = ");
     if (Settings.AnswerType == 2)
         text += Line(Problems.Memo3, n);
-    Engine.PrevTextOut(ex, ey, text, kNil);
+    out.Text(ex, ey, text, kNil);
 }
 
 // One and a half digit widths, cut to whole drawing units. Where a whole unit
@@ -270,7 +330,7 @@ QString SheetComposer::DigitPitch()
 
 // The operands stacked on the digit pitch, the sign at the left of the
 // second row and a rule underneath. Never writes the answer.
-void SheetComposer::ColumnForm(int n, double ex, double ey)
+void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
 {
     const QString pitch = DigitPitch();
     const double digit = Engine.GetWidth(QStringLiteral("8"));
@@ -281,29 +341,29 @@ void SheetComposer::ColumnForm(int n, double ex, double ey)
                                                        : ColumnLayout::PointAligned(a, b);
     const double lw = digit + SW
         + 1.5 * Engine.GetWidth(QString(layout.LongerLength(), QLatin1Char('8')));
-    Engine.PrevTextOut(ex + SW, ey, layout.A, pitch);
+    out.Text(ex + SW, ey, layout.A, pitch);
     if (!layout.DotA.isEmpty())
-        Engine.PrevTextOut(ex + SW - hd, ey + 0.5, layout.DotA, pitch);
-    Engine.PrevTextOut(ex + SW, ey + SH, layout.B, pitch);
+        out.Text(ex + SW - hd, ey + 0.5, layout.DotA, pitch);
+    out.Text(ex + SW, ey + SH, layout.B, pitch);
     if (!layout.DotB.isEmpty())
-        Engine.PrevTextOut(ex + SW - hd, ey + SH + 0.5, layout.DotB, pitch);
-    Engine.PrevTextOut(ex, ey + SH, Problems.LblKigou + QStringLiteral("  "), kNil);
-    Engine.PrevLine(ex, ey + 2 * SH, ex + lw, ey + 2 * SH);
+        out.Text(ex + SW - hd, ey + SH + 0.5, layout.DotB, pitch);
+    out.Text(ex, ey + SH, Problems.LblKigou + QStringLiteral("  "), kNil);
+    out.Rule(ex, ey + 2 * SH, ex + lw, ey + 2 * SH);
 }
 
 // Divisor, ")" and the dividend under a bar that runs from the middle of the
 // ")" to one blank past the dividend.
-void SheetComposer::Division(int n, double ex, double ey)
+void SheetComposer::Division(int n, double ex, double ey, CellWriter& out)
 {
     const QString a = Line(Problems.Memo1, n);
     const QString b = Line(Problems.Memo2, n);
-    Engine.PrevTextOut(ex, ey, b, kNil);
+    out.Text(ex, ey, b, kNil);
     const double x1 = ex + Engine.GetWidth(b);
-    Engine.PrevTextOut(x1, ey, QStringLiteral(")"), kNil);
+    out.Text(x1, ey, QStringLiteral(")"), kNil);
     const double pw = Engine.GetWidth(QStringLiteral(")"));
     const double x2 = x1 + pw;
-    Engine.PrevTextOut(x2, ey, a, kNil);
-    Engine.PrevLine(x1 + pw / 2, ey, x2 + Engine.GetWidth(a + QLatin1Char(' ')), ey);
+    out.Text(x2, ey, a, kNil);
+    out.Rule(x1 + pw / 2, ey, x2 + Engine.GetWidth(a + QLatin1Char(' ')), ey);
 }
 
 // Line n (1-based) of a memo; empty when the memo is shorter.

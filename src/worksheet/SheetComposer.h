@@ -2,11 +2,14 @@
 // Writes a problem sheet or an answer sheet into the preview engine's program
 // list: page strings, the boxed date-and-time heading, the optional dotted
 // frame and a grid of cells numbered down each column, each holding one
-// problem on one line or in the column form. It only appends command lines
-// and measures text; the engine renders when asked at the end. It owns none
-// of its inputs and keeps references to them, so make one per run: the main
-// window (or the command-line tool) keeps the settings, lists and CurFont.
+// problem on one line or in the column form. Problems that would not fit
+// their cells in the problem font are written in a smaller size of it, the
+// same for a problem sheet and its answer sheet. It only appends command
+// lines and measures text; the engine renders when asked at the end. It owns
+// none of its inputs and keeps references to them, so make one per run: the
+// main window (or the command-line tool) keeps the settings, lists and CurFont.
 #include "prevform/ComposeEngine.h"
+#include "worksheet/CellWriter.h"
 #include "worksheet/SheetSettings.h"
 #include <QDateTime>
 #include <QLocale>
@@ -55,8 +58,14 @@ public:
     // The font that "INITPARAM" establishes.
     void ResetCurFont();
 
+    // Problems are never written smaller than this to make them fit.
+    static constexpr int kSmallestProblemSize = 8;
+
 private:
     struct Area { double L, U, R, D; };
+    // One cell of the grid: its problem number, its top left corner and
+    // where its problem starts, after the label and the separation.
+    struct CellPlace { int N; double CX, CY, EX; };
 
     void PageStrings(int mode, PageFont& f);
     std::optional<double> PlacePageStr(const TPageStr& record, const QString& text,
@@ -67,10 +76,16 @@ private:
     void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
-    void Cell(int mode, int n, double ex, double ey);
-    void OneLine(int n, double ex, double ey);
-    void ColumnForm(int n, double ex, double ey);
-    void Division(int n, double ex, double ey);
+    QList<CellPlace> CellPlaces(const Area& area, const GridSize& grid, double cw, double ch,
+                                PageFont& f);
+    QString Label(int n) const;
+    PageFont FittingExamFont(const QList<CellPlace>& places, double cw, double ch);
+    bool AllCellsFit(const QList<CellPlace>& places, double cw, double ch);
+    void MeasureIn(const PageFont& exam);
+    void Cell(int mode, int n, double ex, double ey, CellWriter& out);
+    void OneLine(int n, double ex, double ey, CellWriter& out);
+    void ColumnForm(int n, double ex, double ey, CellWriter& out);
+    void Division(int n, double ex, double ey, CellWriter& out);
     QString DigitPitch();
     QString Line(const QStringList& memo, int n) const;
 
@@ -80,6 +95,7 @@ private:
     PageFont& CurFont;
     std::function<QDateTime()> Clock;
     QLocale Locale;
-    double SW = 0;  // width and height of the sign with one digit, in FntExam
+    PageFont Exam;  // FntExam at the size this sheet writes its problems in
+    double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;
 };

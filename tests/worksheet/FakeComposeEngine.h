@@ -7,6 +7,7 @@
 #include "prevform/ComposeEngine.h"
 #include <QHash>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
 class FakeComposeEngine : public ComposeEngine {
@@ -26,22 +27,40 @@ public:
     double Height = 5;
     double EarlyHeight = 4;            // any height before the first SetFontSets
 
+    // With PointWidth set, a character not in Widths is PointWidth times the
+    // font's size wide, and a text not in Heights PointHeight times it high,
+    // so that a smaller font measures smaller.
+    double PointWidth = 0;
+    double PointHeight = 0;
+
+    // What each "TextOut" and "Line" covers, measured in the font the list
+    // written so far sets (a text on a pitch: its length times the pitch).
+    struct Box { qsizetype Index; int Size; double Left, Top, Right, Bottom; };
+    QList<Box> Boxes;
+    PageFont DrawFont;
+
     TPageStr HeaderRec, FooterRec, TitleRec, SubTitleRec;
 
     void ClearProgramList() override { Lines.clear(); ++Clears; }
     void PrevUpDateProgram() override { ++Updates; }
 
-    void PrevInit() override { Lines << QStringLiteral("INITPARAM"); }
+    void PrevInit() override { Lines << QStringLiteral("INITPARAM"); DrawFont = PageFont(); }
     void PrevTextOut(double x, double y, const QString& ostr, const QString& sw) override
     {
+        bool pitched = false;
+        const double pitch = sw.toDouble(&pitched);
+        const double w = pitched && pitch > 0 ? pitch * ostr.size() : WidthIn(DrawFont, ostr);
+        Boxes << Box{Lines.size(), DrawFont.Size, x, y, x + w, y + HeightIn(DrawFont, ostr)};
         Add({"TextOut", N(x), N(y), Q(ostr), sw});
     }
     void PrevLine(double x1, double y1, double x2, double y2) override
     {
+        Boxes << Box{Lines.size(), DrawFont.Size, std::min(x1, x2), std::min(y1, y2),
+                     std::max(x1, x2), std::max(y1, y2)};
         Add({"Line", N(x1), N(y1), N(x2), N(y2)});
     }
     void PrevFontColor(uint32_t c) override { Add({"FontColor", N(c)}); }
-    void PrevFontSize(int sz) override { Add({"FontSize", N(sz)}); }
+    void PrevFontSize(int sz) override { Add({"FontSize", N(sz)}); DrawFont.Size = sz; }
     void PrevFontName(const QString& name) override { Add({"FontName", name}); }
     void PrevFontStyle(const QString& st) override { Add({"FontStyle", st}); }
     void PrevPenSize(int w) override { Add({"PenSize", N(w)}); }
@@ -62,13 +81,11 @@ public:
     double GetWidth(const QString& text) override
     {
         WidthFonts[text] = MeasureFont.value_or(PageFont());
-        return Widths.contains(text) ? Widths.value(text) : CharWidth * text.size();
+        return WidthIn(WidthFonts[text], text);
     }
     double GetHeight(const QString& text) override
     {
-        if (!MeasureFont)
-            return EarlyHeight;
-        return Heights.contains(text) ? Heights.value(text) : Height;
+        return MeasureFont ? HeightIn(*MeasureFont, text) : EarlyHeight;
     }
     double Get_UnitWidth() const override { return PageWidth; }
     double Get_UnitHeight() const override { return PageHeight; }
@@ -89,6 +106,18 @@ public:
     }
 
 private:
+    double WidthIn(const PageFont& font, const QString& text) const
+    {
+        if (Widths.contains(text))
+            return Widths.value(text);
+        return (PointWidth > 0 ? PointWidth * font.Size : CharWidth) * text.size();
+    }
+    double HeightIn(const PageFont& font, const QString& text) const
+    {
+        if (Heights.contains(text))
+            return Heights.value(text);
+        return PointHeight > 0 ? PointHeight * font.Size : Height;
+    }
     static QString N(double v) { return QString::number(v, 'g', 12); }
     static QString Q(const QString& s) { return QLatin1Char('"') + s + QLatin1Char('"'); }
     void Add(const QStringList& fields) { Lines << fields.join(QLatin1Char(',')); }

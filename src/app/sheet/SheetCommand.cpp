@@ -276,8 +276,9 @@ std::string SheetUsage()
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
            "  --answers-on-sheet     answers on the problem sheet too (one-line form only)\n"
-           "  --font-size N          problem font size in points, 6..72 (default 24; two\n"
-           "                         or more columns usually need 12 to 16)\n"
+           "  --font-size N          problem font size in points, 6..72 (default 24); a\n"
+           "                         sheet whose problems would not fit their cells\n"
+           "                         writes them smaller, down to 8\n"
            "  --title T              page title (default かずの計算)\n"
            "  --subtitle T           subtitle (default by operation, e.g. たしざんのもんだい)\n"
            "Generate options:\n" +
