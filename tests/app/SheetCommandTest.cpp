@@ -48,6 +48,41 @@ TEST(SheetCommand, AnswerSheetSharesTheProblemSheetLayout)
     EXPECT_EQ(TextOutRows(problems.Lines()), TextOutRows(answers.Lines()));
 }
 
+// The size the problems are written in: the list's last "FontSize" line
+// (the labels' size when both are the same).
+int ProblemFontSize(const QStringList& lines)
+{
+    const QStringList sizes = lines.filter(QRegularExpression("^FontSize,"));
+    return sizes.isEmpty() ? 0 : sizes.last().section(',', 1).toInt();
+}
+
+// In real fonts: one column keeps the default 24 points, crowded grids write
+// smaller, and each answer sheet takes its problem sheet's size.
+TEST(SheetCommand, CrowdedSheetsWriteProblemsSmaller)
+{
+    struct Case {
+        QStringList Args;
+        bool Smaller;
+    };
+    const Case cases[] = {
+        {{"--rows", "10"}, false},
+        {{"--rows", "10", "--column-form"}, false},
+        {{"--rows", "10", "--cols", "2", "--answers-on-sheet"}, true},
+        {{"--rows", "6", "--cols", "3", "--op", "div"}, true},
+        {{"--rows", "5", "--cols", "4", "--column-form"}, true},
+    };
+    for (const Case& c : cases) {
+        const QStringList args = QStringList{"--seed", "3", "--list"} + c.Args;
+        const ToolRun problems = RunSheet(args);
+        const ToolRun answers = RunSheet(args + QStringList{"--answer"});
+        ASSERT_EQ(problems.ExitCode, 0) << problems.Err.toStdString();
+        const int size = ProblemFontSize(problems.Lines());
+        EXPECT_EQ(size < 24, c.Smaller) << args.join(' ').toStdString() << ": " << size;
+        EXPECT_GE(size, 8) << args.join(' ').toStdString();
+        EXPECT_EQ(ProblemFontSize(answers.Lines()), size) << args.join(' ').toStdString();
+    }
+}
+
 TEST(SheetCommand, LayoutOptionsReachTheSheet)
 {
     const ToolRun run = RunSheet({"--seed", "3", "--op", "mul", "--rows", "2", "--column-form",
