@@ -3,6 +3,7 @@
 #include "common/Prompts.h"
 #include "prevform/ColorWords.h"
 #include "prevform/CommandSplit.h"
+#include "prevform/ForwardingSurface.h"
 #include "prevform/Interpreter.h"
 #include "prevform/ListFileReader.h"
 #include "prevform/NumberForms.h"
@@ -19,9 +20,10 @@
 // A printer surface whose passes are successive pages of one print job: the
 // first pass starts the job, each later one starts a new page, and the job
 // ends only with Finish.
-class PrevEngine::PageSequence : public Surface {
+class PrevEngine::PageSequence : public ForwardingSurface {
 public:
-    PageSequence(QPainterSurface& page, QPrinter* printer) : Page(page), Device(printer) {}
+    PageSequence(QPainterSurface& page, QPrinter* printer)
+        : ForwardingSurface(page), Page(page), Device(printer) {}
     ~PageSequence() override { Finish(); }
 
     void Finish() { Page.EndDoc(); }
@@ -36,36 +38,6 @@ public:
         return fOk && Device->newPage();
     }
     void EndDoc() override {}
-
-    int DpiX() const override { return Page.DpiX(); }
-    int DpiY() const override { return Page.DpiY(); }
-    QSize PixelSize() const override { return Page.PixelSize(); }
-    void FillRect(int x1, int y1, int x2, int y2, uint32_t color) override
-    {
-        Page.FillRect(x1, y1, x2, y2, color);
-    }
-    void DrawLine(QPoint from, QPoint to, const SurfacePen& pen) override
-    {
-        Page.DrawLine(from, to, pen);
-    }
-    void DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,
-                  const SurfaceBrush& brush, int advance) override
-    {
-        Page.DrawText(topLeft, text, font, brush, advance);
-    }
-    void DrawTextAngle(QPoint origin, const QString& text, const DeviceFont& font, int escapement,
-                       const SurfaceBrush& brush) override
-    {
-        Page.DrawTextAngle(origin, text, font, escapement, brush);
-    }
-    void DrawPicture(int x1, int y1, int x2, int y2, const QImage& picture) override
-    {
-        Page.DrawPicture(x1, y1, x2, y2, picture);
-    }
-    QSize MeasureText(const QString& text, const DeviceFont& font) const override
-    {
-        return Page.MeasureText(text, font);
-    }
 
 private:
     QPainterSurface& Page;

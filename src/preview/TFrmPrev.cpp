@@ -241,7 +241,13 @@ QImage TFrmPrev::VisiblePicture() const
 void TFrmPrev::W1Click()
 {
     W1->setChecked(true);
+    const bool wasWholePage = Prev->PageView == 2;
     Prev->PageView = 1;
+    // The page image holds the latest rendering, but one made in whole-page
+    // view lacks the overlays; with grid or ruler on it is drawn again so
+    // that the view shows what the check marks say.
+    if (wasWholePage && (Prev->fMesh == 1 || Prev->fScale == 1))
+        Prev->DrawGraphics();
     ShowView();
 }
 

@@ -105,6 +105,7 @@ private:
     std::unique_ptr<PrevEngine> Prev;
     double Ratio = 1;
     std::function<bool(QSize)> BitmapProbe;
+    QString SaveFolder;  // where the last picture was saved; the next save starts there
     bool fSettingsRead = false;
     bool fRestoringSize = false;
 };

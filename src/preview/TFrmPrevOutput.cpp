@@ -20,7 +20,7 @@ const QString kSaveFilter = QStringLiteral(
 
 void TFrmPrev::B1Click()
 {
-    const auto name = Prompt.SaveFileName(QStringLiteral("ファイルに保存"), QString(), kSaveFilter,
+    const auto name = Prompt.SaveFileName(QStringLiteral("ファイルに保存"), SaveFolder, kSaveFilter,
                                           QStringLiteral("JPG"));
     if (!name || name->isEmpty())
         return;
@@ -35,8 +35,11 @@ void TFrmPrev::B1Click()
     } else {
         saved = WriteFileReplacing(*name, EncodePicture(VisiblePicture(), format, CQuality), &error);
     }
-    if (!saved)
+    if (!saved) {
         Prompt.Message(error);
+        return;
+    }
+    SaveFolder = QFileInfo(*name).absolutePath();
 }
 
 void TFrmPrev::J1Click()

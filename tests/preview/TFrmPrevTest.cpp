@@ -124,6 +124,10 @@ TEST_F(TFrmPrevTest, OverlaysShowOnlyInOneToOneView)
     EXPECT_EQ(engine.fScale, 1);
     EXPECT_EQ(InkPixels(engine.WholePageImage()), 0);
     EXPECT_EQ(InkPixels(engine.PageImage()), 0);
+
+    // Back in 1:1 the ruler that is checked is on the page.
+    form.W1->trigger();
+    EXPECT_GT(InkPixels(engine.PageImage()), 100);
 }
 
 TEST_F(TFrmPrevTest, CloseAndTheCloseBoxOnlyHide)

@@ -2,6 +2,7 @@
 // preview window, and the printing items sit in the file menu.
 #include "TypeInto.h"
 #include "common/ScriptedPrompts.h"
+#include "prevform/ForwardingSurface.h"
 #include "prevform/QPainterSurface.h"
 #include "preview/TFrmPrev.h"
 #include "worksheet/TForm1.h"
@@ -20,7 +21,7 @@ namespace {
 
 // Draws a pass on a page image like the window's and keeps every text call,
 // so a test knows where each text went and in which font.
-class TextTee : public Surface {
+class TextTee : public ForwardingSurface {
 public:
     struct Text {
         QPoint TopLeft;
@@ -29,32 +30,15 @@ public:
         SurfaceBrush Brush;
         int Advance;
     };
-    TextTee(QSize size, int dpi) : Page(size, dpi) {}
+    TextTee(QSize size, int dpi) : ForwardingSurface(Page), Page(size, dpi) {}
     std::vector<Text> Texts;
 
-    int DpiX() const override { return Page.DpiX(); }
-    int DpiY() const override { return Page.DpiY(); }
-    QSize PixelSize() const override { return Page.PixelSize(); }
-    bool BeginDoc() override { return Page.BeginDoc(); }
-    void EndDoc() override { Page.EndDoc(); }
-    void FillRect(int x1, int y1, int x2, int y2, uint32_t c) override { Page.FillRect(x1, y1, x2, y2, c); }
-    void DrawLine(QPoint a, QPoint b, const SurfacePen& pen) override { Page.DrawLine(a, b, pen); }
     void DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,
                   const SurfaceBrush& brush, int advance) override
     {
         Texts.push_back({topLeft, text, font, brush, advance});
-        Page.DrawText(topLeft, text, font, brush, advance);
+        ForwardingSurface::DrawText(topLeft, text, font, brush, advance);
     }
-    void DrawTextAngle(QPoint o, const QString& t, const DeviceFont& f, int e,
-                       const SurfaceBrush& b) override
-    {
-        Page.DrawTextAngle(o, t, f, e, b);
-    }
-    void DrawPicture(int x1, int y1, int x2, int y2, const QImage& p) override
-    {
-        Page.DrawPicture(x1, y1, x2, y2, p);
-    }
-    QSize MeasureText(const QString& t, const DeviceFont& f) const override { return Page.MeasureText(t, f); }
 
 private:
     QPainterSurface Page;
