@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 QString QtPrompts::TitleOr(const QString& title) const
@@ -68,6 +70,12 @@ std::optional<QString> QtPrompts::SaveFileName(const QString& title, const QStri
 bool QtPrompts::PrintSetup(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, Parent);
+    // The dialog only chooses the printer and its settings; its button says
+    // so rather than promising a print.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
