@@ -41,7 +41,7 @@ public:
     int ErrorNum() const { return Prev->Geometry.ErrorNum; }
     int CQuality = 90;  // JPEG quality 1..100
 
-    // --- controls, by design name ---
+    // --- controls ---
     QStackedWidget* Client = nullptr;  // the client area: the 1:1 or the whole-page view
     QScrollArea* ScrollBox = nullptr;  // scrolls Image1
     QLabel* Image1 = nullptr;          // the page image, 1:1
