@@ -1,4 +1,6 @@
 #include "common/SettingsLocation.h"
+
+#include "common/InstallLayout.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +28,9 @@ bool Writable(const QString& dir)
 QString SettingsLocation::Choose(const QString& exeDir, const QString& configDir)
 {
     const QString name = QString::fromLatin1(FileName);
-    if (!exeDir.isEmpty() && Writable(exeDir))
+    // An installed program never writes into its installation folder, even
+    // when it could (run as root, or installed under the user's home).
+    if (!exeDir.isEmpty() && InstalledDataDir(exeDir).isEmpty() && Writable(exeDir))
         return QDir(exeDir).filePath(name);
     QDir().mkpath(configDir);
     return QDir(configDir).filePath(name);
