@@ -1,10 +1,17 @@
 // shosu-drill: the desktop program. Creates the main window over the Qt
-// prompts and runs the event loop.
+// prompts, plugs the online panel and the help locations into it, shows it,
+// runs the start-up check and then the event loop.
+#include "common/IniFile.h"
+#include "common/InstallLayout.h"
+#include "common/SettingsLocation.h"
+#include "info/OnlineEndpoints.h"
+#include "info/TInfoPanel.h"
 #include "preview/QtPrompts.h"
 #include "worksheet/TForm1.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLayout>
 #include <QScreen>
 
 namespace {
@@ -37,8 +44,16 @@ int main(int argc, char** argv)
     QtPrompts prompts;
     TForm1 form(prompts);
     prompts.SetParent(&form);
+
+    const OnlineSettings online = ReadOnlineSettings(IniFile(SettingsLocation::FilePath()));
+    form.SetHelpLinks(MakeHelpLinks(online, LocalHelpDir(QApplication::applicationDirPath())));
+    auto* info = new TInfoPanel(prompts, online, form.WebArea);
+    form.WebArea->layout()->addWidget(info);
+
     form.show();
     if (QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
+    // The last step of the first show: the window is usable when it is done.
+    info->StartUp();
     return app.exec();
 }

@@ -68,6 +68,7 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     FrmRndD = new TFrmRndD(prompts, this);
     CreatePreview();
     ConnectHandlers();
+    ConnectInfoHandlers();
     ApplySettingsToControls();
     TabControl1Change(0);
     // Not resizable: the window keeps the size its contents ask for, also
@@ -437,6 +438,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             Label7Click();
         else if (watched == LblInf)
             LblInfClick();
+        else if (watched == StBarInf)
+            StBarInfClick();  // also a click on a panel, which passes it on
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 // library, and every question goes through Prompts. The controls are public
 // members under their design names so that later parts of the window (sheet
 // texts, preview buttons, settings file, online panel) can reach them.
+#include "common/HelpLinks.h"
 #include "generation/ExamSettings.h"
 #include "generation/ProblemMaker.h"
 #include "prevform/PageFont.h"
@@ -111,6 +112,7 @@ public:
     QAction* RB1 = nullptr;
     QAction* RC1 = nullptr;
     QAction* Z1 = nullptr;
+    QAction* Help2 = nullptr;       // "Dododヘルプ(&D)"
     QAction* A1 = nullptr;          // "バージョン情報(&A)"
 
     QTimer* Timer1 = nullptr;
@@ -148,6 +150,14 @@ public:
     void Button2Click();
     void S1Click();
     void Print1Click();
+    // The web links, in TForm1Info.cpp.
+    void Help2Click();
+    void StBarInfClick();
+
+    // The pages the status bar, the help menu and the dialogs' help buttons
+    // open; the program sets them at start-up.
+    void SetHelpLinks(const HelpLinks& links);
+    const HelpLinks& Links() const { return PageLinks; }
 
     // One generation run for the current tab; fills the memos when it completes.
     void MakeProblems();
@@ -182,6 +192,7 @@ private:
     void CreatePreview();
     // Shows the preview window when hidden, then composes sheet mode into it.
     void PreviewSheet(int mode);
+    void ConnectInfoHandlers();
 
     bool HandleFocus(QObject* watched, QEvent* event);
     void RestoreEdit(QLineEdit* edit, const std::string& message);
@@ -193,4 +204,5 @@ private:
     ProblemMaker Maker;
     std::unique_ptr<WindowGenHost> Host;
     bool fShown = false;
+    HelpLinks PageLinks;
 };

@@ -345,6 +345,7 @@ void TForm1::CreateMenus()
     Z1->setCheckable(true);
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    Help2 = MenuHelp->addAction(QStringLiteral("Dododヘルプ(&D)"));
     MenuHelp->addSeparator();
     A1 = MenuHelp->addAction(QStringLiteral("バージョン情報(&A)"));
 }
@@ -353,6 +354,9 @@ void TForm1::CreateStatusBar()
 {
     StBarInf = statusBar();
     StBarInf->setSizeGripEnabled(false);
+    // A click anywhere on the bar opens the home page (TForm1Info.cpp).
+    StBarInf->setCursor(Qt::PointingHandCursor);
+    SetControlHint(StBarInf, QStringLiteral("ヒント表示部|Dododのホームページ"));
     StBarPanel0 = Caption(QStringLiteral("Information"), StBarInf, Qt::AlignCenter);
     StBarPanel0->setFixedWidth(80);
     StBarPanel1 = Caption(QString(), StBarInf);

@@ -1,5 +1,6 @@
 #include "worksheet/TFrmRndD.h"
 
+#include "common/HelpLinks.h"
 #include "common/Prompts.h"
 #include "generation/RangeCheck.h"
 
@@ -11,9 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The online help page on the random-draw parameter.
-const QString kRandomHelpUrl = QStringLiteral("https://shosu-drill.example.org/help/random.html");
 
 std::optional<int> IntegerOf(const QString& text)
 {
@@ -100,8 +98,7 @@ void TFrmRndD::EdtDExit()
 
 void TFrmRndD::Button1Click()
 {
-    if (!UserPrompts.OpenUrl(kRandomHelpUrl))
-        UserPrompts.Message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"));
+    OpenWebPage(UserPrompts, HelpUrl);
 }
 
 bool TFrmRndD::eventFilter(QObject* watched, QEvent* event)

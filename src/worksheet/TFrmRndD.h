@@ -25,6 +25,7 @@ public:
     QPushButton* BtnCancel = nullptr;
     QPushButton* Button1 = nullptr;  // "&Help"
     QString StrTmp;                  // EdtD's text when it received the focus
+    QString HelpUrl;                 // the help page on D, set by the main window
 
     void EdtDEnter();
     void EdtDExit();

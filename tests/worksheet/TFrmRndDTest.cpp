@@ -63,7 +63,9 @@ TEST(TFrmRndDTest, HelpReportsABrowserThatDidNotStart)
 {
     ScriptedPrompts prompts;
     TFrmRndD dialog(prompts);
+    dialog.HelpUrl = QStringLiteral("file:///usr/share/shosu-drill/help/random.html");
     dialog.Button1->click();
+    EXPECT_EQ(prompts.Asked, QStringList{"url: " + dialog.HelpUrl});
     EXPECT_TRUE(prompts.Messages.isEmpty());
     prompts.OpenUrlResult = false;
     dialog.Button1->click();
