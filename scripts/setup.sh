@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
-# Idempotent: when everything is present it only checks and returns.
+# Installs the Debian packages that building, running and testing need,
+# and any further packages named as arguments (scripts/package.sh names
+# those it needs). Idempotent: when everything is present it only checks.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,8 @@ packages=(
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
+  desktop-file-utils appstream
+  "$@"
 )
 
 missing=()

@@ -287,6 +287,14 @@ const Command* FindCommand(const QString& keyword)
 
 } // namespace
 
+QStringList Interpreter::CommandKeywords()
+{
+    QStringList keywords;
+    for (const auto& c : Commands)
+        keywords << QLatin1String(c.Keyword);
+    return keywords;
+}
+
 void Interpreter::ExecuteList(const QStringList& list, int k)
 {
     Ctx.State.Pen.Width = 1;

@@ -16,6 +16,9 @@ public:
     void ExecuteList(const QStringList& list, int k);
     // One line; false when it ends the list.
     bool ExecuteLine(const QStringList& fields);
+    // The keywords it executes, upper-case, in table order (for the help
+    // pages' check that every command is documented).
+    static QStringList CommandKeywords();
 
 private:
     PassContext& Ctx;

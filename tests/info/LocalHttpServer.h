@@ -32,6 +32,9 @@ public:
     QUrl Base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(Port())); }
 
 private:
+    // Before the server: its sockets report their disconnection into
+    // Buffers while the server is destroyed.
+    QHash<QTcpSocket*, QByteArray> Buffers;
     QTcpServer Server;
 
     void Accept()
@@ -62,6 +65,4 @@ private:
                       + "\r\nConnection: close\r\n\r\n" + answer.Body);
         socket->disconnectFromHost();
     }
-
-    QHash<QTcpSocket*, QByteArray> Buffers;
 };

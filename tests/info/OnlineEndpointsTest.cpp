@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,22 @@ TEST(OnlineEndpointsTest, HelpPagesUseTheInstalledCopyWhenItExists)
 
     const HelpLinks online2 = MakeHelpLinks(online, QString());
     EXPECT_EQ(online2.RandomHelp, "http://school.example/help/random.html");
+}
+
+TEST(OnlineEndpointsTest, TheSiteFolderHoldsEveryEndpointAndEveryHelpPage)
+{
+    const QDir site(QStringLiteral(SHOSU_SOURCE_DIR "/site"));
+    const OnlineSettings online{DefaultSiteBase(), true};
+    for (Endpoint endpoint : {Endpoint::InfoText, Endpoint::Promotion, Endpoint::HomePage,
+                              Endpoint::GeneralHelp, Endpoint::RandomHelp}) {
+        const QString relative =
+            EndpointUrl(online, endpoint).toString().mid(DefaultSiteBase().toString().size());
+        EXPECT_TRUE(QFileInfo(site.filePath(relative)).isFile()) << relative.toStdString();
+    }
+    // the help folder as installed serves both help endpoints offline
+    const HelpLinks links = MakeHelpLinks(online, site.filePath(QStringLiteral("help")));
+    for (const QString& page : {links.GeneralHelp, links.RandomHelp})
+        EXPECT_TRUE(QUrl(page).isLocalFile()) << page.toStdString();
 }
 
 } // namespace
