@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 Int128 Pow10(int n)
 {
@@ -87,12 +88,40 @@ bool operator==(const Decimal& a, const Decimal& b)
     return (a <=> b) == 0;
 }
 
-std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
+namespace {
+
+std::strong_ordering Order(Int128 x, Int128 y)
 {
-    int scale = 0;
-    auto [x, y] = Aligned(a, b, scale);
     return x < y ? std::strong_ordering::less
                  : (x > y ? std::strong_ordering::greater : std::strong_ordering::equal);
+}
+
+// Whether bringing `value` up by `places` decimals stays far inside 128 bits.
+bool RescaleFits(Int128 value, int places)
+{
+    const Int128 limit = Int128{1} << 62;  // ~4.6 × 10^18; 10^18 more stays below 2^122
+    return places <= 18 && value < limit && value > -limit;
+}
+
+}  // namespace
+
+// Exact for every pair of scales up to 38: where aligning the mantissas could
+// overflow 128 bits (a text of many decimals against a whole number), the
+// integer parts are compared first and then the fractions, each below 10^38.
+std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
+{
+    const Decimal& low = a.Scale <= b.Scale ? a : b;
+    if (RescaleFits(low.Mantissa, std::abs(a.Scale - b.Scale))) {
+        int scale = 0;
+        auto [x, y] = Aligned(a, b, scale);
+        return Order(x, y);
+    }
+    const Int128 unitA = Pow10(a.Scale), unitB = Pow10(b.Scale);
+    if (auto whole = Order(a.Mantissa / unitA, b.Mantissa / unitB); whole != 0)
+        return whole;
+    const int scale = std::max(a.Scale, b.Scale);
+    return Order(a.Mantissa % unitA * Pow10(scale - a.Scale),
+                 b.Mantissa % unitB * Pow10(scale - b.Scale));
 }
 
 namespace {

@@ -28,6 +28,24 @@ TEST(Decimal, RejectsTextsThatAreNotNumbers)
         EXPECT_FALSE(ParseDecimal(text).has_value()) << text;
 }
 
+TEST(Decimal, ComparesExactlyAcrossFarApartScales)
+{
+    // Aligning these in 128 bits would overflow: 1000 × 10^36 > 2^127.
+    const Decimal tiny = D("0.000000000000000000000000000000000001");  // 10^-36
+    const Decimal limit{1000, 0};
+    const std::pair<Decimal, Decimal> lessThan[] = {
+        {tiny, limit}, {limit.Negated(), tiny}, {tiny.Negated(), Decimal{}},
+        {D("1000.00000000000000000000000000000001"), D("1000.1")},
+        {D("-999.99999999999999999999999999999999"), D("-999.9")}, {D("1.1e-35"), D("1.2e-35")},
+        {D("-0.5"), D("0.00000000000000000000000000000000001")},
+    };
+    for (const auto& [a, b] : lessThan) {
+        EXPECT_LT(a, b);
+        EXPECT_GT(b, a);
+    }
+    EXPECT_EQ(D("1000.00000000000000000000000000000000"), limit);
+}
+
 TEST(Decimal, QuotientsRoundHalfAwayAndTruncateTowardZero)
 {
     struct Case {

@@ -1,6 +1,7 @@
 #include "generation/RangeCheck.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -69,6 +70,34 @@ TEST(RangeCheck, ComparesWholeBoundsIncludingDecimalsAndSigns)
     texts[EdtMin2] = "10";
     texts[EdtMin2e] = "01";  // 10.01 > 10.00
     EXPECT_EQ(CheckRange(texts, EdtMin2e).Message, "最小値は最大値以下でなければいけません");
+}
+
+TEST(RangeCheck, TextsOfManyDigitsInTheOtherEditsStillCompareExactly)
+{
+    // Another edit may hold a text that was never checked; its bound has up
+    // to 36 decimals, which must compare exactly against 1000 and the others.
+    const std::string tiny = std::string(35, '0') + "1";  // 0.000…01 = 10^-36
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, std::string>> texts;
+        int checked;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"tiny minimum within the limits", {{EdtMin1, "0"}, {EdtMin1e, tiny}}, EdtMax1, ""},
+        {"tiny minimum above a zero maximum",
+         {{EdtMin1, "0"}, {EdtMin1e, tiny}, {EdtMax1, "0"}, {EdtMax1e, ""}}, EdtMax1,
+         "最小値は最大値以下でなければいけません"},
+        {"exponent in the decimal digits", {{EdtMin1e, "1e-35"}}, EdtMax1, ""},
+        {"just above 1000", {{EdtMax1, "1000"}, {EdtMax1e, std::string(31, '0') + "1"}}, EdtMin1,
+         "設定値は1000以下でなければいけません"},
+    };
+    for (const Case& c : cases) {
+        RangeTexts texts = ExamSettings::DefaultRanges();
+        for (const auto& [edit, text] : c.texts)
+            texts[edit] = text;
+        EXPECT_EQ(CheckRange(texts, c.checked).Message, c.message) << c.name;
+    }
 }
 
 TEST(RangeCheck, RoundPlaceAcceptsOneToSix)
