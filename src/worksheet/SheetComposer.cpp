@@ -90,7 +90,7 @@ std::optional<double> SheetComposer::PlacePageStr(
 {
     const std::optional<double> x = PositionValue(record.psX);
     const std::optional<double> y = PositionValue(record.psY);
-    const bool unplaceable = record.psPos == 4 && !(x && y);
+    const bool unplaceable = record.psPos >= 4 && !(x && y); // codes above 4 act as 4
     SetPageStrFont(record, f);
     EmitFontChange(f);
     (Engine.*builder)(text, unplaceable ? 0 : record.psPos, x.value_or(0), y.value_or(0));

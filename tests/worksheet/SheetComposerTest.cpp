@@ -328,6 +328,16 @@ TEST_F(SheetComposerTest, MarginRules)
     EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい\",0,10,0"));
 }
 
+TEST_F(SheetComposerTest, CodesAboveFourAtNoNumberAreWrittenUndrawn)
+{
+    // codes above 4 act as 4: without a numeric X or Y the command gets code 0
+    Engine.SubTitleRec.psPos = 7;
+    Engine.SubTitleRec.psY = "abc";
+    Compose();
+    EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい\",0,10,0"));
+    EXPECT_DOUBLE_EQ(Settings.WindowTop, 20);
+}
+
 // --- date-and-time heading ---
 
 TEST_F(SheetComposerTest, HeadingBoxNeedsTextAndPositionNotName)
