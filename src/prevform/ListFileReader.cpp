@@ -24,11 +24,6 @@ qsizetype CharCount(const QStringList& lines)
     return count;
 }
 
-bool IsExistingFile(const QString& name)
-{
-    return !name.isEmpty() && QFileInfo(name).isFile();
-}
-
 QString CycleMessage(const QStringList& files)
 {
     return QStringLiteral("INCLUDE の展開を途中で打ち切りました。ファイルが自分自身を読み込んで"
@@ -41,6 +36,7 @@ QString CycleMessage(const QStringList& files)
 ListFileResult ListFileReader::Read(const QString& listIniFile)
 {
     Cache.clear();
+    DiskReads = 0;
     ListFileResult result;
     if (!IsExistingFile(listIniFile))
         return result;
@@ -115,11 +111,21 @@ std::optional<QString> ListFileReader::IncludeName(const QStringList& fields)
     return fields[1];
 }
 
+bool ListFileReader::IsExistingFile(const QString& name)
+{
+    if (name.isEmpty())
+        return false;
+    auto [entry, added] = Cache.try_emplace(name);
+    if (added)
+        entry->second.Exists = QFileInfo(name).isFile();
+    return entry->second.Exists;
+}
+
 std::optional<QStringList> ListFileReader::LoadLines(const QString& path, QStringList& problems)
 {
-    const QString key = QFileInfo(path).absoluteFilePath();
-    if (const auto cached = Cache.find(key); cached != Cache.end())
-        return cached->second;
+    CachedFile& cached = Cache[path];
+    if (cached.Loaded)
+        return cached.Lines;
     std::optional<QStringList> lines;
     QFile file(path);
     if (file.size() > MaxFileBytes)
@@ -127,8 +133,11 @@ std::optional<QStringList> ListFileReader::LoadLines(const QString& path, QStrin
     else if (!file.open(QIODevice::ReadOnly))
         problems.append(QStringLiteral("リストファイルを読み込めません: %1 (%2)")
                             .arg(path, file.errorString()));
-    else
+    else {
         lines = SplitTextLines(DecodeText(file.readAll()));
-    Cache[key] = lines;
+        ++DiskReads;
+    }
+    cached.Loaded = true;
+    cached.Lines = lines;
     return lines;
 }

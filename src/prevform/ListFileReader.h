@@ -30,12 +30,23 @@ public:
     ListFileResult Read(const QString& listIniFile);
     // Expands the "INCLUDE" lines of lines and drops blank lines.
     ListFileResult Expand(QStringList lines);
+    // How many files the last Read took from disk.
+    int FilesRead() const { return DiskReads; }
 
 private:
-    // Decoded lines per file for one Read, so that a file included many
-    // times is read from disk once.
-    std::map<QString, std::optional<QStringList>> Cache;
+    // What one Read learnt of each file, by the name as written (the current
+    // directory stays the same meanwhile): whether it exists and its decoded
+    // lines, so that a file included many times is looked up and read from
+    // disk once, however often its INCLUDE lines fan out.
+    struct CachedFile {
+        bool Exists = false;
+        bool Loaded = false;
+        std::optional<QStringList> Lines;
+    };
+    std::map<QString, CachedFile> Cache;
+    int DiskReads = 0;
 
+    bool IsExistingFile(const QString& name);
     std::optional<QStringList> LoadLines(const QString& path, QStringList& problems);
     // The file an "INCLUDE" line names: exactly two fields, keyword "INCLUDE".
     static std::optional<QString> IncludeName(const QStringList& fields);

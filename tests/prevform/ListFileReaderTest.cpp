@@ -109,6 +109,24 @@ TEST_F(ListFileReaderTest, CyclesStopWithTheListSoFarAndOneMessage)
     }
 }
 
+TEST_F(ListFileReaderTest, FanningOutIncludesReadEachFileOnce)
+{
+    // fan.txt includes itself twice and leaf.txt: the lines double every pass
+    // until the line bound stops the expansion
+    WriteLines("PrevForm.prv", "Top\nINCLUDE,fan.txt\nEnd\n");
+    WriteLines("fan.txt", "INCLUDE,fan.txt\nINCLUDE,leaf.txt\nInclude, fan.txt\n");
+    WriteLines("leaf.txt", "Line,0,0,1,1\n");
+    ListFileReader reader;
+    const ListFileResult result = reader.Read(QStringLiteral("PrevForm.prv"));
+    EXPECT_EQ(reader.FilesRead(), 3);
+    ASSERT_EQ(result.Problems.size(), 1);
+    EXPECT_TRUE(result.Problems[0].contains(QStringLiteral("fan.txt")));
+    EXPECT_EQ(result.Lines.first(), QStringLiteral("Top"));
+    EXPECT_EQ(result.Lines.last(), QStringLiteral("End"));
+    EXPECT_GT(result.Lines.count(QStringLiteral("Line,0,0,1,1")), 1000);
+    EXPECT_LE(result.Lines.size(), ListFileReader::MaxLines);
+}
+
 TEST_F(ListFileReaderTest, UnreadableIncludedFileIsReportedAndDropped)
 {
     WriteLines("PrevForm.prv", "A\nINCLUDE,locked.txt\nINCLUDE,locked.txt\nB\n");
