@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -134,7 +135,17 @@ QString DecodeIniText(const QByteArray& bytes)
 
 } // namespace
 
-std::optional<double> ParseDecimalReal(const QString& text)
+namespace {
+
+// The value of a text in the strict decimal form, as the nearest double; a
+// magnitude beyond the doubles gives ±infinity, one below them zero, and
+// InRange false for both.
+struct DecimalRead {
+    double Value = 0;
+    bool InRange = false;
+};
+
+std::optional<DecimalRead> ReadDecimalForm(const QString& text)
 {
     static const QRegularExpression form(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
@@ -142,21 +153,14 @@ std::optional<double> ParseDecimalReal(const QString& text)
         return std::nullopt;
     bool ok = false;
     const double v = text.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    return DecimalRead{v, ok && std::isfinite(v)};
 }
 
-QString FormatIniReal(double value)
+// The general form with `digits` significant digits.
+QString GeneralIniForm(double value, int digits)
 {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    if (value == 0)
-        return QStringLiteral("0");
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14E", value); // 15 significant digits
+    std::snprintf(buf, sizeof buf, "%.*E", digits - 1, value);
     QString sci = QString::fromLatin1(buf);
     const qsizetype ePos = sci.indexOf(u'E');
     const int exponent = sci.mid(ePos + 1).toInt();
@@ -171,8 +175,58 @@ QString FormatIniReal(double value)
     };
     if (exponent < -5 || exponent >= 15)
         return stripZeros(sci.left(ePos)) + u'E' + QString::number(exponent);
-    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, 14 - exponent), value);
+    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, digits - 1 - exponent), value);
     return stripZeros(QString::fromLatin1(buf));
+}
+
+} // namespace
+
+std::optional<double> ParseDecimalReal(const QString& text)
+{
+    const auto read = ReadDecimalForm(text);
+    if (!read || !read->InRange)
+        return std::nullopt;
+    return read->Value;
+}
+
+std::optional<double> ParseDecimalSaturated(const QString& text)
+{
+    const auto read = ReadDecimalForm(text);
+    if (!read)
+        return std::nullopt;
+    if (read->InRange)
+        return read->Value;
+    if (std::isinf(read->Value))
+        return std::copysign(std::numeric_limits<double>::max(), read->Value);
+    return 0.0;
+}
+
+QString FormatIniReal(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");
+    // 15 digits where they read back as the same double, else 16, else the
+    // 17 that always do (the largest double would overflow at 15).
+    for (int digits = 15; digits < 17; ++digits) {
+        const QString text = GeneralIniForm(value, digits);
+        if (ParseDecimalReal(text) == value)
+            return text;
+    }
+    return GeneralIniForm(value, 17);
+}
+
+std::optional<double> ParseIniReal(const QString& text)
+{
+    if (text == QLatin1String("NAN"))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (text == QLatin1String("INF") || text == QLatin1String("-INF"))
+        return text.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
+                                     : std::numeric_limits<double>::infinity();
+    return ParseDecimalReal(text);
 }
 
 IniFile::IniFile(QString path) : FilePath(std::move(path))
@@ -239,7 +293,7 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool def) con
 double IniFile::ReadFloat(const QString& section, const QString& key, double def) const
 {
     const auto v = RawValue(section, key);
-    return v ? ParseDecimalReal(v->trimmed()).value_or(def) : def;
+    return v ? ParseIniReal(v->trimmed()).value_or(def) : def;
 }
 
 void IniFile::Apply(const Write& w)

@@ -23,7 +23,8 @@ public:
     int ReadInteger(const QString& section, const QString& key, int def) const;
     // An integer as ReadInteger; non-zero is true. Anything else gives def.
     bool ReadBool(const QString& section, const QString& key, bool def) const;
-    // A decimal number (sign, digits, ".", fraction, exponent); anything else gives def.
+    // A decimal number (sign, digits, ".", fraction, exponent) or what
+    // FormatIniReal writes for a value that is not finite; anything else gives def.
     double ReadFloat(const QString& section, const QString& key, double def) const;
     bool HasKey(const QString& section, const QString& key) const;
 
@@ -57,11 +58,22 @@ private:
 };
 
 // A real number in the general form of the settings file and the command
-// language: up to 15 significant digits, no trailing zeros, "." as decimal
-// separator, exponent form ("1E-6", "1.5E20") only below 1E-5 or from 1E15 on.
-// 10 gives "10", 12.5 gives "12.5", 0.000001 gives "1E-6".
+// language: 15 significant digits (16 or 17 where 15 would not read back as
+// the same double), no trailing zeros, "." as decimal separator, exponent form
+// ("1E-6", "1.5E20") only below 1E-5 or from 1E15 on. 10 gives "10", 12.5
+// gives "12.5", 0.000001 gives "1E-6"; not-a-number and the infinities give
+// "NAN", "INF" and "-INF".
 QString FormatIniReal(double value);
 
+// What FormatIniReal writes, read back: the decimal form or one of its three
+// words for the values that are not finite.
+std::optional<double> ParseIniReal(const QString& text);
+
 // Strict decimal number text (optional sign, digits, optional "." fraction,
-// optional exponent); nullopt for anything else, including blanks inside.
+// optional exponent); nullopt for anything else, including blanks inside, and
+// for a value beyond the range of a double.
 std::optional<double> ParseDecimalReal(const QString& text);
+
+// The same form, but a value too large for a double gives the largest double
+// of its sign and one too small gives 0: the number keeps its meaning.
+std::optional<double> ParseDecimalSaturated(const QString& text);

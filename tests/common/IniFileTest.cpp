@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -64,11 +66,34 @@ TEST_F(IniFileTest, RealsAreWrittenInTheGeneralForm)
 {
     const std::vector<std::pair<double, QString>> cases{
         {10, "10"}, {12.5, "12.5"}, {1e-6, "1E-6"}, {0.00001, "0.00001"}, {0, "0"},
-        {-2.25, "-2.25"}, {0.1, "0.1"}, {1.0 / 3, "0.333333333333333"},
+        {-2.25, "-2.25"}, {0.1, "0.1"}, {1.0 / 3, "0.3333333333333333"},
         {123456789012345.0, "123456789012345"}, {1e15, "1E15"}, {-1.5e20, "-1.5E20"},
         {2.5e-7, "2.5E-7"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(FormatIniReal(value), text) << value;
+}
+
+TEST_F(IniFileTest, EveryRealReadsBackAsTheSameDouble)
+{
+    constexpr double max = std::numeric_limits<double>::max();
+    const std::vector<double> values{max, -max, std::numeric_limits<double>::min(),
+                                     std::numeric_limits<double>::denorm_min(), 0.1 + 0.2,
+                                     1.0 / 3, 123456789.123456789, 1e-300, 12.5,
+                                     std::numeric_limits<double>::infinity(),
+                                     -std::numeric_limits<double>::infinity()};
+    {
+        IniFile ini(Path);
+        for (size_t i = 0; i < values.size(); ++i)
+            ini.WriteFloat("R", QString::number(i), values[i]);
+        ini.WriteFloat("R", "nan", std::numeric_limits<double>::quiet_NaN());
+        ASSERT_EQ(ini.Save(), std::nullopt);
+    }
+    const IniFile back(Path);
+    for (size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(back.ReadFloat("R", QString::number(i), 7), values[i]) << FormatIniReal(values[i]).toStdString();
+    EXPECT_TRUE(std::isnan(back.ReadFloat("R", "nan", 7)));
+    EXPECT_EQ(FormatIniReal(max), "1.7976931348623157E308");
+    EXPECT_EQ(FormatIniReal(0.1 + 0.2), "0.30000000000000004");
 }
 
 TEST_F(IniFileTest, WritesInPlaceAppendAndKeepForeignLines)
