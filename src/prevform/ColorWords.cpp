@@ -1,4 +1,5 @@
 #include "prevform/ColorWords.h"
+#include "prevform/CommandSplit.h"
 #include <QColor>
 #include <array>
 #include <utility>
@@ -31,7 +32,7 @@ constexpr std::array<ColorWord, 16> WrittenWords{{
 
 uint32_t ColorFromWord(const QString& word)
 {
-    const QString w = word.trimmed().toUpper();
+    const QString w = CommandWord(word); // codes 0..32 trimmed, so "RED　" is no colour
     for (const auto& c : ReadWords)
         if (w == QLatin1String(c.Word))
             return c.Value;

@@ -106,14 +106,15 @@ QString CommandKeyword(const QStringList& fields)
 
 std::optional<double> CommandNumber(const QString& field)
 {
-    // The same strict decimal form as the settings file's numbers.
-    return ParseDecimalReal(field.trimmed());
+    // The same strict decimal form as the settings file's numbers; a number
+    // too large for a double stays huge rather than becoming "not a number".
+    return ParseDecimalSaturated(StripControls(field));
 }
 
 std::optional<int> CommandInteger(const QString& field)
 {
     static const QRegularExpression form(QStringLiteral("^[+-]?\\d+$"));
-    const QString s = field.trimmed();
+    const QString s = StripControls(field);
     if (!form.match(s).hasMatch())
         return std::nullopt;
     bool ok = false;

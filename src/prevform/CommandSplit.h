@@ -17,7 +17,10 @@ QString StripControls(const QString& text);
 QString CommandKeyword(const QStringList& fields);
 // A field upper-cased and trimmed, for word arguments.
 QString CommandWord(const QString& field);
-// "number": sign, digits, optional "." fraction, optional exponent; nullopt otherwise.
+// Number and integer fields are trimmed like words, of codes 0..32 only: an
+// ideographic space makes a field no number.
+// "number": sign, digits, optional "." fraction, optional exponent; nullopt
+// otherwise. Beyond the range of a double it is the largest double of its sign.
 std::optional<double> CommandNumber(const QString& field);
 // "integer": sign and decimal digits in the 32-bit range; nullopt otherwise.
 std::optional<int> CommandInteger(const QString& field);

@@ -158,9 +158,9 @@ bool FontStyle(PassContext& ctx, const Fields& f, int)
 bool PenWidth(PassContext& ctx, const Fields& f, int)
 {
     const double width = Num(f, 1);
-    if (width > 0)
-        if (const auto px = ctx.Geometry.TryLengthToPixelX(width))
-            ctx.State.Pen.Width = std::min(*px, MaxPenWidth);
+    if (width > 0) // a width beyond any device is the widest pen, not no change
+        ctx.State.Pen.Width =
+            std::min(ctx.Geometry.TryLengthToPixelX(width).value_or(MaxPenWidth), MaxPenWidth);
     return true;
 }
 

@@ -11,6 +11,13 @@ TEST(ColorWordsTest, WordsReadWithoutRegardToCaseAndEverythingElseIsBlack)
         EXPECT_EQ(ColorFromWord(word), value) << word.toStdString();
 }
 
+TEST(ColorWordsTest, OnlyCodesUpTo32AreTrimmed)
+{
+    EXPECT_EQ(ColorFromWord(" red\t"), 0x0000FFu);
+    EXPECT_EQ(ColorFromWord("RED" + QString(QChar(0x3000))), 0u);
+    EXPECT_EQ(ColorFromWord(QString(QChar(0xA0)) + "BLUE"), 0u);
+}
+
 TEST(ColorWordsTest, EveryWrittenWordReadsBackToItsValue)
 {
     for (uint32_t v : {0x000000u, 0x000080u, 0x0000FFu, 0x008000u, 0x008080u, 0x00FF00u,

@@ -1,5 +1,6 @@
 #include "prevform/CommandSplit.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -68,8 +69,12 @@ TEST(CommandNumberTest, AcceptsOnlyTheNumberForm)
     const std::vector<std::pair<QString, std::optional<double>>> cases{
         {"10", 10}, {"-2.5", -2.5}, {"+3", 3}, {".5", 0.5}, {"5.", 5}, {"1E-6", 1e-6},
         {"1.00000000000000E+0001", 10}, {"abc", std::nullopt}, {"", std::nullopt},
-        {"1,5", std::nullopt}, {"0x10", std::nullopt}, {"1e999", std::nullopt},
-        {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 2", std::nullopt}};
+        {"1,5", std::nullopt}, {"0x10", std::nullopt}, {" 7\t", 7},
+        {"1e999", std::numeric_limits<double>::max()},
+        {"-1e400", -std::numeric_limits<double>::max()}, {"1e-400", 0},
+        {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 2", std::nullopt},
+        {QString(QChar(0x3000)) + "50", std::nullopt}, {"50" + QString(QChar(0x3000)), std::nullopt},
+        {QString(QChar(0xA0)) + "50", std::nullopt}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(CommandNumber(text), expected) << text.toStdString();
 }
@@ -78,7 +83,8 @@ TEST(CommandIntegerTest, AcceptsOnlyDecimalIntegersInRange)
 {
     const std::vector<std::pair<QString, std::optional<int>>> cases{
         {"3", 3}, {"-1", -1}, {"+4", 4}, {"3.0", std::nullopt}, {"x", std::nullopt},
-        {"99999999999", std::nullopt}, {"", std::nullopt}};
+        {"99999999999", std::nullopt}, {"", std::nullopt}, {"\t2 ", 2},
+        {QString(QChar(0x3000)) + "3", std::nullopt}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(CommandInteger(text), expected) << text.toStdString();
 }

@@ -246,6 +246,35 @@ TEST_F(InterpreterTest, CoordinatesBeyondThe32BitRangeSkipOnlyTheirCommand)
     EXPECT_EQ(t[0].Advance, 378); // pitch above 100 taken as 100
 }
 
+TEST_F(InterpreterTest, NumbersBeyondADoubleCountAsHuge)
+{
+    Exec({"Line,1e400,50,100,50", "Line,0,-1e400,1,1", "TextOut,10,20,\"II\",1e400",
+          "TextOutAngle,0,0,a,1e400", "TextOutAngle,0,0,b,-1e400", "FontSize,1e400",
+          "PenWidth,1e9", "Line,0,0,1,1"});
+    const auto lines = Calls("line");
+    ASSERT_EQ(lines.size(), 1u); // the huge coordinates skip their lines
+    EXPECT_EQ(lines[0].Pen.Width, 32767);
+    const auto t = Calls("text");
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].Advance, 378); // pitch 100
+    EXPECT_EQ(Calls("angle").size(), 1u);
+    EXPECT_EQ(State.Font.Size, 1000);
+    Exec({"PenWidth,1e400", "Line,0,0,1,1"});
+    EXPECT_EQ(Calls("line").back().Pen.Width, 32767);
+}
+
+TEST_F(InterpreterTest, OnlyCodesUpTo32TrimWordsAndNumbers)
+{
+    const QString ideographic(QChar(0x3000));
+    Exec({"Color,RED\t", "TextOut,0,0,a", "Color,RED" + ideographic, "TextOut,0,0,b",
+          "Line," + ideographic + "50,0,1,1", "FontSize," + ideographic + "20"});
+    const auto t = Calls("text");
+    EXPECT_EQ(t[0].Font.Color, 0x0000FFu);
+    EXPECT_EQ(t[1].Font.Color, 0u); // no colour word: black
+    EXPECT_EQ(Calls("line").at(0).A.x(), 0); // no number: 0
+    EXPECT_EQ(State.Font.Size, 9);
+}
+
 TEST_F(InterpreterTest, HeaderCommandDrawsOnceAndLeavesTheRecordAlone)
 {
     Header.SetSets("stored", "ＭＳ 明朝", 20, 1, "0", "0", true, false);
