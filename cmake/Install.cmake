@@ -39,8 +39,14 @@ set(CPACK_PACKAGE_NAME shosu-drill)
 set(CPACK_PACKAGE_VENDOR "shosu-drill")
 set(CPACK_PACKAGE_CONTACT "shosu-drill developers <shosu-drill@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "printable worksheets of decimal arithmetic")
+# CPack puts the summary first and indents every line of this text.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "printable worksheets of decimal arithmetic\n A desktop program for teachers and parents that makes worksheets of\n school decimal arithmetic (addition, subtraction, multiplication and\n division with up to four decimal digits), with exact answers, a problem\n sheet and an answer sheet, printed at true size or saved as images.\n The user interface is Japanese. Includes shosu-sheet, a command-line\n companion, and offline help pages.")
+    "A desktop program for teachers and parents that makes worksheets of
+school decimal arithmetic (addition, subtraction, multiplication and
+division with up to four decimal digits), with exact answers, a problem
+sheet and an answer sheet, printed at true size or saved as images.
+The user interface is Japanese. Includes shosu-sheet, a command-line
+companion, and offline help pages.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://shosu-drill.example.org/")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -55,5 +55,9 @@ int main(int argc, char** argv)
         form.move(screen->availableGeometry().center() - form.rect().center());
     // The last step of the first show: the window is usable when it is done.
     info->StartUp();
+    // Closed through the window manager while the check waited: the event
+    // loop would find no window left to close.
+    if (form.isHidden())
+        return 0;
     return app.exec();
 }
