@@ -23,16 +23,18 @@ QNetworkRequest CheckRequest(const QUrl& url, int timeoutMs)
     return request;
 }
 
-bool SuccessStatus(const QNetworkReply& reply)
+} // namespace
+
+bool ReplySucceeded(const QNetworkReply& reply)
 {
+    if (reply.error() != QNetworkReply::NoError)
+        return false;
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return true;  // not http: no error is success
     const int code = status.toInt();
     return code >= 200 && code < 300;
 }
-
-} // namespace
 
 CheckResult CheckReachable(const QUrl& url, int timeoutMs)
 {
@@ -72,7 +74,7 @@ CheckResult CheckReachable(const QUrl& url, int timeoutMs)
         result.Error = reply->errorString();
         return result;
     }
-    if (!SuccessStatus(*reply)) {
+    if (!ReplySucceeded(*reply)) {
         result.Error = QStringLiteral("HTTP status %1")
                            .arg(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
         return result;

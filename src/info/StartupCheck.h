@@ -15,6 +15,11 @@ struct CheckResult {
     QString Error;  // the network's description of a failure
 };
 
+class QNetworkReply;
+
+// A finished reply without a network error and, for http(s), with a 2xx status.
+bool ReplySucceeded(const QNetworkReply& reply);
+
 // Reachable only when the request finished without any error and, for
 // http(s), with a 2xx status. A request not finished after timeoutMs is
 // abandoned and counts as failed.

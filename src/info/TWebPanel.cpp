@@ -1,6 +1,7 @@
 #include "info/TWebPanel.h"
 
 #include "common/HelpLinks.h"
+#include "info/StartupCheck.h"
 
 #include <QNetworkReply>
 #include <QStringDecoder>
@@ -68,15 +69,11 @@ void TWebPanel::PageArrived(QNetworkReply* reply)
     if (reply != PageReply)
         return;  // a page replaced by a later one
     PageReply = nullptr;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool ok = reply->error() == QNetworkReply::NoError
-                    && (!status.isValid() || (status.toInt() >= 200 && status.toInt() < 300));
-    const QByteArray data = ok ? reply->read(kMaxResourceBytes) : QByteArray();
-    if (!ok) {
+    if (!ReplySucceeded(*reply)) {
         emit PageLoaded(false);
         return;
     }
-    PageHtml = DecodeHtml(data);
+    PageHtml = DecodeHtml(reply->read(kMaxResourceBytes));
     document()->setBaseUrl(Page);
     setHtml(PageHtml);
     emit PageLoaded(true);
@@ -104,8 +101,7 @@ void TWebPanel::ResourceArrived(QNetworkReply* reply, const QUrl& url)
     if (Pending.value(url) != reply)
         return;  // belongs to a page that was replaced
     Pending.remove(url);
-    const bool ok = reply->error() == QNetworkReply::NoError;
-    Resources.insert(url, ok ? reply->read(kMaxResourceBytes) : QByteArray());
+    Resources.insert(url, ReplySucceeded(*reply) ? reply->read(kMaxResourceBytes) : QByteArray());
     // Lay the page out again once everything it asked for is here; the
     // pictures now come from the cache.
     if (Pending.isEmpty() && !PageHtml.isEmpty())

@@ -108,6 +108,19 @@ TEST_F(TInfoPanelTest, EveryKindOfFailureShowsTheErrorPanel)
     }
 }
 
+TEST_F(TInfoPanelTest, AMissingPromotionalPageLeavesThePanelEmptyWithoutTheError)
+{
+    Server.Pages.insert("/info.txt", {200, "shosu-drill\n", "text/plain"});
+    TInfoPanel panel(Prompts, Online());
+    panel.show();
+    QSignalSpy loaded(panel.WebBrowser1, &TWebPanel::PageLoaded);
+    EXPECT_TRUE(panel.StartUp(kTestTimeoutMs).Reachable);
+    ASSERT_TRUE(loaded.wait(5000));
+    EXPECT_FALSE(loaded.first().first().toBool());
+    EXPECT_FALSE(panel.ErrorShown());
+    EXPECT_TRUE(panel.WebBrowser1->toPlainText().isEmpty());
+}
+
 TEST_F(TInfoPanelTest, CheckZeroAsksNothingAndShowsNoErrorPanel)
 {
     ServeSite();
