@@ -86,6 +86,17 @@ void BM_DivisionSimpleQuotient(benchmark::State& state)
     RunRepeatedly(state, settings);
 }
 
+// D = 1 on 999.9999..1000: a bell ten million units wide of which only two
+// units are wanted, for both operands of every problem.
+void BM_AdditionWideD(benchmark::State& state)
+{
+    ExamSettings settings = TwentyProblems(OpAdd);
+    settings.rnd_D = 1;
+    SetRange(settings, 0, "999", "9999", "1000", "0000");
+    SetRange(settings, 1, "999", "9999", "1000", "0000");
+    RunRepeatedly(state, settings);
+}
+
 // No quotient may be 0 but every one rounds to 0: ends at the restart bound.
 void BM_DivisionRestartBound(benchmark::State& state)
 {
@@ -105,5 +116,6 @@ BENCHMARK(BM_Multiplication);
 BENCHMARK(BM_DivisionWithRemainder);
 BENCHMARK(BM_DivisionSimpleQuotient);
 BENCHMARK(BM_DivisionRestartBound)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AdditionWideD);
 
 BENCHMARK_MAIN();

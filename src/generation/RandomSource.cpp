@@ -1,5 +1,8 @@
 #include "generation/RandomSource.h"
 
+#include "generation/NormalTail.h"
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -36,8 +39,15 @@ std::int64_t RandomSource::UniformRange(std::int64_t lo, std::int64_t hi)
 
 long double RandomSource::UnitOpen()
 {
-    // 64 random bits scaled into (0, 1), never touching either end.
-    return (static_cast<long double>(Engine()) + 0.5L) / 18446744073709551616.0L;
+    // 63 random bits and a half, exactly representable in the 64-bit
+    // mantissa, scaled into (0, 1): never touching either end.
+    return (static_cast<long double>(Engine() >> 1) + 0.5L) / 9223372036854775808.0L;
+}
+
+double RandomSource::UnitOpenDouble()
+{
+    // 53 random bits and a half, exactly representable, strictly inside (0, 1).
+    return (static_cast<double>(Engine() >> 11) + 0.5) / 9007199254740992.0;
 }
 
 long double RandomSource::Normal(long double mean, long double deviation)
@@ -59,6 +69,36 @@ long double RandomSource::Normal(long double mean, long double deviation)
     return mean + deviation * u * factor;
 }
 
+long double RandomSource::NormalBetween(long double mean, long double deviation, long double lo,
+                                        long double hi)
+{
+    const double u = UnitOpenDouble();
+    const double side = UnitOpenDouble();
+    const double z = StandardNormalBetween(static_cast<double>((lo - mean) / deviation),
+                                           static_cast<double>((hi - mean) / deviation), u, side);
+    return std::clamp(mean + deviation * z, lo, hi);
+}
+
+namespace {
+
+// Draws are kept strictly inside ±kDrawLimit, so that every value fits the
+// 32-bit result.
+constexpr long double kDrawLimit = 2147483647.0L;
+
+// x truncated toward zero, where x at an end of lo..hi (integers) stands for
+// the reals just inside it: the end itself may be open, and rounding puts
+// draws far out in a tail exactly on it.
+long double TruncatedInside(long double x, long double lo, long double hi)
+{
+    if (x <= lo)
+        return lo < 0 ? lo + 1 : lo;
+    if (x >= hi)
+        return hi > 0 ? hi - 1 : hi;
+    return std::trunc(x);
+}
+
+}  // namespace
+
 std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t max, std::int32_t d)
 {
     if (min >= max)
@@ -66,15 +106,16 @@ std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t ma
     if (d == 0)
         return static_cast<std::int32_t>(random.UniformRange(min, max));
     // Done in floating point so that D = −2147483648 needs no negation.
-    const long double divisor = static_cast<long double>(d);
     const long double mean = d > 0 ? min : max;
-    const long double deviation = std::fabs(static_cast<long double>(max) / divisor);
-    for (;;) {
-        long double x = random.Normal(mean, deviation);
-        if (!(x > -2147483647.0L && x < 2147483647.0L))
-            continue;
-        long double t = std::trunc(x);
-        if (t >= min && t <= max)
-            return static_cast<std::int32_t>(t);
-    }
+    const long double deviation = std::fabs(static_cast<long double>(max) / d);
+    // Truncation toward zero takes [t, t + 1) to t > 0, (t − 1, t] to t < 0
+    // and (−1, 1) to 0: the reals that end up in min..max.
+    const long double lo = std::max(min > 0 ? min : min - 1.0L, -kDrawLimit);
+    const long double hi = std::min(max < 0 ? max : max + 1.0L, kDrawLimit);
+    // No spread, or no real that both fits and truncates into the range
+    // (only bounds next to −2147483648 allow that): the bell's centre.
+    if (deviation == 0 || !(lo < hi))
+        return static_cast<std::int32_t>(mean);
+    const long double x = random.NormalBetween(mean, deviation, lo, hi);
+    return static_cast<std::int32_t>(TruncatedInside(x, lo, hi));
 }

@@ -17,9 +17,14 @@ public:
     std::int64_t UniformRange(std::int64_t lo, std::int64_t hi);
     // A normal variate with the given mean and standard deviation (≥ 0).
     long double Normal(long double mean, long double deviation);
+    // A normal variate restricted to lo..hi (lo < hi, deviation > 0), drawn
+    // in a fixed few steps however little of the bell lies there.
+    long double NormalBetween(long double mean, long double deviation, long double lo,
+                              long double hi);
 
 private:
     long double UnitOpen();  // uniform in (0, 1)
+    double UnitOpenDouble(); // uniform in (0, 1) at double precision
 
     std::mt19937_64 Engine;
     std::optional<long double> SpareNormal;
@@ -27,5 +32,7 @@ private:
 
 // One operand draw between the scaled bounds min ≤ max, shaped by D:
 // 0 uniform; D > 0 a bell centred on min, D < 0 centred on max, both with
-// standard deviation |max ÷ D|; draws outside min..max are drawn again.
+// standard deviation |max ÷ D|, truncated toward zero to an integer. The
+// bell is restricted to the reals that truncate into min..max, which gives
+// what drawing again until a value falls there would give, without the loop.
 std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t max, std::int32_t d);
