@@ -76,7 +76,11 @@ bool GenerationRun::FinishAttempts(int code)
         Host.StopTimer();
         return false;
     }
-    return Host.Confirm("最大値や最小値の条件は合っていますか?");
+    // One Yes stands for the rest of the run: answer-test rejections may
+    // bring up hundreds of loop overs, and the user has already decided.
+    if (!LoopOverAccepted)
+        LoopOverAccepted = Host.Confirm("最大値や最小値の条件は合っていますか?");
+    return LoopOverAccepted;
 }
 
 void GenerationRun::Append(const std::string& q1, const std::string& q2, const std::string& answer)

@@ -47,7 +47,9 @@ public:
     // Both counters move one unit after an accepted problem.
     void AdvanceCounters();
     // After the attempts of a problem: the test counter, and for a failed
-    // last attempt the loop-over report. False when the run is abandoned.
+    // last attempt the loop-over report, whose question is asked once per
+    // run: after a Yes later loop overs go on unasked. False when the run
+    // is abandoned.
     bool FinishAttempts(int code);
     void Append(const std::string& q1, const std::string& q2, const std::string& answer);
 
@@ -57,6 +59,7 @@ private:
     SequenceCounter Counter1;
     SequenceCounter Counter2;
     RunResult Lists;
+    bool LoopOverAccepted = false;  // the user answered Yes in this run
 };
 
 // 10^digits as a 64-bit integer (the scale of an operand).

@@ -59,30 +59,41 @@ TEST(MakeAddSub, RandomAdditionNeverLoopsOverAndIsExact)
     }
 }
 
-TEST(MakeAddSub, LoopOverAnsweredYesKeepsTheFailingPair)
+TEST(MakeAddSub, LoopOverAnsweredYesKeepsTheFailingPairAndAsksNoMore)
 {
     ExamSettings settings = FixedPair(OpSub, "5", "", "5", "", 3);
     ScriptedGenHost host;
-    host.ConfirmAnswers = {true, true, true};
+    host.ConfirmAnswers = {true, false, false};
     RunResult result = MakeRun(settings, host);
     ASSERT_TRUE(result.Completed());
-    EXPECT_EQ(host.ConfirmCount, 3);
+    EXPECT_EQ(host.ConfirmCount, 1);
     for (size_t i = 0; i < 3; ++i)
         EXPECT_EQ(Line(result, i), "5 | 5 | 0");
-    EXPECT_EQ(host.Events[0], "status1: ");
-    EXPECT_EQ(host.Events[1], "status1: Loop over(数が０以下)");
-    EXPECT_EQ(host.Events[2], "confirm: 最大値や最小値の条件は合っていますか?");
+    // Every loop over is still reported; only the first one asks.
+    EXPECT_EQ(host.Events, (std::vector<std::string>{"status1: ",
+                                                      "status1: Loop over(数が０以下)",
+                                                      "confirm: 最大値や最小値の条件は合っていますか?",
+                                                      "status1: Loop over(数が０以下)",
+                                                      "status1: Loop over(数が０以下)"}));
 }
 
 TEST(MakeAddSub, LoopOverAnsweredNoAbandonsTheRun)
 {
     ExamSettings settings = FixedPair(OpSub, "5", "", "5", "", 3);
     ScriptedGenHost host;
-    host.ConfirmAnswers = {true, false};
+    host.ConfirmAnswers = {false};
     RunResult result = MakeRun(settings, host);
     EXPECT_EQ(result.Outcome, RunOutcome::Abandoned);
     EXPECT_TRUE(result.Lines1.empty() && result.Lines3.empty());
-    EXPECT_EQ(host.ConfirmCount, 2);
+    EXPECT_EQ(host.ConfirmCount, 1);
+
+    // A Yes holds for one run only: the next run asks again.
+    ScriptedGenHost second;
+    second.ConfirmAnswers = {true};
+    ProblemMaker maker(1);
+    ASSERT_TRUE(maker.MakeProblems(settings, second).Completed());
+    EXPECT_EQ(maker.MakeProblems(settings, second).Outcome, RunOutcome::Abandoned);
+    EXPECT_EQ(second.ConfirmCount, 2);
 }
 
 TEST(MakeAddSub, NegativeResultInSignModeOneReportsItsReason)

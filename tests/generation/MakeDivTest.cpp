@@ -155,6 +155,20 @@ TEST(MakeDiv, AnswerTestsThatNeverPassEndAtTheRestartBound)
     }
 }
 
+TEST(MakeDiv, YesToALoopOverIsAskedOnceThroughTheRestarts)
+{
+    // 0 ÷ 3 is not positive (a loop over) and, kept by a Yes, its quotient 0
+    // is excluded: each restart loops over again until the restart bound.
+    ExamSettings settings = FixedPair(OpDiv, "0", "", "3", "");
+    settings.fZero = true;
+    ScriptedGenHost host;
+    host.ConfirmAnswers = {true};
+    EXPECT_EQ(MakeRun(settings, host).Outcome, RunOutcome::Abandoned);
+    EXPECT_EQ(host.ConfirmCount, 1);
+    EXPECT_EQ(host.Status[0], "1000");
+    EXPECT_EQ(host.Messages, (std::vector<std::string>{"条件が合いません(結果が０)"}));
+}
+
 TEST(MakeDiv, RestartBoundInTestModeOnlyReportsInTheStatusBar)
 {
     ExamSettings settings = FixedPair(OpDiv, "1", "", "8", "");
