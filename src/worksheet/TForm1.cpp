@@ -184,7 +184,15 @@ void TForm1::TabControl1Change(int tab)
     const bool divisionBoxes = tab == OpDiv;
     for (QWidget* box : std::initializer_list<QWidget*>{CBoxJust, CBoxRest, CBoxZero, CBoxOne})
         box->setVisible(divisionBoxes);
+    ShowTestMarker();
     GroupBox3->setVisible(tab == OpMul || tab == OpDiv);
+}
+
+void TForm1::ShowTestMarker()
+{
+    const bool divisionBoxes = TabControl1->currentIndex() == OpDiv;
+    LblJust->setVisible(divisionBoxes && TestMarked == TestDivOption::Just);
+    LblRest->setVisible(divisionBoxes && TestMarked == TestDivOption::Rest);
 }
 
 // --- range, count and rounding edits ---
@@ -389,8 +397,8 @@ void TForm1::Timer1Timer()
         ApplyTestSettings(draw, Exam);
         SetRangeTexts(draw.Ranges);
         if (draw.ChangesDivOption) {
-            LblJust->setVisible(draw.DivOption == TestDivOption::Just);
-            LblRest->setVisible(draw.DivOption == TestDivOption::Rest);
+            TestMarked = draw.DivOption;
+            ShowTestMarker();
         }
     }
     QCoreApplication::processEvents();

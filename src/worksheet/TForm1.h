@@ -8,6 +8,7 @@
 #include "common/HelpLinks.h"
 #include "generation/ExamSettings.h"
 #include "generation/ProblemMaker.h"
+#include "generation/TestModeSettings.h"
 #include "prevform/PageFont.h"
 #include "worksheet/SheetSettings.h"
 
@@ -198,6 +199,9 @@ private:
     void RestoreEdit(QLineEdit* edit, const std::string& message);
     // Writes the eight range edits, unchecked.
     void SetRangeTexts(const RangeTexts& texts);
+    // The test's "*" marker beside the division option it switched on,
+    // shown only while the division options are.
+    void ShowTestMarker();
 
     Prompts& UserPrompts;
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
@@ -205,4 +209,5 @@ private:
     std::unique_ptr<WindowGenHost> Host;
     bool fShown = false;
     HelpLinks PageLinks;
+    TestDivOption TestMarked = TestDivOption::None;  // what the test last switched on
 };

@@ -396,6 +396,34 @@ TEST_F(TForm1Test, StoppingTheTestByClickPutsTheDefaultRangesBack)
     EXPECT_EQ(Form.EdtMax2e->text(), QStringLiteral("00"));
 }
 
+TEST_F(TForm1Test, TestMarkersShowOnlyWithTheDivisionOptions)
+{
+    Prompts.ConfirmAnswers = {true};
+    Form.Label7Click();
+    Form.TabControl1->setCurrentIndex(OpDiv);
+    QLabel* marked = nullptr;
+    for (int tick = 0; tick < 30 && !marked; ++tick) {
+        Form.TestLoop = 0;  // every tick draws new settings
+        Form.Timer1Timer();
+        if (!Form.LblJust->isHidden())
+            marked = Form.LblJust;
+        else if (!Form.LblRest->isHidden())
+            marked = Form.LblRest;
+    }
+    ASSERT_NE(marked, nullptr) << "no draw switched a division option on";
+    // The multiplication tab hides the options and their markers with them;
+    // the addition tab hides the whole group.
+    for (int tab : {OpMul, OpAdd}) {
+        Form.TabControl1->setCurrentIndex(tab);
+        EXPECT_TRUE(Form.CBoxJust->isHidden());
+        EXPECT_TRUE(Form.LblJust->isHidden() && Form.LblRest->isHidden()) << tab;
+    }
+    // Back on the division tab the option the test switched on is marked again.
+    Form.TabControl1->setCurrentIndex(OpDiv);
+    EXPECT_FALSE(marked->isHidden());
+    EXPECT_TRUE((marked == Form.LblJust ? Form.LblRest : Form.LblJust)->isHidden());
+}
+
 TEST_F(TForm1Test, LoopOverInTestModeStopsTheTimerWithoutAsking)
 {
     Prompts.ConfirmAnswers = {true};
