@@ -16,13 +16,23 @@ Decimal ValueOf(const std::string& text)
     return ParseDecimal(text).value_or(Decimal{});
 }
 
-// The tests of the quotients 0 and 1 on the quotient text.
-std::optional<std::string> ZeroOneReason(const ExamSettings& settings, const std::string& s)
+// The value that the general format of v lists. Up to 15 significant digits
+// (every operand and simple dividend) that is v itself; only longer values
+// are rounded by the text.
+Decimal ListedValue(const Decimal& v)
 {
-    Decimal value = ValueOf(s);
-    if (settings.fZero && value.IsZero())
+    static const Int128 kExact = Pow10(15);
+    if (v.Mantissa > -kExact && v.Mantissa < kExact)
+        return v;
+    return ValueOf(FormatGeneral(v));
+}
+
+// The tests of the quotients 0 and 1, on the value of the quotient text.
+std::optional<std::string> ZeroOneReason(const ExamSettings& settings, const Decimal& quotient)
+{
+    if (settings.fZero && quotient.IsZero())
         return "結果が０";
-    if (settings.fOne && value == Decimal{1, 0})
+    if (settings.fOne && quotient == Decimal{1, 0})
         return "結果が１";
     return std::nullopt;
 }
@@ -39,6 +49,16 @@ DivisionAnswer Rejected(std::string reason)
     return answer;
 }
 
+DivisionAnswer Accepted(const DivisionPair& pair, std::string answerText)
+{
+    DivisionAnswer answer;
+    answer.Accepted = true;
+    answer.Q1 = FormatGeneral(pair.Dividend);
+    answer.Q2 = FormatGeneral(pair.Divisor);
+    answer.Answer = std::move(answerText);
+    return answer;
+}
+
 }  // namespace
 
 Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuotient)
@@ -50,49 +70,38 @@ Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuot
     return Decimal{(n * kU - t * d) / kU, 8};
 }
 
+// The tests run on exact values (a fixed-format text, with or without its
+// superfluous zeros, denotes the value it was made from); the texts are made
+// only for an accepted problem, since hard settings reject most tries.
 DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPair& pair)
 {
     const int places = KeptDecimals(settings.nRound);
-    DivisionAnswer result;
-    result.Q1 = FormatGeneral(pair.Dividend);
-    result.Q2 = FormatGeneral(pair.Divisor);
-
-    std::string s = FormatFixed(QuotientRounded(pair.Dividend, pair.Divisor, places), places);
-    if (settings.fDelZero)
-        s = DelZero(s);
-    if (auto reason = ZeroOneReason(settings, s))
+    const Decimal rounded = QuotientRounded(pair.Dividend, pair.Divisor, places);
+    if (auto reason = ZeroOneReason(settings, rounded))
         return Rejected(*reason);
-
-    if (!settings.fRest && !settings.fJust) {
-        // The rounded quotient without trailing zeros.
-        result.Answer = FormatGeneral(ValueOf(s));
-        result.Accepted = true;
-        return result;
-    }
+    if (!settings.fRest && !settings.fJust)
+        return Accepted(pair, FormatGeneral(rounded));  // no trailing zeros
 
     const Decimal truncated = QuotientTruncated(pair.Dividend, pair.Divisor, places);
-    s = FormatFixed(truncated, places);
+    if (auto reason = ZeroOneReason(settings, truncated))
+        return Rejected(*reason);
     const Decimal remainder = DivisionRemainder(pair, truncated);
+    if (!remainder.IsZero() && settings.fJust)
+        return Rejected("余りが生じました");
+
+    // Dividend, divisor, quotient and remainder as listed must agree.
+    std::string s = FormatFixed(truncated, places);
     if (places >= 1 && settings.fDelZero)
         s = DelZero(s);
-    if (auto reason = ZeroOneReason(settings, s))
-        return Rejected(*reason);
-
-    const Decimal q1 = ValueOf(result.Q1);
-    const Decimal q2 = ValueOf(result.Q2);
-    const Decimal quotient = ValueOf(s);
+    const Decimal q1 = ListedValue(pair.Dividend);
+    const Decimal q2 = ListedValue(pair.Divisor);
     if (remainder.IsZero()) {
-        if (!Agrees(q1 - q2 * quotient))
+        if (!Agrees(q1 - q2 * truncated))
             return Rejected("誤差が生じました");
-        result.Answer = s;
-    } else if (settings.fJust) {
-        return Rejected("余りが生じました");
-    } else {
-        const std::string rs = RemainderText(remainder);
-        if (!Agrees(q1 - q2 * quotient - ValueOf(rs)))
-            return Rejected("誤差が生じました");
-        result.Answer = s + " あまり " + rs;
+        return Accepted(pair, s);
     }
-    result.Accepted = true;
-    return result;
+    const std::string rs = RemainderText(remainder);
+    if (!Agrees(q1 - q2 * truncated - ValueOf(rs)))
+        return Rejected("誤差が生じました");
+    return Accepted(pair, s + " あまり " + rs);
 }

@@ -19,7 +19,7 @@ struct DivisionPair {
 
 struct DivisionAnswer {
     bool Accepted = false;
-    std::string Q1, Q2, Answer;
+    std::string Q1, Q2, Answer;  // when accepted: the three list lines
     std::string Reason;  // when rejected: "結果が０", "結果が１", "余りが生じました", "誤差が生じました"
 };
 
