@@ -179,11 +179,25 @@ void QPainterSurface::DrawLine(QPoint from, QPoint to, const SurfacePen& pen)
     });
 }
 
+const QPainterSurface::MadeFont& QPainterSurface::FontFor(const DeviceFont& font) const
+{
+    // A sheet uses a handful of fonts; a few more than that are kept.
+    constexpr size_t kept = 8;
+    for (const MadeFont& made : Fonts)
+        if (made.Spec == font)
+            return made;
+    if (Fonts.size() >= kept)
+        Fonts.erase(Fonts.begin());
+    const QFont qf = FontMap::MakeFont(font);
+    return Fonts.emplace_back(MadeFont{font, qf, QFontMetrics(qf)});
+}
+
 void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text,
                                 const DeviceFont& font, const SurfaceBrush& brush, int advance)
 {
-    const QFont qf = FontMap::MakeFont(font);
-    const QFontMetrics m(qf);
+    const MadeFont& made = FontFor(font);
+    const QFont& qf = made.Font;
+    const QFontMetrics& m = made.Metrics;
     p.setFont(qf);
     if (brush.Solid) {
         const int width = advance > 0 ? advance * static_cast<int>(text.size())
@@ -253,7 +267,8 @@ void QPainterSurface::DrawPicture(int x1, int y1, int x2, int y2, const QImage& 
 
 QSize QPainterSurface::MeasureText(const QString& text, const DeviceFont& font) const
 {
-    return FontMap::TextExtent(text, font);
+    const QFontMetrics& m = FontFor(font).Metrics;
+    return QSize(m.horizontalAdvance(text), m.height());
 }
 
 void QPainterSurface::CopyScaledTo(QImage& dest) const

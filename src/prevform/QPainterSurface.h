@@ -5,9 +5,12 @@
 // print job of one page. Coordinates far outside the page are clipped here so
 // the rasteriser never sees them.
 #include "prevform/Surface.h"
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <vector>
 
 class QPrinter;
 
@@ -47,6 +50,17 @@ private:
     int ResX, ResY;
     std::unique_ptr<QPainter> Active; // open between BeginDoc and EndDoc
     QPoint Origin;                    // of the printable area on a full-page printer
+
+    // The fonts of the last texts drawn or measured, each made and measured
+    // once rather than for every text; holding them also keeps their glyph
+    // caches alive from one pass to the next.
+    struct MadeFont {
+        DeviceFont Spec;
+        QFont Font;
+        QFontMetrics Metrics;
+    };
+    mutable std::vector<MadeFont> Fonts;
+    const MadeFont& FontFor(const DeviceFont& font) const;
 
     // Runs draw with an open painter: the pass's, or on a page image a
     // temporary one. On a printer outside a job nothing is drawn.
