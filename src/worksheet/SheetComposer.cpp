@@ -197,8 +197,9 @@ void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
     const GridSize grid = GridSize::Clamped(Settings.ExamRowN, Settings.ExamColN);
     const double cw = (area.R - area.L) / grid.Cols;
     const double ch = (area.D - area.U) / grid.Rows;
-    const QList<CellPlace> places = CellPlaces(area, grid, cw, ch, f);
+    QList<CellPlace> places = CellPlaces(area, grid, cw, ch, f);
     MeasureIn(FittingExamFont(places, cw, ch));
+    NarrowSeparation(places, cw, ch);
     ProgramCellWriter out(Engine);
     for (const CellPlace& place : places) {
         if (Settings.fExNum) {
@@ -259,25 +260,51 @@ PageFont SheetComposer::FittingExamFont(const QList<CellPlace>& places, double c
     return font;
 }
 
-// Whether every cell's problem, measured in Exam, ends a blank's width before
-// the cell's right edge and above its bottom edge. The answer sheet's cells
+// How far the widest cell's problem, measured in Exam, reaches past a
+// blank's width before its cell's right edge (0 or less when all end in
+// time), and whether one reaches below its cell. The answer sheet's cells
 // count on the problem sheet too, and the other way round, so that the two
 // sheets of the same problems take one size and line up.
-bool SheetComposer::AllCellsFit(const QList<CellPlace>& places, double cw, double ch)
+SheetComposer::Overrun SheetComposer::CellsOverrun(const QList<CellPlace>& places, double cw,
+                                                   double ch)
 {
     const double gap = Engine.GetWidth(QStringLiteral(" "));
     QList<int> modes{ProblemSheet};
     if (Settings.AnswerType != 0)
         modes << AnswerSheet;
+    Overrun overrun;
     for (const CellPlace& place : places)
         for (const int mode : modes) {
             CellExtent extent(Engine);
             Cell(mode, place.N, place.EX, place.CY, extent);
-            if (!extent.Empty()
-                && (extent.Right() > place.CX + cw - gap || extent.Bottom() > place.CY + ch))
-                return false;
+            if (extent.Empty())
+                continue;
+            overrun.Right = std::max(overrun.Right, extent.Right() - (place.CX + cw - gap));
+            overrun.Below = overrun.Below || extent.Bottom() > place.CY + ch;
         }
-    return true;
+    return overrun;
+}
+
+bool SheetComposer::AllCellsFit(const QList<CellPlace>& places, double cw, double ch)
+{
+    const Overrun overrun = CellsOverrun(places, cw, ch);
+    return overrun.Right <= 0 && !overrun.Below;
+}
+
+// Even at the smallest size the widest problems of a crowded sheet (four
+// columns with answers on it) can lack a little room. Then this sheet's
+// problems move closer to their labels by what the widest lacks, keeping at
+// least a blank after the label; the stored separation is unchanged, and
+// both sheets of the same problems move alike.
+void SheetComposer::NarrowSeparation(QList<CellPlace>& places, double cw, double ch)
+{
+    const double lack = CellsOverrun(places, cw, ch).Right;
+    const double room = Settings.ExamSeparate - Engine.GetWidth(QStringLiteral(" "));
+    const double shift = std::min(lack, room);
+    if (shift <= 0)
+        return;
+    for (CellPlace& place : places)
+        place.EX -= shift;
 }
 
 // Makes exam the font that cells are measured and written in.

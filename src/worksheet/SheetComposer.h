@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <optional>
 
 enum SheetMode : int { ProblemSheet = 0, AnswerSheet = 1 };
@@ -66,6 +67,9 @@ private:
     // One cell of the grid: its problem number, its top left corner and
     // where its problem starts, after the label and the separation.
     struct CellPlace { int N; double CX, CY, EX; };
+    // How far the cells of a sheet reach past their right edges, and
+    // whether any reaches below its own.
+    struct Overrun { double Right = -std::numeric_limits<double>::infinity(); bool Below = false; };
 
     void PageStrings(int mode, PageFont& f);
     std::optional<double> PlacePageStr(const TPageStr& record, const QString& text,
@@ -80,7 +84,9 @@ private:
                                 PageFont& f);
     QString Label(int n) const;
     PageFont FittingExamFont(const QList<CellPlace>& places, double cw, double ch);
+    Overrun CellsOverrun(const QList<CellPlace>& places, double cw, double ch);
     bool AllCellsFit(const QList<CellPlace>& places, double cw, double ch);
+    void NarrowSeparation(QList<CellPlace>& places, double cw, double ch);
     void MeasureIn(const PageFont& exam);
     void Cell(int mode, int n, double ex, double ey, CellWriter& out);
     void OneLine(int n, double ex, double ey, CellWriter& out);

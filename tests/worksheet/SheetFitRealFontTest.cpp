@@ -90,6 +90,8 @@ TEST_F(SheetFitRealFontTest, CrowdedCellsStayInside)
 {
     const RealFitCase cases[] = {
         {"answers on the sheet", 10, 2, false, 2, ProblemSheet, "＋", 0},
+        {"answers on the sheet", 5, 4, false, 2, ProblemSheet, "＋", 0},
+        {"answer sheet beside answers on the sheet", 5, 4, false, 2, AnswerSheet, "＋", 0},
         {"one line", 6, 3, false, 1, ProblemSheet, "＋", 0},
         {"one line", 5, 4, false, 1, ProblemSheet, "－", 1},
         {"answer sheet", 5, 4, false, 1, AnswerSheet, "＋", 0},
