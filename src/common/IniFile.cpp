@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -145,8 +146,59 @@ struct DecimalRead {
     bool InRange = false;
 };
 
+// The decimal form in ASCII, checked by hand: [+-]?(d+.?d*|.d+)([eE][+-]?d+)?
+bool IsAsciiDecimalForm(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto digits = [&] {
+        const qsizetype start = i;
+        while (i < n && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        return i - start;
+    };
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < n && text[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == n;
+}
+
+// A command list is mostly numbers: an ASCII number of at most 64
+// characters within the doubles is read without the regular expression and
+// the locale machinery. Anything else takes the general path.
+std::optional<DecimalRead> ReadAsciiDecimal(const QString& text)
+{
+    if (text.size() > 64 || !IsAsciiDecimalForm(text))
+        return std::nullopt;
+    char buffer[64];
+    qsizetype length = 0;
+    for (const QChar c : text)
+        if (c != u'+')  // from_chars takes no plus sign
+            buffer[length++] = static_cast<char>(c.unicode());
+    double value = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
+    if (error != std::errc() || end != buffer + length || !std::isfinite(value))
+        return std::nullopt;
+    return DecimalRead{value, true};
+}
+
 std::optional<DecimalRead> ReadDecimalForm(const QString& text)
 {
+    if (const auto fast = ReadAsciiDecimal(text))
+        return fast;
     static const QRegularExpression form(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     if (!form.match(text).hasMatch())

@@ -12,6 +12,8 @@ public:
     QChar Peek() const { return AtEnd() ? QChar() : Line[Pos]; }
     QChar PeekNext() const { return Pos + 1 < Line.size() ? Line[Pos + 1] : QChar(); }
     QChar Advance() { return Line[Pos++]; }
+    qsizetype Position() const { return Pos; }
+    QString Since(qsizetype start) const { return Line.mid(start, Pos - start); }
     bool Match(QChar c)
     {
         if (AtEnd() || Line[Pos] != c)
@@ -51,10 +53,10 @@ QString QuotedField(Cursor& cur)
 
 QString PlainField(Cursor& cur)
 {
-    QString field;
+    const qsizetype start = cur.Position();
     while (!cur.AtEnd() && cur.Peek() != u',' && !Cursor::IsBlank(cur.Peek()))
-        field += cur.Advance();
-    return field;
+        cur.Advance();
+    return cur.Since(start);
 }
 
 // Strips codes 0..32 at both ends; a NUL inside ends the line.

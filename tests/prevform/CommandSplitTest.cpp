@@ -74,7 +74,12 @@ TEST(CommandNumberTest, AcceptsOnlyTheNumberForm)
         {"-1e400", -std::numeric_limits<double>::max()}, {"1e-400", 0},
         {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 2", std::nullopt},
         {QString(QChar(0x3000)) + "50", std::nullopt}, {"50" + QString(QChar(0x3000)), std::nullopt},
-        {QString(QChar(0xA0)) + "50", std::nullopt}};
+        {QString(QChar(0xA0)) + "50", std::nullopt},
+        // Edges of the form and of the doubles.
+        {"+.5e1", 5}, {"1.e2", 100}, {".", std::nullopt}, {"-", std::nullopt},
+        {"e5", std::nullopt}, {"1e", std::nullopt}, {"1e+", std::nullopt}, {"1..2", std::nullopt},
+        {"1e-310", 1e-310}, {"2e-324", 0}, {"1.7976931348623157e308", std::numeric_limits<double>::max()},
+        {QString(70, u'0') + "1", 1}};
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(CommandNumber(text), expected) << text.toStdString();
 }
