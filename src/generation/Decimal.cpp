@@ -1,16 +1,45 @@
 #include "generation/Decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
+
+namespace {
+
+constexpr std::array<Int128, 39> kPowersOf10 = [] {
+    std::array<Int128, 39> powers{};
+    powers[0] = 1;
+    for (size_t n = 1; n < powers.size(); ++n)
+        powers[n] = powers[n - 1] * 10;
+    return powers;
+}();
+
+}  // namespace
 
 Int128 Pow10(int n)
 {
-    Int128 result = 1;
-    for (int i = 0; i < n; ++i)
-        result *= 10;
-    return result;
+    return kPowersOf10[static_cast<size_t>(std::clamp(n, 0, 38))];
 }
+
+namespace {
+
+bool FitsInt64(Int128 v)
+{
+    return v >= INT64_MIN && v <= INT64_MAX;
+}
+
+// num ÷ den truncated toward zero; 64-bit division where both fit, which
+// is every quotient a generation run makes.
+Int128 DivTruncated(Int128 num, Int128 den)
+{
+    if (FitsInt64(num) && FitsInt64(den) && !(num == INT64_MIN && den == -1))
+        return static_cast<std::int64_t>(num) / static_cast<std::int64_t>(den);
+    return num / den;
+}
+
+}  // namespace
 
 Int128 DivRoundHalfAway(Int128 num, Int128 den)
 {
@@ -18,8 +47,8 @@ Int128 DivRoundHalfAway(Int128 num, Int128 den)
         num = -num;
         den = -den;
     }
-    Int128 quotient = num / den;
-    Int128 rest = num % den;  // same sign as num
+    Int128 quotient = DivTruncated(num, den);
+    Int128 rest = num - quotient * den;  // same sign as num
     Int128 twice = rest < 0 ? -rest * 2 : rest * 2;
     if (twice >= den)
         quotient += num < 0 ? -1 : 1;
@@ -144,7 +173,7 @@ Decimal QuotientRounded(const Decimal& num, const Decimal& den, int places)
 Decimal QuotientTruncated(const Decimal& num, const Decimal& den, int places)
 {
     auto [n, d] = QuotientParts(num, den, places);
-    return {n / d, places};
+    return {DivTruncated(n, d), places};
 }
 
 std::optional<Decimal> ParseDecimal(std::string_view text)

@@ -21,26 +21,35 @@ struct DivAttempt {
 bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
 {
     const OperandRange& range = run.Ranges.Operand[0];
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::int64_t m = run.Random.UniformRange(2, 120);
-        const Decimal q{600 / m, 1};
-        pair.Dividend = pair.Divisor * q;
-        // The dividend in units of operand 1, cut toward zero.
-        pair.X = static_cast<std::int64_t>(pair.Dividend.TruncatedTo(pair.Places1).Mantissa);
-        if (pair.X >= range.MinV && pair.X <= range.MaxV)
-            return true;
-        if (-pair.X >= range.MinV && -pair.X <= range.MaxV) {
-            pair.X = -pair.X;
-            pair.Dividend = pair.Dividend.Negated();
-            return true;
+    // b × q has Places2 + 1 decimals; the dividend x is it in units of
+    // operand 1, cut toward zero. In 64 bits: |y| < 2^31, q·10 ≤ 300 and
+    // the scales differ by at most 10^5.
+    const int shift = pair.Places1 - (pair.Places2 + 1);
+    const std::int64_t factor = ScaleOf(shift < 0 ? -shift : shift);
+    std::int64_t q10 = 0;  // q in tenths
+    std::int64_t x = 0;
+    bool fits = false;
+    for (int attempt = 0; attempt < 100 && !fits; ++attempt) {
+        q10 = 600 / run.Random.UniformRange(2, 120);
+        const std::int64_t product = pair.Y * q10;
+        x = shift >= 0 ? product * factor : product / factor;
+        fits = x >= range.MinV && x <= range.MaxV;
+        if (!fits && -x >= range.MinV && -x <= range.MaxV) {
+            x = -x;
+            q10 = -q10;
+            fits = true;
         }
     }
-    return false;
+    // Without a fit the last try stays, for a loop over answered Yes.
+    pair.X = x;
+    pair.Dividend = pair.Divisor * Decimal{q10, 1};
+    return fits;
 }
 
-DivAttempt DrawDivision(GenerationRun& run)
+// One attempt, written over the previous one: every field that later steps
+// read is set (a try makes thousands of attempts).
+void DrawDivision(GenerationRun& run, DivAttempt& attempt)
 {
-    DivAttempt attempt;
     DivisionPair& pair = attempt.Pair;
     pair.Places1 = run.Ranges.Operand[0].FrcWo;
     pair.Places2 = run.Ranges.Operand[1].FrcWo;
@@ -48,18 +57,18 @@ DivAttempt DrawDivision(GenerationRun& run)
     pair.Y = run.DrawOperand(1);
     // The product has the sign of the quotient.
     attempt.Code = SignCode(run.Settings.nMinus, pair.X * pair.Y);
+    attempt.SequenceZeroDivisor = false;
     if (pair.Y == 0) {
         attempt.Code = CodeZeroDivisor;
         if (!run.Settings.CBox2) {
             attempt.SequenceZeroDivisor = true;
-            return attempt;
+            return;
         }
     }
     pair.Dividend = Decimal::FromScaled(pair.X, pair.Places1);
     pair.Divisor = Decimal::FromScaled(pair.Y, pair.Places2);
     if (run.Settings.fJust && !FitSimpleQuotient(run, pair))
         attempt.Code = CodeNoSimpleQuotient;
-    return attempt;
 }
 
 // The attempts of one try at a problem; nullopt when the run is abandoned.
@@ -68,7 +77,7 @@ std::optional<DivisionPair> DrawAcceptedPair(GenerationRun& run)
     DivAttempt attempt;
     int attempts = 0;
     do {
-        attempt = DrawDivision(run);
+        DrawDivision(run, attempt);
         ++attempts;
         if (attempt.SequenceZeroDivisor) {
             run.Host.ShowMessage("割る数が０になります。条件を確認して下さい");

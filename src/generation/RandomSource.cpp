@@ -22,11 +22,12 @@ std::uint64_t RandomSource::UniformInt(std::uint64_t n)
 {
     if (n <= 1)
         return 0;
-    // Reject the low values that would make some residues more frequent.
-    const std::uint64_t threshold = (0 - n) % n;
+    // Reject the low values that would make some residues more frequent:
+    // those below 2^64 mod n, which is below n, so that only a value below n
+    // needs the division that finds it.
     for (;;) {
         std::uint64_t r = Engine();
-        if (r >= threshold)
+        if (r >= n || r >= (0 - n) % n)
             return r % n;
     }
 }
