@@ -3,7 +3,6 @@
 #include "generation/NumberText.h"
 #include "generation/RoundPlace.h"
 
-#include <optional>
 
 namespace {
 
@@ -28,13 +27,13 @@ Decimal ListedValue(const Decimal& v)
 }
 
 // The tests of the quotients 0 and 1, on the value of the quotient text.
-std::optional<std::string> ZeroOneReason(const ExamSettings& settings, const Decimal& quotient)
+const char* ZeroOneReason(const ExamSettings& settings, const Decimal& quotient)
 {
     if (settings.fZero && quotient.IsZero())
         return "結果が０";
     if (settings.fOne && quotient == Decimal{1, 0})
         return "結果が１";
-    return std::nullopt;
+    return nullptr;
 }
 
 bool Agrees(const Decimal& difference)
@@ -42,10 +41,10 @@ bool Agrees(const Decimal& difference)
     return difference.Abs() <= kTolerance;
 }
 
-DivisionAnswer Rejected(std::string reason)
+DivisionAnswer Rejected(const char* reason)
 {
     DivisionAnswer answer;
-    answer.Reason = std::move(reason);
+    answer.Reason = reason;
     return answer;
 }
 
@@ -77,14 +76,14 @@ DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPa
 {
     const int places = KeptDecimals(settings.nRound);
     const Decimal rounded = QuotientRounded(pair.Dividend, pair.Divisor, places);
-    if (auto reason = ZeroOneReason(settings, rounded))
-        return Rejected(*reason);
+    if (const char* reason = ZeroOneReason(settings, rounded))
+        return Rejected(reason);
     if (!settings.fRest && !settings.fJust)
         return Accepted(pair, FormatGeneral(rounded));  // no trailing zeros
 
     const Decimal truncated = QuotientTruncated(pair.Dividend, pair.Divisor, places);
-    if (auto reason = ZeroOneReason(settings, truncated))
-        return Rejected(*reason);
+    if (const char* reason = ZeroOneReason(settings, truncated))
+        return Rejected(reason);
     const Decimal remainder = DivisionRemainder(pair, truncated);
     if (!remainder.IsZero() && settings.fJust)
         return Rejected("余りが生じました");

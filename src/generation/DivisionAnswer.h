@@ -20,7 +20,9 @@ struct DivisionPair {
 struct DivisionAnswer {
     bool Accepted = false;
     std::string Q1, Q2, Answer;  // when accepted: the three list lines
-    std::string Reason;  // when rejected: "結果が０", "結果が１", "余りが生じました", "誤差が生じました"
+    // When rejected: "結果が０", "結果が１", "余りが生じました" or "誤差が生じました"
+    // (fixed texts: a run rejects hundreds of tries and copies none of them).
+    const char* Reason = "";
 };
 
 DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPair& pair);
