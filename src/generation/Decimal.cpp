@@ -164,16 +164,28 @@ std::pair<Int128, Int128> QuotientParts(const Decimal& num, const Decimal& den, 
 
 }  // namespace
 
-Decimal QuotientRounded(const Decimal& num, const Decimal& den, int places)
+Quotients QuotientsOf(const Decimal& num, const Decimal& den, int places)
 {
     auto [n, d] = QuotientParts(num, den, places);
-    return {DivRoundHalfAway(n, d), places};
+    if (d < 0) {
+        n = -n;
+        d = -d;
+    }
+    const Int128 truncated = DivTruncated(n, d);
+    const Int128 rest = n - truncated * d;  // same sign as n
+    const bool away = (rest < 0 ? -rest : rest) * 2 >= d;
+    const Int128 rounded = truncated + (away ? (n < 0 ? -1 : 1) : 0);
+    return {{truncated, places}, {rounded, places}};
+}
+
+Decimal QuotientRounded(const Decimal& num, const Decimal& den, int places)
+{
+    return QuotientsOf(num, den, places).Rounded;
 }
 
 Decimal QuotientTruncated(const Decimal& num, const Decimal& den, int places)
 {
-    auto [n, d] = QuotientParts(num, den, places);
-    return {DivTruncated(n, d), places};
+    return QuotientsOf(num, den, places).Truncated;
 }
 
 std::optional<Decimal> ParseDecimal(std::string_view text)

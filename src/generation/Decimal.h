@@ -49,6 +49,12 @@ Int128 DivRoundHalfAway(Int128 num, Int128 den);
 Decimal QuotientRounded(const Decimal& num, const Decimal& den, int places);
 // The same quotient truncated toward zero to `places` decimals.
 Decimal QuotientTruncated(const Decimal& num, const Decimal& den, int places);
+// Both from one division.
+struct Quotients {
+    Decimal Truncated;
+    Decimal Rounded;
+};
+Quotients QuotientsOf(const Decimal& num, const Decimal& den, int places);
 
 // Reads a number text made by this program: optional sign, digits with an
 // optional ".", optional exponent ("E-005", "e+3"). Nothing else, no blanks.

@@ -31,7 +31,7 @@ const char* ZeroOneReason(const ExamSettings& settings, const Decimal& quotient)
 {
     if (settings.fZero && quotient.IsZero())
         return "結果が０";
-    if (settings.fOne && quotient == Decimal{1, 0})
+    if (settings.fOne && quotient.Mantissa == Pow10(quotient.Scale))  // the value 1
         return "結果が１";
     return nullptr;
 }
@@ -66,7 +66,12 @@ Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuot
     const Int128 t = truncatedQuotient.TruncatedTo(4).Mantissa;
     const Int128 n = pair.X * (kU / Pow10(pair.Places1)) * kU;
     const Int128 d = pair.Y * (kU / Pow10(pair.Places2)) * kU;
-    return Decimal{(n * kU - t * d) / kU, 8};
+    const Int128 rest = n * kU - t * d;
+    // Within 64 bits (every operand of at most 1000.9999) the division by
+    // the constant needs no 128-bit division.
+    if (rest > INT64_MIN && rest < INT64_MAX)
+        return Decimal{static_cast<std::int64_t>(rest) / 10000, 8};
+    return Decimal{rest / kU, 8};
 }
 
 // The tests run on exact values (a fixed-format text, with or without its
@@ -75,13 +80,12 @@ Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuot
 DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPair& pair)
 {
     const int places = KeptDecimals(settings.nRound);
-    const Decimal rounded = QuotientRounded(pair.Dividend, pair.Divisor, places);
+    const auto [truncated, rounded] = QuotientsOf(pair.Dividend, pair.Divisor, places);
     if (const char* reason = ZeroOneReason(settings, rounded))
         return Rejected(reason);
     if (!settings.fRest && !settings.fJust)
         return Accepted(pair, FormatGeneral(rounded));  // no trailing zeros
 
-    const Decimal truncated = QuotientTruncated(pair.Dividend, pair.Divisor, places);
     if (const char* reason = ZeroOneReason(settings, truncated))
         return Rejected(reason);
     const Decimal remainder = DivisionRemainder(pair, truncated);

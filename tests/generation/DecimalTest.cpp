@@ -58,6 +58,7 @@ TEST(Decimal, QuotientsRoundHalfAwayAndTruncateTowardZero)
         {"2", "3", 1, "0.7", "0.6"},    {"1", "8", 2, "0.13", "0.12"},
         {"10", "4", 1, "2.5", "2.5"},   {"1", "-3", 5, "-0.33333", "-0.33333"},
         {"0.01", "0.003", 2, "3.33", "3.33"}, {"1000", "0.0001", 0, "10000000", "10000000"},
+        {"-2", "-3", 1, "0.7", "0.6"},  {"2", "-3", 1, "-0.7", "-0.6"},  // a negative divisor
     };
     for (const Case& c : cases) {
         EXPECT_EQ(QuotientRounded(D(c.num), D(c.den), c.places), D(c.rounded)) << c.num << "/" << c.den;

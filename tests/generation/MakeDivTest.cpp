@@ -1,4 +1,5 @@
 #include "generation/Decimal.h"
+#include "generation/DivisionAnswer.h"
 #include "RunFixture.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +195,35 @@ TEST(MakeDiv, TruncatedSimpleDividendLeavesARemainder)
     ScriptedGenHost host;
     EXPECT_EQ(MakeRun(settings, host).Outcome, RunOutcome::Abandoned);
     EXPECT_EQ(host.Messages, std::vector<std::string>{"条件が合いません(余りが生じました)"});
+}
+
+}  // namespace
+
+namespace {
+
+struct RemainderCase {
+    std::int64_t x, y;
+    int places1, places2;
+    const char *quotient, *remainder;
+};
+
+TEST(DivisionRemainder, IsWhatTheTruncatedQuotientLeaves)
+{
+    const RemainderCase cases[] = {
+        {7, 2, 0, 0, "3", "1"},
+        {-7, 2, 0, 0, "-3", "-1"},
+        {100, 8, 2, 0, "0.12", "0.04"},  // 1.00 ÷ 8
+        {2000000000, 3, 0, 0, "666666666", "2"},  // beyond 64 bits on the way
+    };
+    for (const RemainderCase& c : cases) {
+        DivisionPair pair;
+        pair.X = c.x;
+        pair.Y = c.y;
+        pair.Places1 = c.places1;
+        pair.Places2 = c.places2;
+        EXPECT_EQ(DivisionRemainder(pair, *ParseDecimal(c.quotient)), *ParseDecimal(c.remainder))
+            << c.x << " / " << c.y;
+    }
 }
 
 }  // namespace
