@@ -1,9 +1,10 @@
 #pragma once
 // Every modal question the program asks goes through this interface: message
 // boxes, Yes/No confirmations, one-line input boxes, file-name choices and
-// opening a web page. The window uses the Qt implementation (QtPrompts in
+// opening a web page, choosing a font. The window uses the Qt implementation (QtPrompts in
 // src/preview); tests and the command-line tool use their own, so nothing
 // ever blocks on a dialog outside the desktop program.
+#include "common/PageFont.h"
 #include <QString>
 #include <optional>
 
@@ -35,4 +36,7 @@ public:
     virtual bool PrintSetup(QPrinter& printer) = 0;
     // Opens a web location in the default browser; false when that failed.
     virtual bool OpenUrl(const QString& url) = 0;
+    // A font dialog showing initial; the chosen face, size and styles (the
+    // colour stays initial's), or nullopt when cancelled.
+    virtual std::optional<PageFont> ChooseFont(const PageFont& initial) = 0;
 };

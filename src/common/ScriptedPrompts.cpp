@@ -12,12 +12,13 @@ bool TakeFront(std::deque<bool>& answers)
     return answer;
 }
 
-std::optional<QString> TakeFront(std::deque<std::optional<QString>>& answers)
+template <typename T>
+std::optional<T> TakeFront(std::deque<std::optional<T>>& answers)
 {
     if (answers.empty())
         return std::nullopt;
     // Swapped out rather than copied: keeps GCC's uninitialised-use analysis quiet.
-    std::optional<QString> answer;
+    std::optional<T> answer;
     answer.swap(answers.front());
     answers.pop_front();
     return answer;
@@ -25,22 +26,29 @@ std::optional<QString> TakeFront(std::deque<std::optional<QString>>& answers)
 
 } // namespace
 
+void ScriptedPrompts::Record(const QString& question)
+{
+    Asked << question;
+    if (OnAsk)
+        OnAsk();
+}
+
 void ScriptedPrompts::Message(const QString& text, const QString&)
 {
-    Asked << QStringLiteral("message: ") + text;
     Messages << text;
+    Record(QStringLiteral("message: ") + text);
 }
 
 bool ScriptedPrompts::Confirm(const QString& text, const QString&)
 {
-    Asked << QStringLiteral("confirm: ") + text;
+    Record(QStringLiteral("confirm: ") + text);
     return TakeFront(ConfirmAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::InputText(const QString&, const QString& prompt,
                                                   const QString& initial)
 {
-    Asked << QStringLiteral("input: ") + prompt;
+    Record(QStringLiteral("input: ") + prompt);
     LastInputInitial = initial;
     return TakeFront(InputAnswers);
 }
@@ -48,7 +56,7 @@ std::optional<QString> ScriptedPrompts::InputText(const QString&, const QString&
 std::optional<QString> ScriptedPrompts::SaveFileName(const QString& title, const QString&,
                                                      const QString&, const QString& defaultSuffix)
 {
-    Asked << QStringLiteral("save: ") + title;
+    Record(QStringLiteral("save: ") + title);
     LastDefaultSuffix = defaultSuffix;
     return TakeFront(FileAnswers);
 }
@@ -56,18 +64,24 @@ std::optional<QString> ScriptedPrompts::SaveFileName(const QString& title, const
 std::optional<QString> ScriptedPrompts::OpenFileName(const QString& title, const QString&,
                                                      const QString&)
 {
-    Asked << QStringLiteral("open: ") + title;
+    Record(QStringLiteral("open: ") + title);
     return TakeFront(FileAnswers);
 }
 
 bool ScriptedPrompts::PrintSetup(QPrinter& printer)
 {
-    Asked << QStringLiteral("print: setup");
+    Record(QStringLiteral("print: setup"));
     return PrintSetupAction ? PrintSetupAction(printer) : false;
 }
 
 bool ScriptedPrompts::OpenUrl(const QString& url)
 {
-    Asked << QStringLiteral("url: ") + url;
+    Record(QStringLiteral("url: ") + url);
     return OpenUrlResult;
+}
+
+std::optional<PageFont> ScriptedPrompts::ChooseFont(const PageFont& initial)
+{
+    Record(QStringLiteral("font: ") + initial.Name);
+    return TakeFront(FontAnswers);
 }

@@ -10,7 +10,7 @@
 class ScriptedPrompts : public Prompts {
 public:
     // Everything asked, in order, as "kind: text" (kinds: message, confirm,
-    // input, save, open, print, url).
+    // input, save, open, print, url, font).
     QStringList Asked;
     // Only the texts of plain messages, in order.
     QStringList Messages;
@@ -26,6 +26,10 @@ public:
     QString LastInputInitial;
     // The default extension of the last save dialog.
     QString LastDefaultSuffix;
+    std::deque<std::optional<PageFont>> FontAnswers;
+    // Runs at every question before it is answered (a test closing the window
+    // while the question waits, for instance).
+    std::function<void()> OnAsk;
 
     void Message(const QString& text, const QString& title = {}) override;
     bool Confirm(const QString& text, const QString& title = {}) override;
@@ -38,4 +42,8 @@ public:
                                         const QString& filter) override;
     bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
+    std::optional<PageFont> ChooseFont(const PageFont& initial) override;
+
+private:
+    void Record(const QString& question);
 };

@@ -1,9 +1,11 @@
 #include "preview/QtPrompts.h"
+#include "prevform/FontMap.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -15,6 +17,8 @@ QString QtPrompts::TitleOr(const QString& title) const
 {
     if (!title.isEmpty())
         return title;
+    if (!DefaultTitle.isEmpty())
+        return DefaultTitle;
     if (Parent && !Parent->window()->windowTitle().isEmpty())
         return Parent->window()->windowTitle();
     return QApplication::applicationDisplayName();
@@ -91,4 +95,31 @@ std::optional<QString> QtPrompts::OpenFileName(const QString& title, const QStri
 bool QtPrompts::OpenUrl(const QString& url)
 {
     return QDesktopServices::openUrl(QUrl(url));
+}
+
+std::optional<PageFont> QtPrompts::ChooseFont(const PageFont& initial)
+{
+    // The dialog lists installed faces: a sheet face such as "ＭＳ Ｐゴシック"
+    // is shown as the face it is drawn with, and kept under its own name
+    // when the user leaves that face as it was.
+    const QString shown = FontMap::InstalledFace(initial.Name);
+    QFont font(shown);
+    font.setPointSize(std::max(1, initial.Size));
+    font.setBold(initial.Bold);
+    font.setItalic(initial.Italic);
+    font.setUnderline(initial.Underline);
+    font.setStrikeOut(initial.StrikeOut);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, Parent);
+    if (!ok)
+        return std::nullopt;
+    PageFont result = initial;
+    if (chosen.family().compare(shown, Qt::CaseInsensitive) != 0)
+        result.Name = chosen.family();
+    result.Size = chosen.pointSize() > 0 ? chosen.pointSize() : initial.Size;
+    result.Bold = chosen.bold();
+    result.Italic = chosen.italic();
+    result.Underline = chosen.underline();
+    result.StrikeOut = chosen.strikeOut();
+    return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The desktop answers to every modal question: Qt message boxes, Yes/No
-// boxes, input boxes, file dialogs and the system browser. Dialogs are
+// boxes, input boxes, file and font dialogs and the system browser. Dialogs are
 // centred on the parent window given at construction.
 #include "common/Prompts.h"
 
@@ -13,6 +13,9 @@ public:
     // The window that dialogs belong to; may change after construction
     // because the main window is usually created after its prompts.
     void SetParent(QWidget* parent) { Parent = parent; }
+    // The caption of boxes that name none (the application title); unset,
+    // the parent window's caption.
+    void SetTitle(const QString& title) { DefaultTitle = title; }
 
     void Message(const QString& text, const QString& title = {}) override;
     bool Confirm(const QString& text, const QString& title = {}) override;
@@ -25,9 +28,11 @@ public:
                                         const QString& filter) override;
     bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
+    std::optional<PageFont> ChooseFont(const PageFont& initial) override;
 
 private:
     QString TitleOr(const QString& title) const;
 
     QWidget* Parent;
+    QString DefaultTitle;
 };

@@ -24,6 +24,7 @@ public:
     std::optional<QString> OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
     bool PrintSetup(QPrinter&) override { return false; }
     bool OpenUrl(const QString&) override { return false; }
+    std::optional<PageFont> ChooseFont(const PageFont&) override { return {}; }
 
 private:
     std::ostream& Err;
