@@ -1,0 +1,104 @@
+#include "worksheet/MainSettings.h"
+#include "common/IniFile.h"
+
+namespace {
+
+const QString kPage = QStringLiteral("Page");
+const QString kAnswer = QStringLiteral("Answer");
+const QString kWindow = QStringLiteral("Window");
+const QString kExam = QStringLiteral("Exam");
+const QString kExamFont = QStringLiteral("ExamFont");
+
+QString Key(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet)
+{
+    const SheetSettings defaults;
+    sheet.sHeader = ini.ReadString(kPage, Key("Header"), QString());
+    sheet.sFooter = ini.ReadString(kPage, Key("Footer"), QString());
+    // Written "PageTitle"; keys match without regard to case.
+    sheet.sPageTitle = ini.ReadString(kPage, Key("Pagetitle"), defaults.sPageTitle);
+    sheet.sSubTitle = ini.ReadString(kPage, Key("SubTitle"), defaults.sSubTitle);
+    sheet.sDateTime = ini.ReadString(kPage, Key("DateTime"), defaults.sDateTime);
+    sheet.sName = ini.ReadString(kPage, Key("Name"), defaults.sName);
+
+    sheet.AnswerType = ini.ReadInteger(kAnswer, Key("Type"), 1);
+
+    sheet.WindowTop = ini.ReadFloat(kWindow, Key("Top"), 10);
+    sheet.WindowLeft = ini.ReadFloat(kWindow, Key("Left"), 10);
+    sheet.WindowRight = ini.ReadFloat(kWindow, Key("Right"), 10);
+    sheet.WindowBottom = ini.ReadFloat(kWindow, Key("Bottom"), 10);
+    sheet.WindowFrame = ini.ReadBool(kWindow, Key("Frame"), false);
+
+    exam.ExamRowN = sheet.ExamRowN = ini.ReadInteger(kExam, Key("Row"), 10);
+    exam.ExamColN = sheet.ExamColN = ini.ReadInteger(kExam, Key("Col"), 1);
+    sheet.ExamSeparate = ini.ReadFloat(kExam, Key("Separate"), 10);
+    sheet.ExamType = ini.ReadBool(kExam, Key("Type"), false);
+    sheet.fExNum = ini.ReadBool(kExam, Key("Number"), true);
+    exam.rnd_D = ini.ReadInteger(kExam, Key("Rand"), 0);
+    exam.nMinus = ini.ReadInteger(kExam, Key("Minus"), 0);
+    exam.fRound = ini.ReadBool(kExam, Key("Round"), false);
+    exam.nRound = ini.ReadInteger(kExam, Key("RoundPos"), 2);
+    exam.fRest = ini.ReadBool(kExam, Key("Rest"), false);
+    exam.fJust = ini.ReadBool(kExam, Key("Just"), false);
+    exam.fZero = ini.ReadBool(kExam, Key("Zero"), true);
+    exam.fOne = ini.ReadBool(kExam, Key("One"), true);
+    sheet.ExNumLeft = ini.ReadString(kExam, Key("Left"), QStringLiteral("("));
+    sheet.ExNumRight = ini.ReadString(kExam, Key("Right"), QStringLiteral(")"));
+    exam.fDelZero = ini.ReadBool(kExam, Key("Del0"), true);
+
+    PageFont& font = sheet.FntExam;
+    font.Name = ini.ReadString(kExamFont, Key("Name"), font.Name);
+    font.Size = ini.ReadInteger(kExamFont, Key("Size"), 24);
+    font.Color = static_cast<uint32_t>(ini.ReadInteger(kExamFont, Key("Color"), 0));
+    font.Bold = ini.ReadBool(kExamFont, Key("Bold"), false);
+    font.Italic = ini.ReadBool(kExamFont, Key("Italic"), false);
+}
+
+void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSettings& sheet,
+                      const PageTexts& boxes)
+{
+    ini.WriteString(kPage, Key("Header"), boxes.Header);
+    ini.WriteString(kPage, Key("Footer"), boxes.Footer);
+    ini.WriteString(kPage, Key("PageTitle"), boxes.PageTitle);
+    ini.WriteString(kPage, Key("SubTitle"), boxes.SubTitle);
+    ini.WriteString(kPage, Key("DateTime"), sheet.sDateTime);
+    ini.WriteString(kPage, Key("Name"), sheet.sName);
+
+    ini.WriteInteger(kAnswer, Key("Type"), sheet.AnswerType);
+
+    ini.WriteFloat(kWindow, Key("Top"), sheet.WindowTop);
+    ini.WriteFloat(kWindow, Key("Left"), sheet.WindowLeft);
+    ini.WriteFloat(kWindow, Key("Right"), sheet.WindowRight);
+    ini.WriteFloat(kWindow, Key("Bottom"), sheet.WindowBottom);
+    ini.WriteBool(kWindow, Key("Frame"), sheet.WindowFrame);
+
+    ini.WriteInteger(kExam, Key("Row"), exam.ExamRowN);
+    ini.WriteInteger(kExam, Key("Col"), exam.ExamColN);
+    ini.WriteFloat(kExam, Key("Separate"), sheet.ExamSeparate);
+    ini.WriteBool(kExam, Key("Type"), sheet.ExamType);
+    ini.WriteBool(kExam, Key("Number"), sheet.fExNum);
+    ini.WriteInteger(kExam, Key("Rand"), exam.rnd_D);
+    ini.WriteInteger(kExam, Key("Minus"), exam.nMinus);
+    ini.WriteBool(kExam, Key("Round"), exam.fRound);
+    ini.WriteInteger(kExam, Key("RoundPos"), exam.nRound);
+    ini.WriteBool(kExam, Key("Rest"), exam.fRest);
+    ini.WriteBool(kExam, Key("Just"), exam.fJust);
+    ini.WriteBool(kExam, Key("Zero"), exam.fZero);
+    ini.WriteBool(kExam, Key("One"), exam.fOne);
+    ini.WriteString(kExam, Key("Left"), sheet.ExNumLeft);
+    ini.WriteString(kExam, Key("Right"), sheet.ExNumRight);
+    ini.WriteBool(kExam, Key("Del0"), exam.fDelZero);
+
+    const PageFont& font = sheet.FntExam;
+    ini.WriteString(kExamFont, Key("Name"), font.Name);
+    ini.WriteInteger(kExamFont, Key("Size"), font.Size);
+    ini.WriteInteger(kExamFont, Key("Color"), static_cast<int>(font.Color));
+    ini.WriteBool(kExamFont, Key("Bold"), font.Bold);
+    ini.WriteBool(kExamFont, Key("Italic"), font.Italic);
+}

@@ -1,0 +1,216 @@
+// The main window's sections of the settings file: defaults, kinds, the
+// forms reals are written in, key order, and what must survive a save.
+#include "QStringPrinter.h"
+#include "common/IniFile.h"
+#include "worksheet/MainSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainSettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    QString Path = Dir.filePath("shosu-drill.ini");
+    ExamSettings Exam;
+    SheetSettings Sheet;
+
+    void WriteFile(const QByteArray& bytes)
+    {
+        QFile f(Path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString FileText() const
+    {
+        QFile f(Path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    void Load() { LoadMainSettings(IniFile(Path), Exam, Sheet); }
+    void Save(const PageTexts& boxes = {})
+    {
+        IniFile ini(Path);
+        SaveMainSettings(ini, Exam, Sheet, boxes);
+        ASSERT_EQ(ini.Save(), std::nullopt);
+    }
+    // One "Key=Value" line of the saved file.
+    QString SavedLine(const QString& key) const
+    {
+        for (const QString& line : FileText().split('\n'))
+            if (line.startsWith(key + '='))
+                return line;
+        return {};
+    }
+};
+
+TEST_F(MainSettingsTest, NoFileGivesTheDefaults)
+{
+    Exam.ExamRowN = 3;
+    Sheet.WindowTop = 40;
+    Sheet.FntExam.Size = 9;  // as the first show leaves it
+    Load();
+    EXPECT_EQ(Sheet.sPageTitle, "かずの計算");
+    EXPECT_EQ(Sheet.sSubTitle, "たしざんのもんだい");
+    EXPECT_EQ(Sheet.sName, "なまえ");
+    EXPECT_EQ(Sheet.sHeader, "");
+    EXPECT_EQ(Exam.ExamRowN, 10);
+    EXPECT_EQ(Exam.ExamColN, 1);
+    EXPECT_EQ(Sheet.ExamRowN, 10);
+    for (double margin : {Sheet.WindowTop, Sheet.WindowLeft, Sheet.WindowRight, Sheet.WindowBottom})
+        EXPECT_EQ(margin, 10);
+    EXPECT_TRUE(Sheet.fExNum);
+    EXPECT_EQ(Sheet.ExNumLeft, "(");
+    EXPECT_EQ(Sheet.ExNumRight, ")");
+    EXPECT_EQ(Sheet.AnswerType, 1);
+    EXPECT_EQ(Sheet.FntExam.Name, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(Sheet.FntExam.Size, 24);
+    EXPECT_TRUE(Exam.fZero && Exam.fOne && Exam.fDelZero);
+    EXPECT_EQ(Exam.nRound, 2);
+}
+
+TEST_F(MainSettingsTest, TheDateTimeDefaultCharacterByCharacter)
+{
+    Load();
+    const char16_t expected[] = {0x3000, 0x3000, u'月', 0x3000, 0x3000, u'日', 0x3000, 0x3000,
+                                 0x3000, u'時', 0x3000, 0x3000, u'分', u' ', 0xFF5E, 0x3000,
+                                 0x3000, 0x3000, u'時', 0x3000, 0x3000, u'分', 0};
+    EXPECT_EQ(Sheet.sDateTime, QString::fromUtf16(expected));
+}
+
+TEST_F(MainSettingsTest, TheTitleIsFoundWithoutRegardToCaseAndWrittenPageTitle)
+{
+    WriteFile("[page]\npagetitle=計算れんしゅう\n");
+    Load();
+    EXPECT_EQ(Sheet.sPageTitle, "計算れんしゅう");
+    Save({"", "", Sheet.sPageTitle, Sheet.sSubTitle});
+    EXPECT_TRUE(FileText().startsWith("[page]\npagetitle=計算れんしゅう\n")) << FileText().toStdString();
+
+    QFile::remove(Path);
+    Save({"", "", "題", ""});
+    EXPECT_EQ(SavedLine("PageTitle"), "PageTitle=題");
+}
+
+TEST_F(MainSettingsTest, RealsRoundTripInTheGeneralForm)
+{
+    struct Case { const char* Stored; double Read; const char* Written; };
+    const Case cases[] = {{"12.5", 12.5, "Top=12.5"}, {"10.0", 10, "Top=10"},
+                          {"0.1", 0.1, "Top=0.1"}, {"0.00001", 0.00001, "Top=0.00001"},
+                          {"0.000001", 1e-6, "Top=1E-6"}, {"1E-6", 1e-6, "Top=1E-6"},
+                          {"abc", 10, "Top=10"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Stored);
+        WriteFile(QByteArray("[Window]\nTop=") + c.Stored + "\n");
+        Load();
+        EXPECT_DOUBLE_EQ(Sheet.WindowTop, c.Read);
+        Save();
+        EXPECT_EQ(SavedLine("Top"), QString::fromUtf8(c.Written));
+    }
+}
+
+TEST_F(MainSettingsTest, StyleBitsReadAsIntegersAndTouchOnlyTheirOwnBit)
+{
+    struct Case { const char* Bold; bool Read; };
+    const Case cases[] = {{"yes", false}, {"0x1", true}, {"1", true}, {"0", false}, {"$10", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Bold);
+        Sheet.FntExam.Underline = true;
+        WriteFile(QByteArray("[ExamFont]\nBold=") + c.Bold + "\nItalic=1\n");
+        Load();
+        EXPECT_EQ(Sheet.FntExam.Bold, c.Read);
+        EXPECT_TRUE(Sheet.FntExam.Italic);
+        EXPECT_TRUE(Sheet.FntExam.Underline);
+    }
+}
+
+TEST_F(MainSettingsTest, ValuesAreTakenWithoutRangeTests)
+{
+    WriteFile("[Exam]\nRow=50\nRoundPos=9\nCol=-3\n[Answer]\nType=0\n");
+    Load();
+    EXPECT_EQ(Exam.ExamRowN, 50);
+    EXPECT_EQ(Sheet.ExamRowN, 50);
+    EXPECT_EQ(Exam.ExamColN, -3);
+    EXPECT_EQ(Exam.nRound, 9);
+    EXPECT_EQ(Sheet.AnswerType, 0);
+}
+
+TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
+{
+    Exam.ExamRowN = 5;
+    Exam.ExamColN = 2;
+    Exam.rnd_D = -3;
+    Exam.nMinus = 2;
+    Exam.fRound = true;
+    Exam.nRound = 4;
+    Exam.fRest = true;
+    Exam.fJust = false;
+    Exam.fZero = false;
+    Exam.fOne = false;
+    Exam.fDelZero = false;
+    Sheet.sDateTime = "";
+    Sheet.sName = "名前：";
+    Sheet.AnswerType = 2;
+    Sheet.WindowTop = 12.5;
+    Sheet.WindowLeft = 0.1;
+    Sheet.WindowRight = 60;
+    Sheet.WindowBottom = 1e-6;
+    Sheet.WindowFrame = true;
+    Sheet.ExamSeparate = 7.25;
+    Sheet.ExamType = true;
+    Sheet.fExNum = false;
+    Sheet.ExNumLeft = "";
+    Sheet.ExNumRight = " ]";
+    Sheet.FntExam = {"IPAMincho", 18, 0x0000FF, true, true};
+    const PageTexts boxes{"%d", "足", "題", "副題"};
+    Save(boxes);
+
+    EXPECT_EQ(FileText(),
+              "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
+              "Name=名前：\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
+              "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
+              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
+              "Right=\" ]\"\nDel0=0\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
+              "Italic=1\n");
+
+    ExamSettings exam;
+    SheetSettings sheet;
+    LoadMainSettings(IniFile(Path), exam, sheet);
+    EXPECT_EQ(sheet.sHeader, "%d");
+    EXPECT_EQ(sheet.sFooter, "足");
+    EXPECT_EQ(sheet.sPageTitle, "題");
+    EXPECT_EQ(sheet.sSubTitle, "副題");
+    EXPECT_EQ(sheet.sDateTime, "");
+    EXPECT_EQ(sheet.sName, Sheet.sName);
+    EXPECT_EQ(sheet.ExNumLeft, "");
+    EXPECT_EQ(sheet.ExNumRight, " ]");
+    EXPECT_EQ(sheet.FntExam, Sheet.FntExam);
+    for (auto field : {&SheetSettings::WindowTop, &SheetSettings::WindowLeft,
+                       &SheetSettings::WindowRight, &SheetSettings::WindowBottom,
+                       &SheetSettings::ExamSeparate})
+        EXPECT_DOUBLE_EQ(sheet.*field, Sheet.*field);
+    for (auto field : {&SheetSettings::WindowFrame, &SheetSettings::ExamType, &SheetSettings::fExNum})
+        EXPECT_EQ(sheet.*field, Sheet.*field);
+    EXPECT_EQ(sheet.AnswerType, 2);
+    EXPECT_EQ(sheet.ExamRowN, 5);
+    for (auto field : {&ExamSettings::ExamRowN, &ExamSettings::ExamColN, &ExamSettings::rnd_D,
+                       &ExamSettings::nMinus, &ExamSettings::nRound})
+        EXPECT_EQ(exam.*field, Exam.*field);
+    for (auto field : {&ExamSettings::fRound, &ExamSettings::fRest, &ExamSettings::fJust,
+                       &ExamSettings::fZero, &ExamSettings::fOne, &ExamSettings::fDelZero})
+        EXPECT_EQ(exam.*field, Exam.*field);
+}
+
+TEST_F(MainSettingsTest, ForeignSectionsAndLinesSurviveASave)
+{
+    WriteFile("; written by hand\n[Header]\nString=\nPos=3\n[Page]\nNote=mine\nHeader=old\n"
+              "[PageView]\nView=2\n");
+    Load();
+    Save({"new", "", "t", "s"});
+    const QString text = FileText();
+    EXPECT_TRUE(text.startsWith("; written by hand\n[Header]\nString=\nPos=3\n[Page]\nNote=mine\n"
+                                "Header=new\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("[PageView]\nView=2\n"));
+}
+
+} // namespace
