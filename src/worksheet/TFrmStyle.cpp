@@ -1,0 +1,322 @@
+#include "worksheet/TFrmStyle.h"
+
+#include "common/IniFile.h"
+#include "common/Prompts.h"
+#include "preview/FieldFocus.h"
+#include "worksheet/ExamCountCheck.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kDefaultHelpUrl = QStringLiteral("https://shosu-drill.example.org/help/style.html");
+
+QLineEdit* Field(QWidget* parent, int width)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setFixedWidth(width);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QLabel* Text(const char* text, QWidget* parent)
+{
+    return new QLabel(QString::fromUtf8(text), parent);
+}
+
+std::optional<double> Number(const QLineEdit* edit)
+{
+    return ParseDecimalReal(edit->text().trimmed());
+}
+
+} // namespace
+
+TFrmStyle::TFrmStyle(Prompts& prompts, QWidget* parent)
+    : QDialog(parent, Qt::Tool), UserPrompts(prompts), HelpUrl(kDefaultHelpUrl)
+{
+    setWindowTitle(QStringLiteral("スタイル"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setSpacing(6);
+    grid->addWidget(CreateProblemGroup(), 0, 0);
+    grid->addWidget(CreateNumberGroup(), 0, 1);
+    grid->addWidget(CreateAnswerGroup(), 1, 0);
+    grid->addWidget(CreateMarginGroup(), 1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    BtnOK = new QPushButton(QStringLiteral("&OK"), this);
+    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button1 = new QPushButton(QStringLiteral("&Help"), this);
+    BtnOK->setDefault(true);
+    buttons->addStretch();
+    for (QPushButton* button : {BtnOK, BtnCancel, Button1})
+        buttons->addWidget(button);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+
+    connect(BtnOK, &QPushButton::clicked, this, &TFrmStyle::BtnOKClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button1, &QPushButton::clicked, this, &TFrmStyle::Button1Click);
+    connect(Button3, &QPushButton::clicked, this, &TFrmStyle::Button3Click);
+    for (QLineEdit* edit : {EdtRow, EdtCol, EdtSeparate, EdtTopP, EdtLeftP, EdtRightP, EdtBottomP})
+        edit->installEventFilter(this);
+    setMinimumSize(418, 233);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TFrmStyle::CreateProblemGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("問題"), this);
+    auto* box = new QVBoxLayout(group);
+    auto* counts = new QHBoxLayout;
+    EdtRow = Field(group, 36);
+    EdtCol = Field(group, 36);
+    counts->addWidget(Text("配置", group));
+    counts->addWidget(EdtRow);
+    counts->addWidget(Text("行", group));
+    counts->addWidget(EdtCol);
+    counts->addWidget(Text("列", group));
+    counts->addStretch();
+    box->addLayout(counts);
+    auto* form = new QHBoxLayout;
+    CBoxMC = new QCheckBox(QStringLiteral("筆算形式"), group);
+    Button3 = new QPushButton(QStringLiteral("フォント"), group);
+    form->addWidget(CBoxMC);
+    form->addStretch();
+    form->addWidget(Button3);
+    box->addLayout(form);
+    return group;
+}
+
+QWidget* TFrmStyle::CreateNumberGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("問題番号の形式"), this);
+    auto* box = new QVBoxLayout(group);
+    auto* label = new QHBoxLayout;
+    EdtLeft = new QLineEdit(group);
+    EdtRight = new QLineEdit(group);
+    EdtLeft->setFixedWidth(40);
+    EdtRight->setFixedWidth(40);
+    CBoxExam = new QCheckBox(QStringLiteral("描画する"), group);
+    label->addWidget(EdtLeft);
+    label->addWidget(Text("番号", group));
+    label->addWidget(EdtRight);
+    label->addSpacing(8);
+    label->addWidget(CBoxExam);
+    label->addStretch();
+    box->addLayout(label);
+    auto* gap = new QHBoxLayout;
+    EdtSeparate = Field(group, 50);
+    gap->addWidget(Text("間隔", group));
+    gap->addWidget(EdtSeparate);
+    gap->addWidget(Text("mm", group));
+    gap->addStretch();
+    box->addLayout(gap);
+    return group;
+}
+
+QWidget* TFrmStyle::CreateAnswerGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("答えの印刷"), this);
+    auto* box = new QVBoxLayout(group);
+    RButton1 = new QRadioButton(QStringLiteral("別に印刷"), group);
+    RButton2 = new QRadioButton(QStringLiteral("共に印刷"), group);
+    box->addWidget(RButton1);
+    box->addWidget(RButton2);
+    return group;
+}
+
+QWidget* TFrmStyle::CreateMarginGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("余白"), this);
+    auto* grid = new QGridLayout(group);
+    EdtTopP = Field(group, 44);
+    EdtLeftP = Field(group, 44);
+    EdtRightP = Field(group, 44);
+    EdtBottomP = Field(group, 44);
+    CBoxFrame = new QCheckBox(QStringLiteral("枠"), group);
+    grid->addWidget(Text("上", group), 0, 0);
+    grid->addWidget(EdtTopP, 0, 1);
+    grid->addWidget(Text("左", group), 0, 2);
+    grid->addWidget(EdtLeftP, 0, 3);
+    grid->addWidget(Text("右", group), 1, 0);
+    grid->addWidget(EdtRightP, 1, 1);
+    grid->addWidget(Text("下", group), 1, 2);
+    grid->addWidget(EdtBottomP, 1, 3);
+    grid->addWidget(Text("mm", group), 1, 4);
+    grid->addWidget(CBoxFrame, 0, 4);
+    return group;
+}
+
+void TFrmStyle::LoadSettings(const SheetSettings& settings)
+{
+    EdtRow->setText(QString::number(settings.ExamRowN));
+    EdtCol->setText(QString::number(settings.ExamColN));
+    EdtTopP->setText(FormatIniReal(settings.WindowTop));
+    EdtLeftP->setText(FormatIniReal(settings.WindowLeft));
+    EdtRightP->setText(FormatIniReal(settings.WindowRight));
+    EdtBottomP->setText(FormatIniReal(settings.WindowBottom));
+    EdtSeparate->setText(FormatIniReal(settings.ExamSeparate));
+    CBoxMC->setChecked(settings.ExamType);
+    EdtLeft->setText(settings.ExNumLeft);
+    EdtRight->setText(settings.ExNumRight);
+    CBoxExam->setChecked(settings.fExNum);
+    CBoxFrame->setChecked(settings.WindowFrame);
+    (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
+    FontExam = settings.FntExam;
+}
+
+std::optional<std::pair<int, int>> TFrmStyle::CheckCounts()
+{
+    const CountVerdict rows = CheckRows(EdtRow->text().toStdString(), EdtCol->text().toStdString());
+    const CountVerdict cols = CheckCols(EdtCol->text().toStdString(), EdtRow->text().toStdString());
+    for (const auto& [verdict, edit] : {std::pair{rows, EdtRow}, std::pair{cols, EdtCol}})
+        if (!verdict.Accepted) {
+            UserPrompts.Message(QString::fromStdString(verdict.Message));
+            edit->setFocus();
+            return std::nullopt;
+        }
+    return std::pair{rows.Value, cols.Value};
+}
+
+bool TFrmStyle::StoreSettings(SheetSettings& settings)
+{
+    const std::optional<std::pair<int, int>> counts = CheckCounts();
+    if (!counts)
+        return false;
+    // The fields hold numbers: each check put back any other text.
+    settings.ExamRowN = counts->first;
+    settings.ExamColN = counts->second;
+    settings.WindowTop = Number(EdtTopP).value_or(settings.WindowTop);
+    settings.WindowLeft = Number(EdtLeftP).value_or(settings.WindowLeft);
+    settings.WindowRight = Number(EdtRightP).value_or(settings.WindowRight);
+    settings.WindowBottom = Number(EdtBottomP).value_or(settings.WindowBottom);
+    settings.ExamType = CBoxMC->isChecked();
+    settings.ExNumLeft = EdtLeft->text();
+    settings.ExNumRight = EdtRight->text();
+    settings.fExNum = CBoxExam->isChecked();
+    settings.ExamSeparate = Number(EdtSeparate).value_or(settings.ExamSeparate);
+    settings.AnswerType = RButton1->isChecked() ? 1 : 2;
+    settings.WindowFrame = CBoxFrame->isChecked();
+    settings.FntExam = FontExam;
+    return true;
+}
+
+bool TFrmStyle::Execute(SheetSettings& settings)
+{
+    LoadSettings(settings);
+    EdtRow->setFocus();
+    EdtTmp = EdtRow->text();
+    adjustSize();
+    if (parentWidget())
+        move(parentWidget()->window()->geometry().center() - rect().center());
+    // OK closes only once the counts can be stored.
+    return exec() == QDialog::Accepted && StoreSettings(settings);
+}
+
+void TFrmStyle::Restore(QLineEdit* edit)
+{
+    edit->setText(EdtTmp);
+}
+
+void TFrmStyle::RestoreWithMessage(QLineEdit* edit, const QString& message)
+{
+    // Taken before the message box: focus moving around it may re-enter a field.
+    const QString remembered = EdtTmp;
+    UserPrompts.Message(message);
+    edit->setText(remembered);
+}
+
+void TFrmStyle::EdtRowExit()
+{
+    const CountVerdict verdict =
+        CheckRows(EdtRow->text().toStdString(), EdtCol->text().toStdString());
+    if (!verdict.Accepted)
+        RestoreWithMessage(EdtRow, QString::fromStdString(verdict.Message));
+}
+
+void TFrmStyle::EdtColExit()
+{
+    const CountVerdict verdict =
+        CheckCols(EdtCol->text().toStdString(), EdtRow->text().toStdString());
+    if (!verdict.Accepted)
+        RestoreWithMessage(EdtCol, QString::fromStdString(verdict.Message));
+}
+
+void TFrmStyle::EdtMarginExit(QLineEdit* edit)
+{
+    const std::optional<double> margin = Number(edit);
+    if (!margin || *margin < 0)
+        return Restore(edit);
+    if (*margin > MarginLimit) {
+        RestoreWithMessage(edit, QStringLiteral("余白は") + FormatIniReal(MarginLimit)
+                                     + QStringLiteral("以下でなければいけません"));
+        // After the focus has finished moving to where the user sent it.
+        QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });
+    }
+}
+
+void TFrmStyle::EdtSeparateExit()
+{
+    const std::optional<double> gap = Number(EdtSeparate);
+    if (!gap || *gap < 0)
+        Restore(EdtSeparate);
+}
+
+void TFrmStyle::Button3Click()
+{
+    if (std::optional<PageFont> chosen = UserPrompts.ChooseFont(FontExam))
+        FontExam = *chosen;
+}
+
+void TFrmStyle::Button1Click()
+{
+    if (!UserPrompts.OpenUrl(HelpUrl))
+        UserPrompts.Message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"));
+}
+
+void TFrmStyle::BtnOKClick()
+{
+    // A field still being typed (OK by the Enter key) is checked as if left;
+    // a refused text goes back and the dialog stays open.
+    if (auto* edit = qobject_cast<QLineEdit*>(focusWidget()); edit && edit->text() != EdtTmp) {
+        const QString typed = edit->text();
+        FieldExit(edit);
+        if (edit->text() != typed)
+            return;
+    }
+    if (CheckCounts())
+        accept();
+}
+
+void TFrmStyle::FieldExit(QLineEdit* edit)
+{
+    if (edit == EdtRow)
+        EdtRowExit();
+    else if (edit == EdtCol)
+        EdtColExit();
+    else if (edit == EdtSeparate)
+        EdtSeparateExit();
+    else if (edit == EdtTopP || edit == EdtLeftP || edit == EdtRightP || edit == EdtBottomP)
+        EdtMarginExit(edit);
+}
+
+bool TFrmStyle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (const QFocusEvent* focus = FieldFocusChange(event)) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        if (focus->gotFocus())
+            EdtTmp = edit->text();
+        else
+            FieldExit(edit);
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The style dialog "スタイル": the grid of problems, the column form, the
+// problem font, how problem numbers are written, where answers are printed,
+// the page margins and the frame. Every opening loads the settings, so
+// Cancel discards every edit; OK stores them all. It saves no file and
+// renders nothing: the main window does both.
+#include "prevform/PageFont.h"
+#include "worksheet/SheetSettings.h"
+
+#include <QDialog>
+#include <optional>
+#include <utility>
+
+class Prompts;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class TFrmStyle : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFrmStyle(Prompts& prompts, QWidget* parent = nullptr);
+
+    // Where "&Help" leads; the online help page unless set.
+    void SetHelpUrl(const QString& url) { HelpUrl = url; }
+    const QString& GetHelpUrl() const { return HelpUrl; }
+
+    // The opening steps: every field from the settings.
+    void LoadSettings(const SheetSettings& settings);
+    // The OK steps into settings; false, with the settings untouched, when a
+    // count field holds no integer (the count's message is shown).
+    bool StoreSettings(SheetSettings& settings);
+    // Opens the dialog modally on settings; true when it closed with OK and
+    // the settings were stored.
+    bool Execute(SheetSettings& settings);
+
+    // "問題"
+    QLineEdit* EdtRow = nullptr;
+    QLineEdit* EdtCol = nullptr;
+    QCheckBox* CBoxMC = nullptr;      // "筆算形式"
+    QPushButton* Button3 = nullptr;   // "フォント"
+    // "問題番号の形式"
+    QLineEdit* EdtLeft = nullptr;
+    QLineEdit* EdtRight = nullptr;
+    QCheckBox* CBoxExam = nullptr;    // "描画する"
+    QLineEdit* EdtSeparate = nullptr;
+    // "答えの印刷"
+    QRadioButton* RButton1 = nullptr; // "別に印刷"
+    QRadioButton* RButton2 = nullptr; // "共に印刷"
+    // "余白"
+    QLineEdit* EdtTopP = nullptr;
+    QLineEdit* EdtLeftP = nullptr;
+    QLineEdit* EdtRightP = nullptr;
+    QLineEdit* EdtBottomP = nullptr;
+    QCheckBox* CBoxFrame = nullptr;   // "枠"
+
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+    QPushButton* Button1 = nullptr;   // "&Help"
+
+    PageFont FontExam;  // the problem font while it is edited
+    QString EdtTmp;     // the numeric field's text when it received the focus
+
+    static constexpr double MarginLimit = 60;
+
+    void EdtRowExit();
+    void EdtColExit();
+    void EdtMarginExit(QLineEdit* edit);
+    void EdtSeparateExit();
+    void Button3Click();
+    void Button1Click();
+    void BtnOKClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* CreateProblemGroup();
+    QWidget* CreateNumberGroup();
+    QWidget* CreateAnswerGroup();
+    QWidget* CreateMarginGroup();
+    // Rows and columns as OK stores them; none after the message, with the
+    // focus in the refused field.
+    std::optional<std::pair<int, int>> CheckCounts();
+    // The check of whichever numeric field edit is.
+    void FieldExit(QLineEdit* edit);
+    void Restore(QLineEdit* edit);
+    void RestoreWithMessage(QLineEdit* edit, const QString& message);
+
+    Prompts& UserPrompts;
+    QString HelpUrl;
+};

@@ -1,0 +1,212 @@
+// The style dialog: opening loads the settings, the field checks, OK stores
+// them all in order, Cancel none, the font and help buttons.
+#include "QStringPrinter.h"
+#include "TypeInto.h"
+#include "common/ScriptedPrompts.h"
+#include "worksheet/TFrmStyle.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class TFrmStyleTest : public ::testing::Test {
+protected:
+    ScriptedPrompts Prompts;
+    TFrmStyle Dialog{Prompts};
+    SheetSettings Settings;
+
+    // Opens the dialog on Settings; act runs while it is open, then button.
+    bool Run(QPushButton* button, const std::function<void()>& act = [] {})
+    {
+        QTimer::singleShot(0, &Dialog, [&, button] {
+            act();
+            button->click();
+            if (Dialog.isVisible())  // OK refused: leave by Cancel
+                Dialog.BtnCancel->click();
+        });
+        return Dialog.Execute(Settings);
+    }
+};
+
+TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
+{
+    Settings.ExamRowN = 5;
+    Settings.ExamColN = 2;
+    Settings.WindowTop = 12.5;
+    Settings.WindowBottom = 10.0;
+    Settings.ExamSeparate = 1e-6;
+    Settings.ExNumLeft = "[";
+    Settings.ExamType = true;
+    Settings.WindowFrame = true;
+    Settings.fExNum = false;
+    Dialog.LoadSettings(Settings);
+    EXPECT_EQ(Dialog.EdtRow->text(), "5");
+    EXPECT_EQ(Dialog.EdtCol->text(), "2");
+    EXPECT_EQ(Dialog.EdtTopP->text(), "12.5");
+    EXPECT_EQ(Dialog.EdtBottomP->text(), "10");
+    EXPECT_EQ(Dialog.EdtSeparate->text(), "1E-6");
+    EXPECT_EQ(Dialog.EdtLeft->text(), "[");
+    EXPECT_TRUE(Dialog.CBoxMC->isChecked());
+    EXPECT_TRUE(Dialog.CBoxFrame->isChecked());
+    EXPECT_FALSE(Dialog.CBoxExam->isChecked());
+    EXPECT_TRUE(Dialog.RButton1->isChecked());
+}
+
+TEST_F(TFrmStyleTest, CountChecksRestoreTheFieldWithTheirMessages)
+{
+    Dialog.LoadSettings(Settings);
+    struct Case { QLineEdit* TFrmStyle::*Edit; const char* Typed; const char* Shown; const char* Message; };
+    const Case cases[] = {
+        {&TFrmStyle::EdtCol, "2", "2", ""},
+        {&TFrmStyle::EdtCol, "3", "2", "問題数は１以上２０以下でなければなりません"},
+        {&TFrmStyle::EdtRow, "1", "1", ""},
+        {&TFrmStyle::EdtCol, "5", "2", "列は１以上４以下でなければなりません"},
+        {&TFrmStyle::EdtRow, "11", "1", "行は１以上１０以下でなければなりません"},
+        {&TFrmStyle::EdtRow, "0", "1", "行は１以上１０以下でなければなりません"},
+        {&TFrmStyle::EdtRow, "10", "10", ""},
+    };
+    for (const Case& c : cases) {
+        Prompts.Messages.clear();
+        TypeInto(Dialog.*(c.Edit), QString::fromUtf8(c.Typed));
+        SCOPED_TRACE(c.Typed);
+        EXPECT_EQ((Dialog.*(c.Edit))->text(), QString::fromUtf8(c.Shown));
+        EXPECT_EQ(Prompts.Messages.join(""), QString::fromUtf8(c.Message));
+    }
+}
+
+TEST_F(TFrmStyleTest, MarginsAcceptUpToSixtyAndRevertOtherTextsSilently)
+{
+    Dialog.LoadSettings(Settings);
+    struct Case { const char* Typed; const char* Shown; bool Message; };
+    const Case cases[] = {{"60", "60", false}, {"60.5", "10", true}, {"-1", "10", false},
+                          {"abc", "10", false}, {"0", "0", false}, {"12.50", "12.50", false}};
+    for (QLineEdit* edit : {Dialog.EdtTopP, Dialog.EdtLeftP, Dialog.EdtRightP, Dialog.EdtBottomP})
+        for (const Case& c : cases) {
+            edit->setText("10");
+            Prompts.Messages.clear();
+            TypeInto(edit, QString::fromUtf8(c.Typed));
+            SCOPED_TRACE(c.Typed);
+            EXPECT_EQ(edit->text(), QString::fromUtf8(c.Shown));
+            EXPECT_EQ(Prompts.Messages,
+                      c.Message ? QStringList{"余白は60以下でなければいけません"} : QStringList());
+        }
+}
+
+TEST_F(TFrmStyleTest, ARefusedMarginGetsTheFocusBack)
+{
+    Dialog.LoadSettings(Settings);
+    Dialog.show();
+    Dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dialog));
+    Dialog.EdtTopP->setFocus();
+    Dialog.EdtTopP->setText("60.5");
+    Dialog.EdtLeftP->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(Dialog.EdtTopP->text(), "10");
+    EXPECT_EQ(Dialog.focusWidget(), Dialog.EdtTopP);
+    Dialog.hide();
+}
+
+TEST_F(TFrmStyleTest, SeparationRevertsSilentlyWhenNegativeOrNoNumber)
+{
+    Dialog.LoadSettings(Settings);
+    for (const auto& [typed, shown] : {std::pair{"-0.5", "10"}, {"x", "10"}, {"250", "250"}}) {
+        Dialog.EdtSeparate->setText("10");
+        TypeInto(Dialog.EdtSeparate, typed);
+        EXPECT_EQ(Dialog.EdtSeparate->text(), shown) << typed;
+    }
+    EXPECT_TRUE(Prompts.Messages.isEmpty());
+}
+
+TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
+{
+    Settings.AnswerType = 0;
+    const PageFont font{"IPAMincho", 30, 0, true, false};
+    Prompts.FontAnswers = {font};
+    ASSERT_TRUE(Run(Dialog.BtnOK, [&] {
+        EXPECT_TRUE(Dialog.RButton2->isChecked());
+        Dialog.EdtRow->setText("4");
+        Dialog.EdtCol->setText("3");
+        Dialog.EdtTopP->setText("20");
+        Dialog.EdtLeftP->setText("15.5");
+        Dialog.EdtRightP->setText("0");
+        Dialog.EdtBottomP->setText("60");
+        Dialog.EdtSeparate->setText("3");
+        Dialog.EdtLeft->setText("");
+        Dialog.EdtRight->setText(".");
+        Dialog.CBoxMC->setChecked(true);
+        Dialog.CBoxExam->setChecked(false);
+        Dialog.CBoxFrame->setChecked(true);
+        Dialog.Button3->click();
+    }));
+    EXPECT_EQ(Settings.ExamRowN, 4);
+    EXPECT_EQ(Settings.ExamColN, 3);
+    EXPECT_EQ(Settings.WindowTop, 20);
+    EXPECT_EQ(Settings.WindowLeft, 15.5);
+    EXPECT_EQ(Settings.WindowRight, 0);
+    EXPECT_EQ(Settings.WindowBottom, 60);
+    EXPECT_EQ(Settings.ExamSeparate, 3);
+    EXPECT_EQ(Settings.ExNumLeft, "");
+    EXPECT_EQ(Settings.ExNumRight, ".");
+    EXPECT_TRUE(Settings.ExamType);
+    EXPECT_FALSE(Settings.fExNum);
+    EXPECT_TRUE(Settings.WindowFrame);
+    EXPECT_EQ(Settings.AnswerType, 2);
+    EXPECT_EQ(Settings.FntExam, font);
+}
+
+TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
+{
+    const SheetSettings before = Settings;
+    Prompts.FontAnswers = {PageFont{"IPAMincho", 30}};
+    EXPECT_FALSE(Run(Dialog.BtnCancel, [&] {
+        Dialog.EdtRow->setText("2");
+        Dialog.EdtTopP->setText("33");
+        Dialog.RButton2->setChecked(true);
+        Dialog.Button3->click();
+    }));
+    EXPECT_EQ(Settings.ExamRowN, before.ExamRowN);
+    EXPECT_EQ(Settings.WindowTop, before.WindowTop);
+    EXPECT_EQ(Settings.AnswerType, 1);
+    EXPECT_EQ(Settings.FntExam, before.FntExam);
+    QString rows, top;
+    Run(Dialog.BtnCancel, [&] {
+        rows = Dialog.EdtRow->text();
+        top = Dialog.EdtTopP->text();
+    });
+    EXPECT_EQ(rows, "10");
+    EXPECT_EQ(top, "10");
+}
+
+TEST_F(TFrmStyleTest, OkWithARowsTextThatIsNoNumberKeepsTheSettings)
+{
+    Settings.ExamRowN = 4;
+    EXPECT_FALSE(Run(Dialog.BtnOK, [&] {
+        Dialog.EdtRow->setText("abc");
+        Dialog.EdtTopP->setText("20");
+    }));
+    EXPECT_EQ(Settings.ExamRowN, 4);
+    EXPECT_EQ(Settings.WindowTop, 10);
+    EXPECT_EQ(Prompts.Messages, QStringList{"行は１以上１０以下でなければなりません"});
+}
+
+TEST_F(TFrmStyleTest, HelpOpensTheInjectedLocationAndReportsAFailure)
+{
+    Dialog.SetHelpUrl("https://help.example/style");
+    Dialog.Button1->click();
+    EXPECT_EQ(Prompts.Asked, QStringList{"url: https://help.example/style"});
+    EXPECT_TRUE(Prompts.Messages.isEmpty());
+    Prompts.OpenUrlResult = false;
+    Dialog.Button1->click();
+    EXPECT_EQ(Prompts.Messages, QStringList{"エラー：繰り返し発生する場合作者へご連絡下さい"});
+}
+
+} // namespace
