@@ -1,6 +1,7 @@
 // shosu-drill: the desktop program. Creates the main window over the Qt
 // prompts, plugs the online panel and the help locations into it, shows it,
-// runs the start-up check and then the event loop.
+// runs the start-up check and then the event loop. The main window reads
+// the settings file when it is first shown and writes it back as it closes.
 #include "common/IniFile.h"
 #include "common/InstallLayout.h"
 #include "common/SettingsLocation.h"
@@ -38,10 +39,13 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shosu-drill"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-    QApplication::setApplicationDisplayName(QStringLiteral("小数の加減乗除"));
     UseJapaneseFont();
 
+    // The application title: the caption of plain message boxes. It is not
+    // set as the display name, which the platform would append to every
+    // window's caption.
     QtPrompts prompts;
+    prompts.SetTitle(QStringLiteral("Dodod 小数の加減乗除篇"));
     TForm1 form(prompts);
     prompts.SetParent(&form);
 

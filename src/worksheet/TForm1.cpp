@@ -5,6 +5,8 @@
 #include "generation/RangeCheck.h"
 #include "generation/TestModeSettings.h"
 #include "worksheet/ExamCountCheck.h"
+#include "preview/TFrmPrev.h"
+#include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmRndD.h"
 #include "worksheet/WindowGenHost.h"
 
@@ -67,8 +69,10 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     Timer1->setInterval(1000);
     FrmRndD = new TFrmRndD(prompts, this);
     CreatePreview();
+    CreateDialogs();
     ConnectHandlers();
     ConnectInfoHandlers();
+    ConnectSheetHandlers();
     ApplySettingsToControls();
     TabControl1Change(0);
     // Not resizable: the window keeps the size its contents ask for, also
@@ -76,7 +80,13 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // At exit the preview window writes its settings and records first.
+    delete FrmPrev;
+    FrmPrev = nullptr;
+    WriteDateTime();
+}
 
 void TForm1::ConnectHandlers()
 {
@@ -332,9 +342,7 @@ void TForm1::R1Click()
 
 void TForm1::A1Click()
 {
-    UserPrompts.Message(QStringLiteral("小数の加減乗除\nshosu-drill %1")
-                            .arg(QCoreApplication::applicationVersion()),
-                        QStringLiteral("バージョン情報"));
+    FrmAbout->exec();
 }
 
 // --- status bar ---
@@ -428,6 +436,8 @@ bool TForm1::HandleFocus(QObject* watched, QEvent* event)
         entering ? EdtColEnter() : EdtColExit();
     else if (watched == EdtRound)
         entering ? EdtRoundEnter() : EdtRoundExit();
+    else if (auto* edit = IsPageTextEdit(watched))
+        entering ? EdtMin1Enter(edit) : EdtPageTextExit(edit);
     else if (auto* edit = qobject_cast<QLineEdit*>(watched))
         entering ? EdtMin1Enter(edit) : EdtMin1Exit(edit);
     return false;

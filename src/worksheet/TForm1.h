@@ -28,8 +28,13 @@ class QPushButton;
 class QStatusBar;
 class QTabBar;
 class QTimer;
+class PrevEngine;
+class TFrmAbout;
+class TFrmPageStr;
 class TFrmPrev;
 class TFrmRndD;
+class TFrmStyle;
+enum class PageStrFlow;
 class WindowGenHost;
 
 class TForm1 : public QMainWindow {
@@ -45,8 +50,10 @@ public:
     // read from the controls when a run starts; the rest is kept here by the
     // handlers.
     ExamSettings Exam;
-    SheetSettings Sheet;  // sheet texts, margins, grid and font the composer reads
-    PageFont CurFont;     // the font the program list leaves in force
+    // The sheet layout, texts, heading record and problem font the composer
+    // reads; its grid counts follow Exam's before every use.
+    SheetSettings Sheet;
+    PageFont CurFont;  // the font the program list written last leaves in force
     QString EdtTmp;    // the text an edit had when it received the focus
     int TestLoop = 0;  // test-mode run counter
 
@@ -98,6 +105,16 @@ public:
     QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
 
+    // "用紙": the four sheet texts, each with its "設定" button.
+    QLineEdit* EdtPageTitle = nullptr;
+    QLineEdit* EdtSubTitle = nullptr;
+    QLineEdit* EdtHeader = nullptr;
+    QLineEdit* EdtFooter = nullptr;
+    QPushButton* BtnPageTitle = nullptr;
+    QPushButton* BtnSubTitle = nullptr;
+    QPushButton* BtnHeader = nullptr;
+    QPushButton* BtnFooter = nullptr;
+
     QStatusBar* StBarInf = nullptr;
     QLabel* StBarPanel0 = nullptr;  // counter, "Information" at start
     QLabel* StBarPanel1 = nullptr;  // hints and run reports
@@ -105,9 +122,12 @@ public:
     QMenu* MenuFile = nullptr;      // "ファイル(&F)"
     QMenu* MenuOption = nullptr;    // "オプション(&O)"
     QMenu* MenuHelp = nullptr;      // "ヘルプ(&H)"
+    QAction* Style1 = nullptr;      // "スタイル(&S)"
     QAction* S1 = nullptr;          // "プリンタ設定(&S)"
     QAction* Print1 = nullptr;      // "印刷(&P)"
     QAction* Exit1 = nullptr;
+    QAction* D1 = nullptr;          // "日時(&D)"
+    QAction* N5 = nullptr;          // "名前(&N)"
     QAction* R1 = nullptr;
     QAction* RA1 = nullptr;
     QAction* RB1 = nullptr;
@@ -119,6 +139,12 @@ public:
     QTimer* Timer1 = nullptr;
     TFrmRndD* FrmRndD = nullptr;
     TFrmPrev* FrmPrev = nullptr;
+    TFrmPageStr* FrmPageStr = nullptr;
+    TFrmStyle* FrmStyle = nullptr;
+    TFrmAbout* FrmAbout = nullptr;
+
+    // The preview engine: page-string records, composing and measuring.
+    PrevEngine& Engine();
 
     // --- handlers ---
     void BtnMakeClick();
@@ -159,6 +185,28 @@ public:
     // open; the program sets them at start-up.
     void SetHelpLinks(const HelpLinks& links);
     const HelpLinks& Links() const { return PageLinks; }
+    void Style1Click();
+    void D1Click();
+    void N5Click();
+    // Leaving one of the four sheet-text boxes.
+    void EdtPageTextExit(QLineEdit* edit);
+    // A "設定" button: the page-string dialog on the matching engine record.
+    void PageStrButtonClick(PageStrFlow flow);
+    // The date-and-time heading's record through the page-string dialog.
+    bool Set_SetOfDateTime();
+
+    // The first show after the credit line: settings file, controls,
+    // starting layouts.
+    void FormShow();
+    // The main sections of the settings file into the fields, and back
+    // (the four page texts from their boxes). SaveSettings shows the error
+    // and returns false when the file could not be written; the old file
+    // then stays as it was.
+    void LoadSettings();
+    bool SaveSettings();
+    // The problem sheet (ProblemSheet) or the answer sheet (AnswerSheet)
+    // from the lists and the settings into the engine's program list.
+    void ComposeSheet(int mode);
 
     // One generation run for the current tab; fills the memos when it completes.
     void MakeProblems();
@@ -174,9 +222,10 @@ public:
     QLineEdit* RangeEdit(int index) const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Construction of the controls, in TForm1Layout.cpp.
@@ -186,6 +235,7 @@ private:
     QWidget* CreateAdjustGroup();
     QWidget* CreateListGroup();
     QWidget* CreateBottomStrip();
+    QWidget* CreateSheetGroup();
     void CreateMenus();
     void CreateStatusBar();
     void ConnectHandlers();
@@ -203,7 +253,19 @@ private:
     // shown only while the division options are.
     void ShowTestMarker();
 
+    // The dialogs and the engine, hidden, in their order of creation.
+    void CreateDialogs();
+    void ConnectSheetHandlers();
+    // The date-and-time record into its section (at exit).
+    void WriteDateTime();
+    QLineEdit* PageTextEdit(PageStrFlow flow) const;
+    // watched as one of the four sheet-text boxes, or null.
+    QLineEdit* IsPageTextEdit(QObject* watched) const;
+    QString* PageTextField(PageStrFlow flow);
+    TPageStr& PageStrRecord(PageStrFlow flow);
+
     Prompts& UserPrompts;
+    bool SettingsSaved = false;
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
     ProblemMaker Maker;
     std::unique_ptr<WindowGenHost> Host;

@@ -4,6 +4,7 @@
 #include "worksheet/TForm1.h"
 
 #include "worksheet/TFrmRndD.h"
+#include "worksheet/TFrmStyle.h"
 
 #include <QAction>
 #include <QStatusBar>
@@ -18,6 +19,7 @@ void TForm1::SetHelpLinks(const HelpLinks& links)
 {
     PageLinks = links;
     FrmRndD->HelpUrl = links.RandomHelp;
+    FrmStyle->SetHelpUrl(links.GeneralHelp);
 }
 
 void TForm1::Help2Click()

@@ -96,10 +96,7 @@ void TForm1::CreateControls()
     grid->addWidget(CreateProblemGroup(), 0, 0);
     grid->addWidget(CreateAdjustGroup(), 0, 1);
     grid->addWidget(CreateListGroup(), 1, 0);
-    GroupBox4 = new QGroupBox(QStringLiteral("用紙"), page);
-    GroupBox4->setMinimumWidth(161);
-    new QVBoxLayout(GroupBox4);
-    grid->addWidget(GroupBox4, 1, 1);
+    grid->addWidget(CreateSheetGroup(), 1, 1);
     outer->addWidget(page);
     outer->addSpacing(6);
     outer->addWidget(CreateBottomStrip());
@@ -325,10 +322,13 @@ QWidget* TForm1::CreateBottomStrip()
 void TForm1::CreateMenus()
 {
     MenuFile = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    Style1 = MenuFile->addAction(QStringLiteral("スタイル(&S)"));
     MenuFile->addSeparator();
     Exit1 = MenuFile->addAction(QStringLiteral("終了(&X)"));
 
     MenuOption = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+    D1 = MenuOption->addAction(QStringLiteral("日時(&D)"));
+    N5 = MenuOption->addAction(QStringLiteral("名前(&N)"));
     MenuOption->addSeparator();
     R1 = MenuOption->addAction(QStringLiteral("乱数の振り方(&R)"));
     MenuOption->addSeparator();

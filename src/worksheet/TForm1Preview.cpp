@@ -63,12 +63,21 @@ void TForm1::showEvent(QShowEvent* event)
         return;
     fShown = true;
     FrmPrev->Engine().SetCopyright(kCreditLine);
+    FormShow();
 }
 
 void TForm1::PreviewSheet(int mode)
 {
     if (!FrmPrev->isVisible())
         FrmPrev->show();
+    ComposeSheet(mode);
+}
+
+void TForm1::ComposeSheet(int mode)
+{
+    // The grid counts the window's handlers and the style dialog keep.
+    Sheet.ExamRowN = Exam.ExamRowN;
+    Sheet.ExamColN = Exam.ExamColN;
     const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
                                  LblKigou->text(), TabControl1->currentIndex()};
     PrevEngine& engine = FrmPrev->Engine();

@@ -1,5 +1,6 @@
 #include "worksheet/TFrmStyle.h"
 
+#include "common/HelpLinks.h"
 #include "common/IniFile.h"
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
@@ -17,8 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kDefaultHelpUrl = QStringLiteral("https://shosu-drill.example.org/help/style.html");
 
 QLineEdit* Field(QWidget* parent, int width)
 {
@@ -41,7 +40,7 @@ std::optional<double> Number(const QLineEdit* edit)
 } // namespace
 
 TFrmStyle::TFrmStyle(Prompts& prompts, QWidget* parent)
-    : QDialog(parent, Qt::Tool), UserPrompts(prompts), HelpUrl(kDefaultHelpUrl)
+    : QDialog(parent, Qt::Tool), UserPrompts(prompts)
 {
     setWindowTitle(QStringLiteral("スタイル"));
     auto* grid = new QGridLayout(this);
@@ -279,8 +278,7 @@ void TFrmStyle::Button3Click()
 
 void TFrmStyle::Button1Click()
 {
-    if (!UserPrompts.OpenUrl(HelpUrl))
-        UserPrompts.Message(QStringLiteral("エラー：繰り返し発生する場合作者へご連絡下さい"));
+    OpenWebPage(UserPrompts, HelpUrl);
 }
 
 void TFrmStyle::BtnOKClick()

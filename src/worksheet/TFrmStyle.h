@@ -23,7 +23,8 @@ class TFrmStyle : public QDialog {
 public:
     explicit TFrmStyle(Prompts& prompts, QWidget* parent = nullptr);
 
-    // Where "&Help" leads; the online help page unless set.
+    // Where "&Help" leads (the main window sets the help page); empty opens
+    // nothing and reports the failure.
     void SetHelpUrl(const QString& url) { HelpUrl = url; }
     const QString& GetHelpUrl() const { return HelpUrl; }
 

@@ -1,0 +1,122 @@
+// The main window's start-up and shut-down: the dialogs it creates, the first
+// show that reads the settings file and fills the controls, closing, which
+// writes the file back, and the date-and-time record written at exit. Each owner writes only its own keys and every
+// save replaces the file atomically, so a failed or interrupted save leaves
+// the old file whole.
+#include "worksheet/TForm1.h"
+
+#include "common/IniFile.h"
+#include "common/Prompts.h"
+#include "common/SettingsLocation.h"
+#include "prevform/PrevEngine.h"
+#include "preview/TFrmPrev.h"
+#include "preview/TFrmPageStr.h"
+#include "worksheet/MainSettings.h"
+#include "worksheet/StartingLayout.h"
+#include "worksheet/TFrmAbout.h"
+#include "worksheet/TFrmStyle.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+
+const QString kDateTimeSection = QStringLiteral("DateTime");
+
+// The page strings' sections as a first start finds them.
+void LoadPageStrRecord(TPageStr& record, const IniFile& ini, const QString& section)
+{
+    record.GetIniSets(ini, section, QString(), 0, QStringLiteral("0"), QStringLiteral("0"));
+}
+
+} // namespace
+
+void TForm1::CreateDialogs()
+{
+    // The date-and-time record belongs to the window's creation; the preview
+    // window, created just before, has read its own records.
+    LoadPageStrRecord(Sheet.DateTime, IniFile(SettingsLocation::FilePath()), kDateTimeSection);
+    FrmPageStr = new TFrmPageStr(UserPrompts, this);
+    FrmStyle = new TFrmStyle(UserPrompts, this);
+    FrmAbout = new TFrmAbout(this);
+}
+
+void TForm1::ConnectSheetHandlers()
+{
+    connect(Style1, &QAction::triggered, this, &TForm1::Style1Click);
+    connect(D1, &QAction::triggered, this, &TForm1::D1Click);
+    connect(N5, &QAction::triggered, this, &TForm1::N5Click);
+    const std::pair<QPushButton*, PageStrFlow> buttons[] = {
+        {BtnPageTitle, PageStrFlow::PageTitle}, {BtnSubTitle, PageStrFlow::SubTitle},
+        {BtnHeader, PageStrFlow::Header}, {BtnFooter, PageStrFlow::Footer}};
+    for (const auto& [button, flow] : buttons) {
+        connect(button, &QPushButton::clicked, this, [this, flow] { PageStrButtonClick(flow); });
+        PageTextEdit(flow)->installEventFilter(this);
+    }
+}
+
+PrevEngine& TForm1::Engine()
+{
+    return FrmPrev->Engine();
+}
+
+void TForm1::FormShow()
+{
+    Sheet.FntExam = PageFont{};  // the window's own font
+    Exam.ExamRowN = 10;
+    Exam.ExamColN = 1;
+    LoadSettings();
+    FrmPrev->update();
+    EdtPageTitle->setText(Sheet.sPageTitle);
+    EdtSubTitle->setText(Sheet.sSubTitle);
+    EdtHeader->setText(Sheet.sHeader);
+    EdtFooter->setText(Sheet.sFooter);
+    GiveStartingLayout(Engine().PageTitle(), StartingLayout::PageTitle);
+    GiveStartingLayout(Engine().SubTitle(), StartingLayout::SubTitle);
+    GiveStartingLayout(Sheet.DateTime, StartingLayout::DateTime);
+    // Counts, sign mode, answer adjustments (their handlers run) and "&Z".
+    ApplySettingsToControls();
+    GroupBox3->setVisible(TabControl1->currentIndex() >= OpMul);
+    FrmAbout->SetProductName(QStringLiteral("Dodod　小数の加減乗除篇"));
+}
+
+void TForm1::LoadSettings()
+{
+    LoadMainSettings(IniFile(SettingsLocation::FilePath()), Exam, Sheet);
+}
+
+bool TForm1::SaveSettings()
+{
+    IniFile ini(SettingsLocation::FilePath());
+    SaveMainSettings(ini, Exam, Sheet,
+                     {EdtHeader->text(), EdtFooter->text(), EdtPageTitle->text(),
+                      EdtSubTitle->text()});
+    if (const std::optional<QString> error = ini.Save()) {
+        UserPrompts.Message(*error);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // Once, however often the window is asked to close (a second request can
+    // come while a question of a generation run waits).
+    if (!SettingsSaved) {
+        SettingsSaved = true;
+        SaveSettings();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::WriteDateTime()
+{
+    IniFile ini(SettingsLocation::FilePath());
+    Sheet.DateTime.SetIniSets(ini, kDateTimeSection);
+    if (const std::optional<QString> error = ini.Save())
+        UserPrompts.Message(*error);
+}

@@ -1,0 +1,150 @@
+// The main window's sheet side: the "用紙" group with its four texts and
+// their page-string dialogs, the date-and-time heading and the name line,
+// and the style dialog.
+#include "worksheet/TForm1.h"
+
+#include "common/Prompts.h"
+#include "prevform/PrevEngine.h"
+#include "preview/TFrmPageStr.h"
+#include "worksheet/TFrmStyle.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QWidget* TForm1::CreateSheetGroup()
+{
+    GroupBox4 = new QGroupBox(QStringLiteral("用紙"));
+    GroupBox4->setMinimumWidth(161);
+    auto* box = new QVBoxLayout(GroupBox4);
+    box->setSpacing(2);
+    struct Row { const char* Caption; QLineEdit** Edit; QPushButton** Button; };
+    const Row rows[] = {{"タイトル", &EdtPageTitle, &BtnPageTitle},
+                        {"サブタイトル", &EdtSubTitle, &BtnSubTitle},
+                        {"ヘッダー", &EdtHeader, &BtnHeader},
+                        {"フッター", &EdtFooter, &BtnFooter}};
+    for (const Row& row : rows) {
+        box->addWidget(new QLabel(QString::fromUtf8(row.Caption), GroupBox4));
+        auto* line = new QHBoxLayout;
+        line->setSpacing(4);
+        *row.Edit = new QLineEdit(GroupBox4);
+        *row.Button = new QPushButton(QStringLiteral("設定"), GroupBox4);
+        (*row.Button)->setFixedWidth((*row.Button)->fontMetrics().horizontalAdvance(
+                                         QStringLiteral("設定")) + 18);
+        line->addWidget(*row.Edit, 1);
+        line->addWidget(*row.Button);
+        box->addLayout(line);
+        box->addSpacing(4);
+    }
+    box->addStretch();
+    return GroupBox4;
+}
+
+QLineEdit* TForm1::PageTextEdit(PageStrFlow flow) const
+{
+    switch (flow) {
+    case PageStrFlow::Header: return EdtHeader;
+    case PageStrFlow::Footer: return EdtFooter;
+    case PageStrFlow::PageTitle: return EdtPageTitle;
+    case PageStrFlow::SubTitle: return EdtSubTitle;
+    case PageStrFlow::DateTime: break;
+    }
+    return nullptr;
+}
+
+QString* TForm1::PageTextField(PageStrFlow flow)
+{
+    switch (flow) {
+    case PageStrFlow::Header: return &Sheet.sHeader;
+    case PageStrFlow::Footer: return &Sheet.sFooter;
+    case PageStrFlow::PageTitle: return &Sheet.sPageTitle;
+    case PageStrFlow::SubTitle: return &Sheet.sSubTitle;
+    case PageStrFlow::DateTime: return &Sheet.sDateTime;
+    }
+    return nullptr;
+}
+
+TPageStr& TForm1::PageStrRecord(PageStrFlow flow)
+{
+    switch (flow) {
+    case PageStrFlow::Header: return Engine().Header();
+    case PageStrFlow::Footer: return Engine().Footer();
+    case PageStrFlow::PageTitle: return Engine().PageTitle();
+    case PageStrFlow::SubTitle: return Engine().SubTitle();
+    case PageStrFlow::DateTime: break;
+    }
+    return Sheet.DateTime;
+}
+
+namespace {
+
+constexpr PageStrFlow kPageTextFlows[] = {PageStrFlow::Header, PageStrFlow::Footer,
+                                          PageStrFlow::PageTitle, PageStrFlow::SubTitle};
+
+} // namespace
+
+QLineEdit* TForm1::IsPageTextEdit(QObject* watched) const
+{
+    for (PageStrFlow flow : kPageTextFlows)
+        if (PageTextEdit(flow) == watched)
+            return PageTextEdit(flow);
+    return nullptr;
+}
+
+void TForm1::EdtPageTextExit(QLineEdit* edit)
+{
+    for (PageStrFlow flow : kPageTextFlows)
+        if (PageTextEdit(flow) == edit)
+            *PageTextField(flow) = edit->text();
+}
+
+// The record carries the text only while the dialog is open: the window keeps
+// the texts itself, and the record's own text stays empty in the file.
+void TForm1::PageStrButtonClick(PageStrFlow flow)
+{
+    TPageStr& record = PageStrRecord(flow);
+    QLineEdit* edit = PageTextEdit(flow);
+    record.psStr = edit ? edit->text() : *PageTextField(flow);
+    if (flow == PageStrFlow::DateTime)
+        Set_SetOfDateTime();
+    else
+        RunPageStrFlow(*FrmPageStr, flow, record);
+    if (edit)
+        edit->setText(record.psStr);
+    *PageTextField(flow) = record.psStr;
+    record.psStr.clear();
+}
+
+bool TForm1::Set_SetOfDateTime()
+{
+    return RunPageStrFlow(*FrmPageStr, PageStrFlow::DateTime, Sheet.DateTime);
+}
+
+void TForm1::D1Click()
+{
+    PageStrButtonClick(PageStrFlow::DateTime);
+}
+
+void TForm1::N5Click()
+{
+    if (std::optional<QString> name = UserPrompts.InputText(
+            QStringLiteral("名前の見出し"), QStringLiteral("見出しの文字列を入力して下さい"),
+            Sheet.sName))
+        Sheet.sName = *name;
+}
+
+void TForm1::Style1Click()
+{
+    Sheet.ExamRowN = Exam.ExamRowN;
+    Sheet.ExamColN = Exam.ExamColN;
+    if (!FrmStyle->Execute(Sheet))
+        return;
+    Exam.ExamRowN = Sheet.ExamRowN;
+    Exam.ExamColN = Sheet.ExamColN;
+    EdtRow->setText(QString::number(Exam.ExamRowN));
+    EdtCol->setText(QString::number(Exam.ExamColN));
+    EdtTotal->setText(QString::number(Exam.ExamRowN * Exam.ExamColN));
+}
