@@ -45,7 +45,10 @@ void TForm1::CreatePreview()
     GroupBox1->layout()->addWidget(Button2);
 
     // Before the separator and "終了(&X)".
-    QAction* separator = MenuFile->actions().value(0);
+    QAction* separator = nullptr;
+    for (QAction* item : MenuFile->actions())
+        if (item->isSeparator() && !separator)
+            separator = item;
     S1 = new QAction(QStringLiteral("プリンタ設定(&S)"), MenuFile);
     Print1 = new QAction(QStringLiteral("印刷(&P)"), MenuFile);
     MenuFile->insertActions(separator, {S1, Print1});

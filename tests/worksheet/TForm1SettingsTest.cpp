@@ -109,6 +109,8 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
               "[Answer]\nType=1\n"
               "[Window]\nTop=10\nLeft=10\nRight=10\nBottom=10\nFrame=0\n"
               "[ExamFont]\nName=ＭＳ Ｐゴシック\nSize=24\nColor=0\nBold=0\nItalic=0\n"
+              "[PageView]\nIndex=1\n[Unit]\nType=2\n[Sw]\nScale=0\nMesh=0\n"
+              "[ListFile]\nName=PrevForm.prv\n[Option]\nQuality=90\n"
               "[Header]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"
               "[Footer]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"
               "[PageTitle]\nString=\nPos=4\nBold=0\nItalic=0\nSize=24\nName=ＭＳ 明朝\nX=10\nY=10\n"
@@ -349,7 +351,6 @@ TEST_F(TForm1SettingsTest, AStoredSignModeAndRoundingReachTheControls)
 TEST_F(TForm1SettingsTest, MenusCarryTheNewItemsInOrder)
 {
     Start();
-    EXPECT_EQ(Form->MenuFile->actions().first(), Form->Style1);
     EXPECT_EQ(Form->Style1->text(), "スタイル(&S)");
     EXPECT_EQ(Form->MenuOption->actions().at(0), Form->D1);
     EXPECT_EQ(Form->MenuOption->actions().at(1), Form->N5);
@@ -365,6 +366,28 @@ TEST_F(TForm1SettingsTest, TheAboutBoxIsWideEnoughForItsCaptionAndTexts)
     EXPECT_GE(about.width(), about.fontMetrics().horizontalAdvance(about.windowTitle()) + 100);
     for (QLabel* label : {about.ProductName, about.Version, about.Comments})
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TForm1SettingsTest, HostileStoredValuesNeitherCrashNorLeaveTheGrid)
+{
+    WriteFile("[Window]\nTop=1E300\nLeft=-1E300\nRight=1E308\nBottom=-5\n"
+              "[Exam]\nRow=100000\nCol=-7\nSeparate=1E300\n"
+              "[ExamFont]\nSize=100000\nName=\n"
+              "[PageTitle]\nPos=4\nX=1E300\nY=-1E300\nSize=-3\n"
+              "[DateTime]\nPos=9\nX=nan\nY=1E308\nSize=0\n");
+    Start();
+    EXPECT_EQ(Form->EdtRow->text(), "100000");
+    Form->Memo1->setPlainText("1.5\n2\n3");
+    Form->Memo2->setPlainText("2.25\n4\n5");
+    Form->Memo3->setPlainText("3.75\n6\n8");
+    Form->Button1->click();
+    Form->Button2->click();
+    EXPECT_FALSE(Program().isEmpty());
+    EXPECT_LE(Program().filter("TextOut").size(), 60);
 }
 
 } // namespace
