@@ -252,11 +252,22 @@ QString SheetComposer::Label(int n) const
 PageFont SheetComposer::FittingExamFont(const QList<CellPlace>& places, double cw, double ch)
 {
     PageFont font = Settings.FntExam;
-    for (; font.Size > kSmallestProblemSize; --font.Size) {
+    if (font.Size <= kSmallestProblemSize)
+        return font;
+    MeasureIn(font);
+    if (AllCellsFit(places, cw, ch))
+        return font;
+    // Smaller sizes only fit more easily: halve the range between a size
+    // that fits (or the smallest) and one that does not, so that a huge size
+    // from a hand-edited file costs a few measurements, not one per point.
+    int fits = kSmallestProblemSize;
+    int fails = font.Size;
+    while (fails - fits > 1) {
+        font.Size = fits + (fails - fits) / 2;
         MeasureIn(font);
-        if (AllCellsFit(places, cw, ch))
-            break;
+        (AllCellsFit(places, cw, ch) ? fits : fails) = font.Size;
     }
+    font.Size = fits;
     return font;
 }
 
