@@ -391,3 +391,17 @@ TEST_F(TForm1SettingsTest, HostileStoredValuesNeitherCrashNorLeaveTheGrid)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TForm1SettingsTest, TheStyleDialogsHelpIsTheGeneralHelpPage)
+{
+    Start();
+    Form->SetHelpLinks({"https://home.example", "https://help.example/", "https://help.example/d"});
+    Prompts.OpenUrlResult = false;
+    Form->FrmStyle->Button1->click();
+    EXPECT_EQ(Prompts.Asked, QStringList{"url: https://help.example/"});
+    EXPECT_EQ(Prompts.Messages, QStringList{"エラー：繰り返し発生する場合作者へご連絡下さい"});
+}
+
+} // namespace
