@@ -5,6 +5,7 @@
 #include "generation/RangeCheck.h"
 #include "generation/TestModeSettings.h"
 #include "worksheet/ExamCountCheck.h"
+#include "preview/FieldFocus.h"
 #include "preview/TFrmPrev.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmRndD.h"
@@ -48,14 +49,6 @@ QString MemoText(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         texts << QString::fromStdString(line);
     return texts.join(QLatin1Char('\n'));
-}
-
-// Losing the focus to another window or a menu is not the user leaving a
-// field, so it runs no check.
-bool IsFieldFocusChange(const QFocusEvent* event)
-{
-    return event->reason() != Qt::ActiveWindowFocusReason
-           && event->reason() != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -426,7 +419,7 @@ bool TForm1::HandleFocus(QObject* watched, QEvent* event)
             return false;
         EnteredEdit = static_cast<QLineEdit*>(watched);
     } else {
-        if (!IsFieldFocusChange(static_cast<QFocusEvent*>(event)))
+        if (!FieldFocusChange(event))
             return false;
         EnteredEdit = nullptr;
     }

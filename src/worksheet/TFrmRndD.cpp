@@ -3,6 +3,7 @@
 #include "common/HelpLinks.h"
 #include "common/Prompts.h"
 #include "generation/RangeCheck.h"
+#include "preview/FieldFocus.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -103,10 +104,8 @@ void TFrmRndD::Button1Click()
 
 bool TFrmRndD::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == EdtD && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            event->type() == QEvent::FocusIn ? EdtDEnter() : EdtDExit();
-    }
+    if (watched == EdtD)
+        if (const QFocusEvent* focus = FieldFocusChange(event))
+            focus->gotFocus() ? EdtDEnter() : EdtDExit();
     return QDialog::eventFilter(watched, event);
 }

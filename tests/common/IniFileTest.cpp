@@ -1,5 +1,6 @@
 #include "common/IniFile.h"
 #include "common/SettingsLocation.h"
+#include "support/ScratchFile.h"
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -15,17 +16,8 @@ protected:
     QTemporaryDir Dir;
     QString Path = Dir.filePath("shosu-drill.ini");
 
-    void WriteFile(const QByteArray& bytes)
-    {
-        QFile f(Path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray FileBytes() const
-    {
-        QFile f(Path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void WriteFile(const QByteArray& bytes) { ASSERT_TRUE(WriteScratchFile(Path, bytes)); }
+    QByteArray FileBytes() const { return ReadScratchFile(Path); }
 };
 
 TEST_F(IniFileTest, ReadsWithoutRegardToCaseTrimmedAndUnquoted)

@@ -1,6 +1,7 @@
 // The main window's sections of the settings file: defaults, kinds, the
 // forms reals are written in, key order, and what must survive a save.
 #include "QStringPrinter.h"
+#include "support/ScratchFile.h"
 #include "common/IniFile.h"
 #include "worksheet/MainSettings.h"
 
@@ -17,17 +18,8 @@ protected:
     ExamSettings Exam;
     SheetSettings Sheet;
 
-    void WriteFile(const QByteArray& bytes)
-    {
-        QFile f(Path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QString FileText() const
-    {
-        QFile f(Path);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    void WriteFile(const QByteArray& bytes) { ASSERT_TRUE(WriteScratchFile(Path, bytes)); }
+    QString FileText() const { return QString::fromUtf8(ReadScratchFile(Path)); }
     void Load() { LoadMainSettings(IniFile(Path), Exam, Sheet); }
     void Save(const PageTexts& boxes = {})
     {

@@ -3,6 +3,7 @@
 // open), the "用紙" texts with their page-string dialogs, the date-and-time
 // heading, the name line, the style dialog and the composer fed from all of it.
 #include "QStringPrinter.h"
+#include "support/ScratchFile.h"
 #include "TypeInto.h"
 #include "common/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
@@ -52,17 +53,8 @@ protected:
         Form.reset();
         SettingsLocation::SetOverride(SuitePath);
     }
-    void WriteFile(const QByteArray& bytes)
-    {
-        QFile f(Path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QString FileText() const
-    {
-        QFile f(Path);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
+    void WriteFile(const QByteArray& bytes) { ASSERT_TRUE(WriteScratchFile(Path, bytes)); }
+    QString FileText() const { return QString::fromUtf8(ReadScratchFile(Path)); }
     void Start()
     {
         Form = std::make_unique<TForm1>(Prompts, 7);
