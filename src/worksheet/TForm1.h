@@ -265,7 +265,7 @@ private:
     TPageStr& PageStrRecord(PageStrFlow flow);
 
     Prompts& UserPrompts;
-    bool SettingsSaved = false;
+    bool fSettingsSaved = false;
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
     ProblemMaker Maker;
     std::unique_ptr<WindowGenHost> Host;

@@ -105,9 +105,11 @@ bool TForm1::SaveSettings()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // Once, however often the window is asked to close (a second request can
-    // come while a question of a generation run waits).
-    if (!SettingsSaved) {
-        SettingsSaved = true;
+    // come while a question of a generation run waits), and only when the
+    // settings were read: a window closed before its first show would write
+    // its creation values over what the user stored.
+    if (fShown && !fSettingsSaved) {
+        fSettingsSaved = true;
         SaveSettings();
     }
     QMainWindow::closeEvent(event);

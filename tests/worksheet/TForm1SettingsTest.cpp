@@ -115,6 +115,16 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
     EXPECT_EQ(Form->Engine().PageTitle().psSize, 24);
 }
 
+TEST_F(TForm1SettingsTest, AWindowClosedBeforeItsFirstShowWritesNoMainSettings)
+{
+    WriteFile("[Exam]\nRow=5\n");
+    Form = std::make_unique<TForm1>(Prompts, 7);
+    Form->close();
+    Form.reset();
+    EXPECT_TRUE(FileText().startsWith("[Exam]\nRow=5\n["));
+    EXPECT_FALSE(FileText().contains("[Window]"));
+}
+
 TEST_F(TForm1SettingsTest, AFailedSaveIsReportedAndTouchesNothing)
 {
     WriteFile("not a folder");
