@@ -255,12 +255,8 @@ std::optional<double> ParseDecimalSaturated(const QString& text)
 
 QString FormatIniReal(double value)
 {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    if (value == 0)
-        return QStringLiteral("0");
+    if (!std::isfinite(value) || value == 0)
+        return FormatGeneralReal(value);
     // 15 digits where they read back as the same double, else 16, else the
     // 17 that always do (the largest double would overflow at 15).
     for (int digits = 15; digits < 17; ++digits) {
@@ -269,6 +265,17 @@ QString FormatIniReal(double value)
             return text;
     }
     return GeneralIniForm(value, 17);
+}
+
+QString FormatGeneralReal(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0)
+        return QStringLiteral("0");
+    return GeneralIniForm(value, 15);
 }
 
 std::optional<double> ParseIniReal(const QString& text)

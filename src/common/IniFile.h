@@ -65,6 +65,10 @@ private:
 // "NAN", "INF" and "-INF".
 QString FormatIniReal(double value);
 
+// The same form with at most 15 significant digits, as dialogs show a real
+// (39.439583333333336 shows as 39.4395833333333); it need not read back exactly.
+QString FormatGeneralReal(double value);
+
 // What FormatIniReal writes, read back: the decimal form or one of its three
 // words for the values that are not finite.
 std::optional<double> ParseIniReal(const QString& text);

@@ -159,11 +159,11 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
 {
     EdtRow->setText(QString::number(settings.ExamRowN));
     EdtCol->setText(QString::number(settings.ExamColN));
-    EdtTopP->setText(FormatIniReal(settings.WindowTop));
-    EdtLeftP->setText(FormatIniReal(settings.WindowLeft));
-    EdtRightP->setText(FormatIniReal(settings.WindowRight));
-    EdtBottomP->setText(FormatIniReal(settings.WindowBottom));
-    EdtSeparate->setText(FormatIniReal(settings.ExamSeparate));
+    EdtTopP->setText(FormatGeneralReal(settings.WindowTop));
+    EdtLeftP->setText(FormatGeneralReal(settings.WindowLeft));
+    EdtRightP->setText(FormatGeneralReal(settings.WindowRight));
+    EdtBottomP->setText(FormatGeneralReal(settings.WindowBottom));
+    EdtSeparate->setText(FormatGeneralReal(settings.ExamSeparate));
     CBoxMC->setChecked(settings.ExamType);
     EdtLeft->setText(settings.ExNumLeft);
     EdtRight->setText(settings.ExNumRight);
@@ -256,7 +256,7 @@ void TFrmStyle::EdtMarginExit(QLineEdit* edit)
     if (!margin || *margin < 0)
         return Restore(edit);
     if (*margin > MarginLimit) {
-        RestoreWithMessage(edit, QStringLiteral("余白は") + FormatIniReal(MarginLimit)
+        RestoreWithMessage(edit, QStringLiteral("余白は") + FormatGeneralReal(MarginLimit)
                                      + QStringLiteral("以下でなければいけません"));
         // After the focus has finished moving to where the user sent it.
         QTimer::singleShot(0, edit, [edit] { edit->setFocus(Qt::OtherFocusReason); });

@@ -376,20 +376,28 @@ namespace {
 
 TEST_F(TForm1SettingsTest, HostileStoredValuesNeitherCrashNorLeaveTheGrid)
 {
-    WriteFile("[Window]\nTop=1E300\nLeft=-1E300\nRight=1E308\nBottom=-5\n"
-              "[Exam]\nRow=100000\nCol=-7\nSeparate=1E300\n"
-              "[ExamFont]\nSize=100000\nName=\n"
-              "[PageTitle]\nPos=4\nX=1E300\nY=-1E300\nSize=-3\n"
-              "[DateTime]\nPos=9\nX=nan\nY=1E308\nSize=0\n");
-    Start();
-    EXPECT_EQ(Form->EdtRow->text(), "100000");
-    Form->Memo1->setPlainText("1.5\n2\n3");
-    Form->Memo2->setPlainText("2.25\n4\n5");
-    Form->Memo3->setPlainText("3.75\n6\n8");
-    Form->Button1->click();
-    Form->Button2->click();
-    EXPECT_FALSE(Program().isEmpty());
-    EXPECT_LE(Program().filter("TextOut").size(), 60);
+    const char* const files[] = {
+        "[Window]\nTop=1E300\nLeft=-1E300\nRight=1E308\nBottom=-5\n"
+        "[Exam]\nRow=100000\nCol=-7\nSeparate=1E300\n"
+        "[ExamFont]\nSize=100000\nName=\n"
+        "[PageTitle]\nPos=4\nX=1E300\nY=-1E300\nSize=-3\n"
+        "[DateTime]\nPos=9\nX=nan\nY=1E308\nSize=0\n",
+        "[Window]\nTop=NAN\nLeft=INF\nRight=-INF\nBottom=NAN\n"
+        "[Exam]\nRow=-1\nCol=0\nSeparate=INF\n[ExamFont]\nSize=-100000\n"};
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
+        Form.reset();
+        WriteFile(file);
+        Start();
+        Form->Memo1->setPlainText("1.5\n2\n3");
+        Form->Memo2->setPlainText("2.25\n4\n5");
+        Form->Memo3->setPlainText("3.75\n6\n8");
+        Form->Button1->click();
+        Form->Button2->click();
+        EXPECT_FALSE(Program().isEmpty());
+        EXPECT_LE(Program().filter("TextOut").size(), 60);
+        Form->close();
+    }
 }
 
 } // namespace

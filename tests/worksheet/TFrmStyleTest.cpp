@@ -42,6 +42,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     Settings.ExamColN = 2;
     Settings.WindowTop = 12.5;
     Settings.WindowBottom = 10.0;
+    Settings.WindowLeft = 39.439583333333336;  // as the composer can raise a margin
     Settings.ExamSeparate = 1e-6;
     Settings.ExNumLeft = "[";
     Settings.ExamType = true;
@@ -52,6 +53,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     EXPECT_EQ(Dialog.EdtCol->text(), "2");
     EXPECT_EQ(Dialog.EdtTopP->text(), "12.5");
     EXPECT_EQ(Dialog.EdtBottomP->text(), "10");
+    EXPECT_EQ(Dialog.EdtLeftP->text(), "39.4395833333333");
     EXPECT_EQ(Dialog.EdtSeparate->text(), "1E-6");
     EXPECT_EQ(Dialog.EdtLeft->text(), "[");
     EXPECT_TRUE(Dialog.CBoxMC->isChecked());
