@@ -137,10 +137,10 @@ QWidget* TFrmStyle::CreateMarginGroup()
 {
     auto* group = new QGroupBox(QStringLiteral("余白"), this);
     auto* grid = new QGridLayout(group);
-    EdtTopP = Field(group, 44);
-    EdtLeftP = Field(group, 44);
-    EdtRightP = Field(group, 44);
-    EdtBottomP = Field(group, 44);
+    EdtTopP = Field(group, 56);
+    EdtLeftP = Field(group, 56);
+    EdtRightP = Field(group, 56);
+    EdtBottomP = Field(group, 56);
     CBoxFrame = new QCheckBox(QStringLiteral("枠"), group);
     grid->addWidget(Text("上", group), 0, 0);
     grid->addWidget(EdtTopP, 0, 1);
@@ -164,6 +164,9 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
     EdtRightP->setText(FormatGeneralReal(settings.WindowRight));
     EdtBottomP->setText(FormatGeneralReal(settings.WindowBottom));
     EdtSeparate->setText(FormatGeneralReal(settings.ExamSeparate));
+    // A long number shows its leading digits, not its tail.
+    for (QLineEdit* edit : {EdtTopP, EdtLeftP, EdtRightP, EdtBottomP, EdtSeparate})
+        edit->setCursorPosition(0);
     CBoxMC->setChecked(settings.ExamType);
     EdtLeft->setText(settings.ExNumLeft);
     EdtRight->setText(settings.ExNumRight);

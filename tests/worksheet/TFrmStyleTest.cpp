@@ -54,6 +54,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     EXPECT_EQ(Dialog.EdtTopP->text(), "12.5");
     EXPECT_EQ(Dialog.EdtBottomP->text(), "10");
     EXPECT_EQ(Dialog.EdtLeftP->text(), "39.4395833333333");
+    EXPECT_EQ(Dialog.EdtLeftP->cursorPosition(), 0);  // the leading digits in view
     EXPECT_EQ(Dialog.EdtSeparate->text(), "1E-6");
     EXPECT_EQ(Dialog.EdtLeft->text(), "[");
     EXPECT_TRUE(Dialog.CBoxMC->isChecked());
