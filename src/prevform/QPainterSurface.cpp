@@ -184,7 +184,7 @@ const QPainterSurface::MadeFont& QPainterSurface::FontFor(const DeviceFont& font
     // A sheet uses a handful of fonts; a few more than that are kept.
     constexpr size_t kept = 8;
     for (const MadeFont& made : Fonts)
-        if (made.Spec == font)
+        if (made.Asked == font)
             return made;
     if (Fonts.size() >= kept)
         Fonts.erase(Fonts.begin());

@@ -55,7 +55,7 @@ private:
     // once rather than for every text; holding them also keeps their glyph
     // caches alive from one pass to the next.
     struct MadeFont {
-        DeviceFont Spec;
+        DeviceFont Asked;  // the font as the interpreter asked for it
         QFont Font;
         QFontMetrics Metrics;
     };
