@@ -13,7 +13,7 @@ QLabel* CreateErrorPanel(QWidget* parent)
     panel->setAlignment(Qt::AlignCenter);
     panel->setWordWrap(true);
     QFont font;
-    // The design's face first; the IPA face stands in where it is missing.
+    // The classic Japanese face first; the IPA face stands in where it is missing.
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
                       QStringLiteral("IPAGothic")});
     font.setPixelSize(12);
