@@ -5,6 +5,7 @@
 #include "worksheet/ControlHint.h"
 #include "worksheet/TForm1.h"
 #include "worksheet/TFrmRndD.h"
+#include "worksheet/TFrmStyle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,6 +95,7 @@ TEST_F(TForm1InfoTest, EveryHelpEntryOpensItsPageOrReportsTheFailure)
         {"help menu", [&] { Form.Help2->trigger(); }, kLinks.GeneralHelp},
         {"status bar", [&] { Form.StBarInfClick(); }, kLinks.HomePage},
         {"random dialog", [&] { Form.FrmRndD->Button1->click(); }, kLinks.RandomHelp},
+        {"style dialog", [&] { Form.FrmStyle->Button1->click(); }, kLinks.GeneralHelp},
     };
     for (bool opens : {true, false}) {
         for (const Entry& entry : entries) {
