@@ -1,0 +1,65 @@
+// Range texts and number texts, and the real forms of settings and command lines. The input is cut into the eight range texts
+// and the edit being left: the range check and the preparation of a run must
+// take whatever stands in the edits. Each text is also read as a number text
+// and written back in the general and the fixed form.
+#include "FuzzSupport.h"
+#include "generation/NumberText.h"
+#include "generation/RangeCheck.h"
+#include "generation/RunPreparation.h"
+#include "common/IniFile.h"
+#include "prevform/CommandSplit.h"
+#include "prevform/NumberForms.h"
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// A double from the input's bytes, written in the forms of the settings file
+// and the command lines: each must read back.
+void CheckRealForms(const uint8_t* data, size_t size)
+{
+    double value = 0;
+    std::memcpy(&value, data, std::min(size, sizeof value));
+    const QString ini = FormatIniReal(value);
+    const std::optional<double> back = ParseIniReal(ini);
+    if (!back || !(*back == value || (std::isnan(value) && std::isnan(*back))))
+        FuzzFailure("settings real did not read back", ini);
+    if (!std::isfinite(value))
+        return;
+    const QString line = NumberForm(value);
+    const std::optional<double> number = CommandNumber(line);
+    if (!number || std::abs(*number - value) > std::abs(value) * 1e-14)
+        FuzzFailure("command-line number did not read back", line);
+    if (!CommandNumber(GeneralForm(value)))
+        FuzzFailure("pen width form is no number", GeneralForm(value));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    CheckRealForms(data, size);
+    const int edit = data[0] % RangeEditCount;
+    const int places = (data[0] >> 3) % 11;
+    const std::vector<QByteArray> parts = SplitInput(data + 1, size - 1, RangeEditCount);
+    RangeTexts texts = ExamSettings::DefaultRanges();
+    for (size_t i = 0; i < parts.size(); ++i)
+        texts[i] = parts[i].toStdString();
+    CheckRange(texts, edit);
+    PrepareRun(texts);
+
+    for (const std::string& text : texts) {
+        const std::optional<Decimal> value = ParseDecimal(text);
+        // Number texts of this program have at most a few decimals; a scale
+        // beyond 18 is outside what the formats are asked to write.
+        if (!value || value->Scale > 18 || value->Mantissa > Pow10(18) || value->Mantissa < -Pow10(18))
+            continue;
+        const std::string general = FormatGeneral(*value);
+        DelZero(FormatFixed(*value, places));
+        if (general.size() > 24)
+            FuzzFailure("general form too long", QString::fromStdString(general));
+    }
+    return 0;
+}
