@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of tests/fuzz with clang (installed here, and
-# only here, when
-# missing) under AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-fuzz/, and runs each of them, one after the other, for the given
+# only here, when missing) under AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-fuzz/, and runs each of them, one after the other, for the given
 # number of seconds (default 60). Seeds come from tests/fuzz/corpus/<target>/;
 # what a run adds is kept in build-fuzz/corpus/<target>/. A finding stops the
 # target, leaves its input as build-fuzz/findings/<target>/crash-* (or
