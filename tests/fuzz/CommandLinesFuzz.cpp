@@ -9,12 +9,6 @@
 #include "prevform/RecordingSurface.h"
 #include "prevform/TextDecoding.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)

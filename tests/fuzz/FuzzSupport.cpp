@@ -18,6 +18,12 @@ void StartFuzzApplication()
     (void)app;
 }
 
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    StartFuzzApplication();
+    return 0;
+}
+
 QString FuzzFolder()
 {
     static QTemporaryDir dir;

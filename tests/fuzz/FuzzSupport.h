@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-// Creates the application object (offscreen) once; call from LLVMFuzzerInitialize.
+// Creates the application object (offscreen) once. Every target's
+// LLVMFuzzerInitialize, defined with it, calls it.
 void StartFuzzApplication();
 
 // A private folder, created once; its path.

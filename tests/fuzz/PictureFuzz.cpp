@@ -5,12 +5,6 @@
 #include "prevform/PictureLoader.h"
 #include <QDir>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)

@@ -24,12 +24,6 @@ bool SameReal(double a, double b)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    StartFuzzApplication();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::vector<QByteArray> parts = SplitInput(data, size, 3);
