@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLayout>
 #include <QScreen>
 
@@ -39,6 +40,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shosu-drill"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    // The task bar shows the program's own icon and finds its desktop entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shosu_drill"));
     UseJapaneseFont();
 
     // The application title: the caption of plain message boxes. It is not
