@@ -309,6 +309,9 @@ bool SheetComposer::AllCellsFit(const QList<CellPlace>& places, double cw, doubl
 // both sheets of the same problems move alike.
 void SheetComposer::NarrowSeparation(QList<CellPlace>& places, double cw, double ch)
 {
+    // A larger size was only chosen because every cell fits in it.
+    if (Exam.Size > kSmallestProblemSize)
+        return;
     const double lack = CellsOverrun(places, cw, ch).Right;
     const double room = Settings.ExamSeparate - Engine.GetWidth(QStringLiteral(" "));
     const double shift = std::min(lack, room);
