@@ -1,14 +1,15 @@
 #include "prevform/PrevEngine.h"
 
 #include "common/Prompts.h"
+#include "prevform/AtExit.h"
 #include "prevform/ColorWords.h"
 #include "prevform/CommandSplit.h"
-#include "prevform/ForwardingSurface.h"
 #include "prevform/Interpreter.h"
 #include "prevform/ListFileReader.h"
 #include "prevform/NumberForms.h"
 #include "prevform/Overlays.h"
 #include "prevform/PageStrDraw.h"
+#include "prevform/PageSequence.h"
 #include "prevform/PictureLoader.h"
 #include "prevform/PrinterInfo.h"
 
@@ -16,53 +17,6 @@
 #include <QPrinter>
 
 #include <exception>
-
-// A printer surface whose passes are successive pages of one print job: the
-// first pass starts the job, each later one starts a new page, and the job
-// ends only with Finish.
-class PrevEngine::PageSequence : public ForwardingSurface {
-public:
-    PageSequence(QPainterSurface& page, QPrinter* printer)
-        : ForwardingSurface(page), Page(page), Device(printer) {}
-    ~PageSequence() override { Finish(); }
-
-    void Finish() { Page.EndDoc(); }
-
-    bool BeginDoc() override
-    {
-        if (!fStarted) {
-            fStarted = true;
-            fOk = Page.BeginDoc();
-            return fOk;
-        }
-        return fOk && Device->newPage();
-    }
-    void EndDoc() override {}
-
-private:
-    QPainterSurface& Page;
-    QPrinter* Device;
-    bool fStarted = false;
-    bool fOk = false;
-};
-
-namespace {
-
-const QString kPrintNotStarted = QStringLiteral("印刷を開始できませんでした。プリンタの設定を確認下さい");
-
-// Calls fn when the scope ends, also when an exception leaves it.
-template <typename Fn> class AtExit {
-public:
-    explicit AtExit(Fn fn) : Action(std::move(fn)) {}
-    ~AtExit() { Action(); }
-    AtExit(const AtExit&) = delete;
-    AtExit& operator=(const AtExit&) = delete;
-
-private:
-    Fn Action;
-};
-
-} // namespace
 
 PrevEngine::PrevEngine(Prompts& prompts, std::unique_ptr<PrinterInfo> printer, int screenDpi)
     : Prompt(prompts),
@@ -384,67 +338,4 @@ void PrevEngine::RunPass(Surface& target)
     DrawPageStr(ctx, PageTitleRec, PageStrKind::Title);
     DrawPageStr(ctx, SubTitleRec, PageStrKind::Title);
     DrawCopyright(ctx);
-}
-
-bool PrevEngine::PassToPrinter()
-{
-    const int saved = Geometry.nTgtCanvas;
-    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
-    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
-    return DrawGraphicsOn(PrinterTarget());
-}
-
-bool PrevEngine::PrintOut()
-{
-    if (!IsVisible() || Geometry.ErrorNum > 0 || !PrinterPage)
-        return false;
-    const bool ok = PassToPrinter();
-    if (!ok)
-        Prompt.Message(kPrintNotStarted);
-    return ok;
-}
-
-void PrevEngine::BeginPrintDocument()
-{
-    if (PrinterPage && !Document)
-        Document = std::make_unique<PageSequence>(*PrinterPage, PrinterDevice->Printer());
-}
-
-void PrevEngine::EndPrintDocument()
-{
-    Document.reset();
-}
-
-QImage PrevEngine::RenderImage()
-{
-    const int saved = Geometry.nTgtCanvas;
-    if (Geometry.OnPrinter())
-        Geometry.nTgtCanvas = PageGeometry::TgtImage;
-    DrawGraphics();
-    Geometry.nTgtCanvas = saved;
-    return Screen.Image();
-}
-
-bool PrevEngine::RenderPdf(const QString& path, QString* error)
-{
-    auto fail = [&](const QString& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    if (Geometry.ErrorNum > 0 || !PrinterPage)
-        return fail(QStringLiteral("プリンタの設定を確認下さい"));
-    // A PDF device with the printer's page, margins and resolution: the
-    // same pass as a print, whatever printer is current, and the printer
-    // itself (its job, its output file) stays untouched.
-    const std::unique_ptr<QPrinter> pdf =
-        PrinterDevice->PdfCopy(QFileInfo(path).absoluteFilePath());
-    QPainterSurface page(pdf.get(), QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
-                         Geometry.PrinterResY);
-    const int saved = Geometry.nTgtCanvas;
-    Geometry.nTgtCanvas = PageGeometry::TgtPrinter;
-    AtExit restore([&] { Geometry.nTgtCanvas = saved; });
-    if (!DrawGraphicsOn(page))
-        return fail(QStringLiteral("PDF ファイルを書き出せません: %1").arg(path));
-    return true;
 }

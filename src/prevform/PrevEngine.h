@@ -130,17 +130,23 @@ public:
     bool DrawGraphicsOn(Surface& target);
     // One pass to the printer: one page. false when the job could not start.
     bool PrintOut();
+    // Every page (a program list each) printed as one job, or as pages of
+    // the job BeginPrintDocument opened; the program list is restored
+    // afterwards. false (shown once) when the job could not start.
+    bool PrintPages(const QList<QStringList>& pages);
 
     // Until EndPrintDocument, every printer pass adds a page to one job (one
     // PDF document of several pages) instead of being a job of its own.
     void BeginPrintDocument();
     void EndPrintDocument();
 
-    // Headless helpers: the 1:1 page image after a pass, and one page as a
-    // PDF file with the current printer's page (false, with a reason, when
-    // the file could not be written).
+    // Headless helpers: the 1:1 page image after a pass, and the program
+    // list (or every page given, a program list each) as a PDF file with the
+    // current printer's page (false, with a reason, when the file could not
+    // be written).
     QImage RenderImage();
     bool RenderPdf(const QString& path, QString* error = nullptr);
+    bool RenderPdf(const QString& path, const QList<QStringList>& pages, QString* error = nullptr);
 
 private:
     class PageSequence;
