@@ -77,6 +77,7 @@ TFrmPrev::TFrmPrev(Prompts& prompts, QWidget* parent, PrevWindowOptions options)
     Client->addWidget(page);
     setCentralWidget(Client);
     CreateMenus();
+    CreatePageControls();
     resize(480, 600);
     move(709, 181);
 
@@ -194,6 +195,8 @@ void TFrmPrev::FormShow()
     M1->setChecked(Prev->fMesh == 1);
     Prev->ListByManual.clear();
     Prev->ListbyProgram.clear();
+    Pages.clear();
+    UpdatePageControls();
     PageFont& font = Prev->State.Font;
     font.Bold = font.Italic = font.Underline = font.StrikeOut = false;
     UpdatePictures();

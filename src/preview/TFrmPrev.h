@@ -3,7 +3,9 @@
 // image unscaled in a scroll area (1:1 view) or the whole page fitted into
 // the window (whole-page view), toggles the grid and ruler overlays, guards
 // resizes whose bitmap cannot be made, and offers export, printer setup and
-// printing from its file menu. It is created hidden, and shown by the main
+// printing from its file menu. It holds a document of one or more pages
+// (a program list each) and shows one page at a time; printing and PDF
+// take every page, images and the clipboard the page shown. It is created hidden, and shown by the main
 // window; closing it only hides it. The view settings and the page-string
 // records are read at creation and written at destruction.
 #include "prevform/PrevEngine.h"
@@ -58,6 +60,9 @@ public:
     QAction* M1 = nullptr;             // "方眼(&M)"
     QAction* W1 = nullptr;             // "１：１表示(&W)"
     QAction* G1 = nullptr;             // "ページ(&G)"
+    QAction* PrevPageItem = nullptr;   // "前のページ" (Page Up)
+    QAction* NextPageItem = nullptr;   // "次のページ" (Page Down)
+    QLabel* PageLabel = nullptr;       // «1/2» in the status bar, shown for several pages
 
     // --- handlers ---
     void W1Click();  // 1:1 view, no new rendering
@@ -69,7 +74,17 @@ public:
     void J1Click();  // the JPEG quality box
     void F1Click();  // the visible picture to the clipboard
     void SetPrinter();
-    void PrintOut();
+    void PrintOut();  // every page of the document as one print job
+
+    // The document to show, from its first page; an empty one shows a
+    // blank page. Renders the page and updates the page controls.
+    void ShowDocument(const QList<QStringList>& pages);
+    // Page index (0-based) of the document, clamped to its pages.
+    void ShowPage(int index);
+    void PrevPageClick();
+    void NextPageClick();
+    int PageIndex() const { return ShownPage; }
+    int PageCount() const { return int(Pages.size()); }
 
     // The show steps: new page images, the view, the list file, empty lists.
     void FormShow();
@@ -95,6 +110,12 @@ protected:
 
 private:
     void CreateMenus();
+    void CreatePageControls();
+    void UpdatePageControls();
+    // Prints the document's pages (the program list alone when there is none).
+    bool PrintDocument();
+    // The pages to print or save: the document's, or the program list as one page.
+    QList<QStringList> DocumentPages() const;
     void LoadSettings();
     void UpdatePictures();
     void ShowView();
@@ -106,6 +127,8 @@ private:
     double Ratio = 1;
     std::function<bool(QSize)> BitmapProbe;
     QString SaveFolder;  // where the last picture was saved; the next save starts there
+    QList<QStringList> Pages;  // the document; empty until one is shown
+    int ShownPage = 0;
     bool fSettingsRead = false;
     bool fRestoringSize = false;
 };

@@ -1,5 +1,6 @@
-// The preview window's file menu: saving the visible picture, the JPEG
-// quality, the clipboard, printer setup and printing.
+// The preview window's file menu: saving the visible picture (a PDF takes
+// every page of the document), the JPEG quality, the clipboard, printer
+// setup and printing every page as one job.
 #include "preview/TFrmPrev.h"
 
 #include "common/Prompts.h"
@@ -28,9 +29,9 @@ void TFrmPrev::B1Click()
     const ExportFormat format = ExportFormatFor(*name);
     bool saved;
     if (format == ExportFormat::Pdf) {
-        // The page drawn afresh in printer dots: vector text and lines at true size.
+        // The pages drawn afresh in printer dots: vector text and lines at true size.
         saved = ReplaceFileWith(*name, [&](const QString& temp) {
-            return ErrorNum() < 0 && Prev->RenderPdf(temp);
+            return ErrorNum() < 0 && Prev->RenderPdf(temp, DocumentPages());
         }, &error);
     } else {
         saved = WriteFileReplacing(*name, EncodePicture(VisiblePicture(), format, CQuality), &error);
@@ -94,10 +95,10 @@ void TFrmPrev::PrintOut()
         return;
     PrinterInfo& printer = Prev->Printer();
     if (!printer.IsBuiltInPdf()) {
-        Prev->PrintOut();
+        PrintDocument();
         return;
     }
-    // No printer on this machine: the page goes to a PDF file the user names.
+    // No printer on this machine: the pages go to a PDF file the user names.
     const auto name = Prompt.SaveFileName(QStringLiteral("PDF ファイルに印刷"), printer.PdfPath(),
                                           QStringLiteral("PDF files (*.pdf)"),
                                           QStringLiteral("pdf"));
@@ -107,7 +108,7 @@ void TFrmPrev::PrintOut()
     bool printed = false;
     const bool saved = ReplaceFileWith(*name, [&](const QString& temp) {
         printer.SetPdfPath(temp);
-        printed = Prev->PrintOut();
+        printed = PrintDocument();
         return printed;
     }, &error);
     printer.SetPdfPath(QFileInfo(*name).absoluteFilePath());

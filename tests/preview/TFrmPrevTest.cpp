@@ -55,7 +55,8 @@ TEST_F(TFrmPrevTest, CreatedHiddenWithItsCaptionPlaceAndMenus)
     EXPECT_EQ(Captions(form.MenuView),
               (QStringList{QStringLiteral("メモリ(&S)"), QStringLiteral("方眼(&M)"),
                            QStringLiteral("-"), QStringLiteral("１：１表示(&W)"),
-                           QStringLiteral("ページ(&G)")}));
+                           QStringLiteral("ページ(&G)"), QStringLiteral("-"),
+                           QStringLiteral("前のページ"), QStringLiteral("次のページ")}));
     EXPECT_TRUE(form.S2->isCheckable() && form.M1->isCheckable());
     EXPECT_TRUE(form.W1->isChecked());
     form.G1->trigger();
