@@ -26,9 +26,25 @@ GridSize GridSize::Clamped(int rows, int cols)
     return grid;
 }
 
-SheetComposer::SheetComposer(ComposeEngine& engine, SheetSettings& settings,
+SheetLayout SheetLayout::Of(const SheetSettings& settings)
+{
+    return {settings.WindowTop, settings.WindowBottom, settings.WindowUpper, settings.WindowInner,
+            settings.WindowUnder};
+}
+
+void SheetLayout::StoreIn(SheetSettings& settings) const
+{
+    settings.WindowTop = WindowTop;
+    settings.WindowBottom = WindowBottom;
+    settings.WindowUpper = WindowUpper;
+    settings.WindowInner = WindowInner;
+    settings.WindowUnder = WindowUnder;
+}
+
+SheetComposer::SheetComposer(ComposeEngine& engine, const SheetSettings& settings,
                              const SheetProblems& problems, PageFont& curFont)
-    : Engine(engine), Settings(settings), Problems(problems), CurFont(curFont),
+    : Engine(engine), Settings(settings), Result(SheetLayout::Of(settings)), Problems(problems),
+      CurFont(curFont),
       Clock([] { return QDateTime::currentDateTime(); }), Locale(QLocale::system())
 {
 }
@@ -77,7 +93,6 @@ void SheetComposer::ComposeSheet(int mode)
     DateHeading(f);
     const Area area = ProblemArea();
     Cells(mode, area, f);
-    Engine.PrevUpDateProgram();
 }
 
 // Writes one page-string command with the record's position and font and
@@ -101,8 +116,8 @@ std::optional<double> SheetComposer::PlacePageStr(
 
 void SheetComposer::RaiseTop(std::optional<double> y, double h)
 {
-    if (y && Settings.WindowTop < *y + h)
-        Settings.WindowTop = *y + h;
+    if (y && Result.WindowTop < *y + h)
+        Result.WindowTop = *y + h;
 }
 
 void SheetComposer::PageStrings(int mode, PageFont& f)
@@ -175,13 +190,13 @@ void SheetComposer::Outline(const Area& box)
 
 SheetComposer::Area SheetComposer::ProblemArea()
 {
-    Settings.WindowUpper = Settings.WindowTop + 5;
-    if (Settings.WindowBottom < 10)
-        Settings.WindowBottom = 10;
-    Settings.WindowInner = Engine.Get_UnitWidth() - Settings.WindowRight;
-    Settings.WindowUnder = Engine.Get_UnitHeight() - Settings.WindowBottom;
-    const Area area{Settings.WindowLeft, Settings.WindowUpper, Settings.WindowInner,
-                    Settings.WindowUnder};
+    Result.WindowUpper = Result.WindowTop + 5;
+    if (Result.WindowBottom < 10)
+        Result.WindowBottom = 10;
+    Result.WindowInner = Engine.Get_UnitWidth() - Settings.WindowRight;
+    Result.WindowUnder = Engine.Get_UnitHeight() - Result.WindowBottom;
+    const Area area{Settings.WindowLeft, Result.WindowUpper, Result.WindowInner,
+                    Result.WindowUnder};
     if (Settings.WindowFrame) {
         Engine.PrevPenSize(1);
         Engine.PrevPenStyle(QStringLiteral("psDot"));

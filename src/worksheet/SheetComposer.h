@@ -5,9 +5,10 @@
 // problem on one line or in the column form. Problems that would not fit
 // their cells in the problem font are written in a smaller size of it, the
 // same for a problem sheet and its answer sheet. It only appends command
-// lines and measures text; the engine renders when asked at the end. It owns
-// none of its inputs and keeps references to them, so make one per run: the
-// main window (or the command-line tool) keeps the settings, lists and CurFont.
+// lines and measures text; it never renders and never writes into the
+// settings: the margins it ends up using come back from Layout(). It owns
+// none of its inputs and keeps references to them, so make one per run.
+// SheetPipeline is the one caller that composes whole sheets.
 #include "prevform/ComposeEngine.h"
 #include "worksheet/CellWriter.h"
 #include "worksheet/SheetSettings.h"
@@ -29,6 +30,22 @@ struct SheetProblems {
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
 };
 
+// The margins a sheet ends up using and the problem area it writes into, in
+// the drawing unit: WindowTop raised below the page strings at the top,
+// WindowBottom at least 10, and the top, right and bottom edges of the area.
+struct SheetLayout {
+    double WindowTop = 0;
+    double WindowBottom = 0;
+    double WindowUpper = 0;
+    double WindowInner = 0;
+    double WindowUnder = 0;
+
+    // The settings' own margins and area, before a sheet is composed.
+    static SheetLayout Of(const SheetSettings& settings);
+    // Writes the results into settings, as the main window keeps them.
+    void StoreIn(SheetSettings& settings) const;
+};
+
 // Rows and columns of the grid as a run uses them: rows 1 to 10, columns 1 to
 // 4 and at most 20 cells, whatever a hand-edited settings file holds.
 struct GridSize {
@@ -41,15 +58,19 @@ class SheetComposer {
 public:
     // curFont is the font the program list written so far leaves in force;
     // its owner keeps it between runs.
-    SheetComposer(ComposeEngine& engine, SheetSettings& settings, const SheetProblems& problems,
-                  PageFont& curFont);
+    SheetComposer(ComposeEngine& engine, const SheetSettings& settings,
+                  const SheetProblems& problems, PageFont& curFont);
 
     // Where the "%t" and "%d" headings take the time from, and how they
     // format it (the local clock and the system locale unless set).
     void SetClock(std::function<QDateTime()> clock, const QLocale& locale);
 
-    // mode: ProblemSheet or AnswerSheet. Does nothing when Memo1 is empty.
+    // mode: ProblemSheet or AnswerSheet. Replaces the engine's program list
+    // with the sheet; does nothing when Memo1 is empty.
     void ComposeSheet(int mode);
+    // The margins and the problem area of the sheet composed last (the
+    // settings' own before that).
+    const SheetLayout& Layout() const { return Result; }
 
     // Font lines that turn CurFont into font (face, size, colour, bold,
     // italic, only what differs); then CurFont becomes font.
@@ -96,7 +117,8 @@ private:
     QString Line(const QStringList& memo, int n) const;
 
     ComposeEngine& Engine;
-    SheetSettings& Settings;
+    const SheetSettings& Settings;
+    SheetLayout Result;
     const SheetProblems& Problems;
     PageFont& CurFont;
     std::function<QDateTime()> Clock;

@@ -2,8 +2,9 @@
 // The sheet layout that the main window keeps and the composer reads: page
 // texts, the date-and-time heading, margins, grid, numbering, answer mode and
 // the problem font, with the values a fresh installation starts from. The
-// composer also writes the margins back (WindowTop only grows, WindowBottom
-// is kept at 10 or more) and the three edges of the problem area.
+// main window stores a composed sheet's layout results back into it
+// (WindowTop only grows, WindowBottom is kept at 10 or more, and the three
+// edges of the problem area); the composer itself only reads it.
 #include "prevform/PageFont.h"
 #include "prevform/PageStr.h"
 #include <QString>
@@ -39,7 +40,7 @@ struct SheetSettings {
     std::int32_t AnswerType = 1;
     PageFont FntExam = DefaultExamFont();
 
-    // Written by the composer: top, right and bottom edge of the problem area.
+    // The last sheet's problem area: top, right and bottom edge.
     double WindowUpper = 0;
     double WindowInner = 0;
     double WindowUnder = 0;

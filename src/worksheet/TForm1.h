@@ -53,7 +53,6 @@ public:
     // The sheet layout, texts, heading record and problem font the composer
     // reads; its grid counts follow Exam's before every use.
     SheetSettings Sheet;
-    PageFont CurFont;  // the font the program list written last leaves in force
     QString EdtTmp;    // the text an edit had when it received the focus
     int TestLoop = 0;  // test-mode run counter
 

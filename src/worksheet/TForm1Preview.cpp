@@ -4,7 +4,7 @@
 #include "worksheet/TForm1.h"
 
 #include "preview/TFrmPrev.h"
-#include "worksheet/SheetComposer.h"
+#include "worksheet/SheetPipeline.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -84,10 +84,13 @@ void TForm1::ComposeSheet(int mode)
     const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
                                  LblKigou->text(), TabControl1->currentIndex()};
     PrevEngine& engine = FrmPrev->Engine();
-    // Every sheet is measured from the font "INITPARAM" sets, so a problem
-    // sheet and its answer sheet share one layout.
-    engine.SetFontSets(PageFont{});
-    SheetComposer(engine, Sheet, problems, CurFont).ComposeSheet(mode);
+    const SheetDocument document = SheetPipeline(engine).Compose(
+        problems, Sheet, PageStrRecords::From(engine), mode);
+    if (document.IsEmpty())
+        return;
+    // The raised top margin is kept, and saved with the settings.
+    document.Layout.StoreIn(Sheet);
+    FrmPrev->ShowDocument(document.Pages);
 }
 
 void TForm1::Button1Click()

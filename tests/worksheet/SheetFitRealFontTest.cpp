@@ -43,7 +43,9 @@ protected:
     {
         Engine.SetFontSets(PageFont{});
         PageFont curFont;
-        SheetComposer(Engine, Settings, problems, curFont).ComposeSheet(mode);
+        SheetComposer composer(Engine, Settings, problems, curFont);
+        composer.ComposeSheet(mode);
+        composer.Layout().StoreIn(Settings);
     }
 
     // The cells' lines (after «PenStyle,psSolid») checked against the grid.

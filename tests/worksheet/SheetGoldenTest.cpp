@@ -1,4 +1,5 @@
-// Sheets composed on a real preview engine with the installed fonts, compared
+// Sheets composed through the sheet pipeline on a real preview engine with
+// the installed fonts, compared
 // to the character with program lists and layout results kept in
 // tests/worksheet/golden/: every operation in the one-line and the column
 // form, problem and answer sheets, answers on the sheet or not, with and
@@ -8,7 +9,7 @@
 #include "common/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "worksheet/SheetComposer.h"
+#include "worksheet/SheetPipeline.h"
 #include "worksheet/StartingLayout.h"
 
 #include <QDir>
@@ -118,7 +119,7 @@ QDateTime FixedClock()
 }
 
 // The layout results as "name=value" lines, with every digit a double holds.
-QStringList LayoutLines(const SheetSettings& s)
+QStringList LayoutLines(const SheetLayout& s)
 {
     auto line = [](const char* name, double v) {
         return QLatin1String(name) + QLatin1Char('=') + QString::number(v, 'g', 17);
@@ -157,36 +158,36 @@ protected:
         return s;
     }
 
-    void GiveRecords(const GoldenCase& c)
+    static PageStrRecords RecordsFor(const GoldenCase& c)
     {
-        Engine.Header() = UnconfiguredPageStr();
-        Engine.Footer() = UnconfiguredPageStr();
-        Engine.PageTitle() = UnconfiguredPageStr();
-        Engine.SubTitle() = UnconfiguredPageStr();
-        GiveStartingLayout(Engine.PageTitle(), StartingLayout::PageTitle);
-        GiveStartingLayout(Engine.SubTitle(), StartingLayout::SubTitle);
+        PageStrRecords r{UnconfiguredPageStr(), UnconfiguredPageStr(), UnconfiguredPageStr(),
+                         UnconfiguredPageStr()};
+        GiveStartingLayout(r.PageTitle, StartingLayout::PageTitle);
+        GiveStartingLayout(r.SubTitle, StartingLayout::SubTitle);
         if (c.HeaderFooter) {
-            Engine.Header().SetSets(QString(), QStringLiteral("ＭＳ ゴシック"), 10, 4,
-                                    QStringLiteral("120"), QStringLiteral("22"), false, true);
-            Engine.Footer().SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 9, 2,
-                                    QStringLiteral("0"), QStringLiteral("0"), true, false);
+            r.Header.SetSets(QString(), QStringLiteral("ＭＳ ゴシック"), 10, 4, QStringLiteral("120"),
+                             QStringLiteral("22"), false, true);
+            r.Footer.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 9, 2, QStringLiteral("0"),
+                             QStringLiteral("0"), true, false);
         }
         if (!c.TitleX.isEmpty())
-            Engine.PageTitle().psX = c.TitleX;
+            r.PageTitle.psX = c.TitleX;
+        return r;
     }
 
     // The program list and the layout results of one sheet, as the file holds them.
     QStringList Compose(const GoldenCase& c)
     {
-        GiveRecords(c);
-        SheetSettings settings = SettingsFor(c);
-        const SheetProblems problems = ProblemsFor(c.Tab);
-        Engine.SetFontSets(PageFont{});
-        PageFont curFont;
-        SheetComposer composer(Engine, settings, problems, curFont);
-        composer.SetClock(FixedClock, QLocale(QLocale::Japanese, QLocale::Japan));
-        composer.ComposeSheet(c.Mode);
-        return Engine.ListbyProgram + QStringList{QStringLiteral("== layout ==")} + LayoutLines(settings);
+        SheetPipeline pipeline(Engine);
+        pipeline.SetClock(FixedClock, QLocale(QLocale::Japanese, QLocale::Japan));
+        // The engine's measuring font is left as another sheet leaves it:
+        // the pipeline starts every sheet from the same one.
+        Engine.SetFontSets(PageFont{QStringLiteral("ＭＳ 明朝"), 40});
+        const SheetDocument document =
+            pipeline.Compose(ProblemsFor(c.Tab), SettingsFor(c), RecordsFor(c), c.Mode);
+        EXPECT_EQ(document.PageCount(), 1) << c.Name.toStdString();
+        return document.Pages.value(0) + QStringList{QStringLiteral("== layout ==")}
+            + LayoutLines(document.Layout);
     }
 };
 

@@ -1,0 +1,45 @@
+#include "worksheet/SheetPipeline.h"
+
+#include "prevform/PrevEngine.h"
+
+PageStrRecords PageStrRecords::From(ComposeEngine& engine)
+{
+    PageStrRecords records;
+    records.Header.Assign(engine.Header());
+    records.Footer.Assign(engine.Footer());
+    records.PageTitle.Assign(engine.PageTitle());
+    records.SubTitle.Assign(engine.SubTitle());
+    return records;
+}
+
+SheetPipeline::SheetPipeline(PrevEngine& engine)
+    : Engine(engine), Clock([] { return QDateTime::currentDateTime(); }), Locale(QLocale::system())
+{
+}
+
+void SheetPipeline::SetClock(std::function<QDateTime()> clock, const QLocale& locale)
+{
+    Clock = std::move(clock);
+    Locale = locale;
+}
+
+SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetSettings& settings,
+                                     const PageStrRecords& records, int mode)
+{
+    SheetDocument document;
+    document.Layout = SheetLayout::Of(settings);
+    if (problems.Memo1.isEmpty())
+        return document;
+    Engine.Header().Assign(records.Header);
+    Engine.Footer().Assign(records.Footer);
+    Engine.PageTitle().Assign(records.PageTitle);
+    Engine.SubTitle().Assign(records.SubTitle);
+    Engine.SetFontSets(PageFont{});
+    PageFont curFont;
+    SheetComposer composer(Engine, settings, problems, curFont);
+    composer.SetClock(Clock, Locale);
+    composer.ComposeSheet(mode);
+    document.Pages << Engine.ListbyProgram;
+    document.Layout = composer.Layout();
+    return document;
+}
