@@ -1,15 +1,5 @@
 #include "sheet/CliSupport.h"
 
-#include "prevform/JpegCodec.h"
-
-#include <QFileInfo>
-
-namespace {
-
-constexpr int JpegQuality = 90;
-
-} // namespace
-
 void StreamPrompts::Message(const QString& text, const QString&)
 {
     Err << Prefix << text.toStdString() << '\n';
@@ -36,30 +26,6 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication()
 bool IsPageImageSuffix(const QString& suffix)
 {
     return suffix == u"png" || suffix == u"bmp" || suffix == u"jpg" || suffix == u"jpeg";
-}
-
-bool SavePageImage(const QImage& image, const QString& path, QString& error)
-{
-    if (image.isNull()) {
-        error = QStringLiteral("%1: the page image is empty").arg(path);
-        return false;
-    }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"jpg" || suffix == u"jpeg") {
-        QString reason;
-        if (SaveJpeg(image, JpegQuality, path, &reason))
-            return true;
-        error = QStringLiteral("cannot write %1: %2").arg(path, reason);
-        return false;
-    }
-    QImage marked = image;
-    const int dotsPerMetre = qRound(CliScreenDpi / 0.0254);
-    marked.setDotsPerMeterX(dotsPerMetre);
-    marked.setDotsPerMeterY(dotsPerMetre);
-    if (marked.save(path, suffix == u"bmp" ? "BMP" : "PNG"))
-        return true;
-    error = QStringLiteral("cannot write %1").arg(path);
-    return false;
 }
 
 OptionArg SplitOptionArg(const std::string& arg)

@@ -1,7 +1,7 @@
 #pragma once
 // Pieces every drawing subcommand of shosu-sheet shares: the prompts that
-// write to stderr, the GUI application object that drawing needs, saving a
-// page image by its file ending, and splitting "--name=value" arguments.
+// write to stderr, the GUI application object that drawing needs, and
+// splitting "--name=value" arguments.
 #include "common/Prompts.h"
 #include "sheet/Commands.h"
 
@@ -40,10 +40,6 @@ std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 
 // True for the endings SavePageImage writes: png, bmp, jpg, jpeg.
 bool IsPageImageSuffix(const QString& suffix);
-
-// Saves a page image as PNG or BMP (marked 96 dpi) or as JPEG at quality 90,
-// chosen by the path's ending; false with a message naming the path.
-bool SavePageImage(const QImage& image, const QString& path, QString& error);
 
 // "--rows=5" split into name "--rows" and value "5"; other arguments come
 // back whole as the name.

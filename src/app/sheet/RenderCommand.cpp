@@ -7,6 +7,8 @@
 
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
+#include "preview/PageExport.h"
+#include "worksheet/PageOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -82,7 +84,7 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
 
     const auto app = EnsureGuiApplication();
     StreamPrompts prompts(err, "shosu-sheet: render: ");
-    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(pdf ? options->Out : QString()), CliScreenDpi);
+    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(QString()), CliScreenDpi);
     if (engine.Geometry.ErrorNum > 0)
         return ExitUsage;
     engine.ListIniFile = options->ListFile;
@@ -90,7 +92,10 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
 
     QString error;
     if (pdf) {
-        if (!engine.RenderPdf(options->Out, &error)) {
+        // Written beside the file and put in its place once complete.
+        if (!ReplaceFileWith(options->Out, [&](const QString& temp) {
+                return engine.RenderPdf(temp);
+            }, &error)) {
             err << "shosu-sheet: render: " << error.toStdString() << '\n';
             return ExitUsage;
         }
@@ -103,7 +108,7 @@ int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     engine.fMesh = options->Grid ? 1 : 0;
     engine.fScale = options->Ruler ? 1 : 0;
     const QImage image = engine.RenderImage();
-    if (!SavePageImage(image, options->Out, error)) {
+    if (!SavePageImage(image, options->Out, CliScreenDpi, error)) {
         err << "shosu-sheet: render: " << error.toStdString() << '\n';
         return ExitUsage;
     }
