@@ -12,7 +12,7 @@
 #include "preview/TFrmPrev.h"
 #include "preview/TFrmPageStr.h"
 #include "worksheet/MainSettings.h"
-#include "worksheet/StartingLayout.h"
+#include "worksheet/SheetSetupFile.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmStyle.h"
 
@@ -23,23 +23,11 @@
 #include <QPushButton>
 #include <QTabBar>
 
-namespace {
-
-const QString kDateTimeSection = QStringLiteral("DateTime");
-
-// The page strings' sections as a first start finds them.
-void LoadPageStrRecord(TPageStr& record, const IniFile& ini, const QString& section)
-{
-    record.GetIniSets(ini, section, QString(), 0, QStringLiteral("0"), QStringLiteral("0"));
-}
-
-} // namespace
-
 void TForm1::CreateDialogs()
 {
     // The date-and-time record belongs to the window's creation; the preview
     // window, created just before, has read its own records.
-    LoadPageStrRecord(Sheet.DateTime, IniFile(SettingsLocation::FilePath()), kDateTimeSection);
+    LoadDateTimeRecord(IniFile(SettingsLocation::FilePath()), Sheet.DateTime);
     FrmPageStr = new TFrmPageStr(UserPrompts, this);
     FrmStyle = new TFrmStyle(UserPrompts, this);
     FrmAbout = new TFrmAbout(this);
@@ -75,9 +63,7 @@ void TForm1::FormShow()
     EdtSubTitle->setText(Sheet.sSubTitle);
     EdtHeader->setText(Sheet.sHeader);
     EdtFooter->setText(Sheet.sFooter);
-    GiveStartingLayout(Engine().PageTitle(), StartingLayout::PageTitle);
-    GiveStartingLayout(Engine().SubTitle(), StartingLayout::SubTitle);
-    GiveStartingLayout(Sheet.DateTime, StartingLayout::DateTime);
+    GiveStartingLayouts(Engine(), Sheet);
     // Counts, sign mode, answer adjustments (their handlers run) and "&Z".
     ApplySettingsToControls();
     GroupBox3->setVisible(TabControl1->currentIndex() >= OpMul);
@@ -118,7 +104,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::WriteDateTime()
 {
     IniFile ini(SettingsLocation::FilePath());
-    Sheet.DateTime.SetIniSets(ini, kDateTimeSection);
+    SaveDateTimeRecord(ini, Sheet.DateTime);
     if (const std::optional<QString> error = ini.Save())
         UserPrompts.Message(*error);
 }

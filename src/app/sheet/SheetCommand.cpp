@@ -1,17 +1,24 @@
 // shosu-sheet sheet: makes a problem list as the generate command does,
-// composes the problem sheet (or the answer sheet) with the default sheet
-// settings, and prints the program list or renders it to PNG, BMP or JPEG at
-// 96 dots per inch, or to PDF at true size. With --count N a PDF holds N
-// different problem sheets, each followed by its answer sheet.
+// composes the problem sheet (or the answer sheet) through the sheet
+// pipeline with the default sheet settings or those of a settings file the
+// window wrote (--settings), and prints the program lists or renders the
+// pages to PNG, BMP or JPEG at 96 dots per inch, or to PDF at true size.
+// With --count N a PDF holds N different problem sheets, each followed by
+// its answer sheet.
 #include "sheet/CliGenHost.h"
 #include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
 #include "sheet/GenerateOptions.h"
+#include "sheet/SheetSetup.h"
 
 #include "generation/ProblemMaker.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "worksheet/SheetComposer.h"
+#include "common/IniFile.h"
+#include "worksheet/MainSettings.h"
+#include "worksheet/PageOutput.h"
+#include "worksheet/SheetPipeline.h"
+#include "worksheet/SheetSetupFile.h"
 #include "worksheet/StartingLayout.h"
 
 #include <QFileInfo>
@@ -137,16 +144,21 @@ const char16_t* const kSigns[] = {u"＋", u"－", u"×", u"÷"};
 const char16_t* const kSubTitles[] = {u"たしざんのもんだい", u"ひきざんのもんだい",
                                       u"かけざんのもんだい", u"わりざんのもんだい"};
 
-SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options)
+// The sheet settings of the file (or the defaults, with the operation's
+// subtitle), then the sheet options given.
+SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options,
+                           const std::optional<SheetSettings>& file)
 {
-    SheetSettings settings;
+    SheetSettings settings = file.value_or(SheetSettings{});
+    if (!file)
+        settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
     settings.ExamRowN = exam.ExamRowN;
     settings.ExamColN = exam.ExamColN;
-    settings.ExamType = options.fColumnForm;
-    settings.WindowFrame = options.fFrame;
-    settings.fExNum = !options.fNoNumbers;
-    settings.AnswerType = options.fAnswersOnSheet ? 2 : 1;
-    settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
+    settings.ExamType = settings.ExamType || options.fColumnForm;
+    settings.WindowFrame = settings.WindowFrame || options.fFrame;
+    settings.fExNum = settings.fExNum && !options.fNoNumbers;
+    if (options.fAnswersOnSheet)
+        settings.AnswerType = 2;
     if (options.FontSize > 0)
         settings.FntExam.Size = options.FontSize;
     if (options.Title)
@@ -170,105 +182,137 @@ SheetProblems MakeProblems(const RunResult& run, int operation)
             QString::fromUtf16(kSigns[operation]), operation};
 }
 
-// One sheet into the engine's program list. Every run starts measuring from
-// the font "INITPARAM" sets, so a problem sheet and its answer sheet share
-// one layout whatever was drawn before.
-void Compose(PrevEngine& engine, SheetSettings settings, const SheetProblems& problems, int mode)
-{
-    engine.SetFontSets(PageFont{});
-    PageFont curFont;
-    SheetComposer(engine, settings, problems, curFont).ComposeSheet(mode);
-}
+// What a run composes: the settings, the page strings and the problem maker.
+struct SheetRun {
+    PrevEngine& Engine;
+    SheetSettings Settings;
+    PageStrRecords Records;
+    GenerateOptions& Generate;
+    ProblemMaker Maker;
+    std::ostream& Err;
 
-// The composed sheet as one PDF page or as a page image; false after the
-// error is written.
-bool SaveSheet(PrevEngine& engine, const QString& path, bool pdf, std::ostream& err)
-{
-    QString error;
-    const bool saved = pdf ? engine.RenderPdf(path, &error)
-                           : SavePageImage(engine.RenderImage(), path, error);
-    if (!saved)
-        err << Prefixed(error.toStdString()) << '\n';
-    return saved;
-}
-
-// N problem sheets, each followed by its answer sheet, in one PDF.
-int WriteClassSet(PrevEngine& engine, ProblemMaker& maker, GenerateOptions& generate,
-                  const SheetSettings& settings, const SheetOptions& options, std::ostream& err)
-{
-    CliGenHost host(err, generate.fYes);
-    engine.BeginPrintDocument();
-    bool ok = true;
-    for (int i = 0; i < options.Count && ok; ++i) {
-        const RunResult run = maker.MakeProblems(generate.Settings, host);
-        if (!run.Completed()) {
-            engine.EndPrintDocument();
-            return ExitAbandoned;
-        }
-        // The printer already writes to the file; each pass adds one page.
-        const SheetProblems problems = MakeProblems(run, generate.Settings.Operation);
-        Compose(engine, settings, problems, ProblemSheet);
-        ok = engine.PrintOut();
-        Compose(engine, settings, problems, AnswerSheet);
-        ok = ok && engine.PrintOut();
+    // One problem list; nullopt when the run was abandoned.
+    std::optional<SheetProblems> Problems()
+    {
+        CliGenHost host(Err, Generate.fYes);
+        const RunResult run = Maker.MakeProblems(Generate.Settings, host);
+        if (!run.Completed())
+            return std::nullopt;
+        return MakeProblems(run, Generate.Settings.Operation);
     }
-    engine.EndPrintDocument();
-    return ok ? ExitOk : ExitUsage;
+
+    QList<QStringList> Pages(const SheetProblems& problems, int mode)
+    {
+        return SheetPipeline(Engine).Compose(problems, Settings, Records, mode).Pages;
+    }
+};
+
+// The document to write: one sheet as asked, or N problem sheets, each
+// followed by its answer sheet; nullopt when a run was abandoned.
+std::optional<QList<QStringList>> ComposeDocument(SheetRun& run, const SheetOptions& options)
+{
+    QList<QStringList> pages;
+    const int sheets = options.Count > 0 ? options.Count : 1;
+    for (int i = 0; i < sheets; ++i) {
+        const std::optional<SheetProblems> problems = run.Problems();
+        if (!problems)
+            return std::nullopt;
+        if (options.Count == 0)
+            return run.Pages(*problems, options.fAnswer ? AnswerSheet : ProblemSheet);
+        pages << run.Pages(*problems, ProblemSheet) << run.Pages(*problems, AnswerSheet);
+    }
+    return pages;
+}
+
+// The generate and sheet options of the command line over the generate
+// settings of the settings file, when one is given (its path goes to
+// filePath). An error text when an option or the file is refused.
+std::string ParseAll(const CommandArgs& args, GenerateOptions& generate, SheetOptions& options,
+                     std::optional<QString>& filePath)
+{
+    const SettingsArg settingsArg = TakeSettingsArg(args);
+    if (!settingsArg.Error.empty())
+        return Prefixed(settingsArg.Error);
+    CommandArgs all = settingsArg.Rest;
+    ExamSettings fileExam;
+    if (settingsArg.Path) {
+        if (std::string error = CheckSettingsFile(*settingsArg.Path); !error.empty())
+            return Prefixed(error);
+        filePath = settingsArg.Path;
+        SheetSettings sheet;
+        LoadMainSettings(IniFile(*filePath), fileExam, sheet);
+        all = ExamAsOptions(fileExam);
+        all.insert(all.end(), settingsArg.Rest.begin(), settingsArg.Rest.end());
+    }
+    GenerateParse parse = ParseGenerateOptions(all);
+    if (!parse.Ok())
+        return parse.Error;
+    generate = parse.Options;
+    if (filePath)
+        generate.Settings = MergeExam(fileExam, parse.Options.Settings, settingsArg.Rest);
+    return ParseSheetOptions(parse.Rest, options);
 }
 
 } // namespace
 
 int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
 {
-    GenerateParse parse = ParseGenerateOptions(args);
-    if (!parse.Ok()) {
-        err << parse.Error << '\n';
-        return ExitUsage;
-    }
+    GenerateOptions generate;
     SheetOptions options;
-    if (std::string error = ParseSheetOptions(parse.Rest, options); !error.empty()) {
+    std::optional<QString> filePath;
+    if (std::string error = ParseAll(args, generate, options, filePath); !error.empty()) {
         err << error << '\n';
         return ExitUsage;
     }
     const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
     StreamPrompts prompts(err, "shosu-sheet: ");
-    const bool toPdf = QFileInfo(options.OutPath).suffix().toLower() == QLatin1String("pdf");
     // The built-in PDF printer gives every machine the same A4 page.
-    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(
-                          toPdf ? QFileInfo(options.OutPath).absoluteFilePath() : QString()),
-                      CliScreenDpi);
+    PrevEngine engine(prompts, PrinterInfo::BuiltInPdf(QString()), CliScreenDpi);
     if (engine.Geometry.ErrorNum > 0)
         return ExitUsage;
-    GiveStartingRecords(engine);
-    const SheetSettings settings = MakeSettings(parse.Options.Settings, options);
-    ProblemMaker maker(parse.Options.Seed);
-    if (options.Count > 0)
-        return WriteClassSet(engine, maker, parse.Options, settings, options, err);
-
-    CliGenHost host(err, parse.Options.fYes);
-    const RunResult run = maker.MakeProblems(parse.Options.Settings, host);
-    if (!run.Completed())
+    // The sheet settings and page strings of the file, read as the window reads them.
+    std::optional<SheetSettings> fileSheet;
+    if (filePath) {
+        ExamSettings fileExam;  // taken, merged with the options, while parsing
+        LoadSheetSetup(IniFile(*filePath), fileExam, fileSheet.emplace(), engine);
+    } else {
+        GiveStartingRecords(engine);
+    }
+    SheetRun run{engine, MakeSettings(generate.Settings, options, fileSheet),
+                 PageStrRecords::From(engine), generate, ProblemMaker(generate.Seed), err};
+    const std::optional<QList<QStringList>> pages = ComposeDocument(run, options);
+    if (!pages)
         return ExitAbandoned;
-    Compose(engine, settings, MakeProblems(run, parse.Options.Settings.Operation),
-            options.fAnswer ? AnswerSheet : ProblemSheet);
     if (options.fList)
-        for (const QString& line : engine.ListbyProgram)
-            out << line.toStdString() << '\n';
+        ListPages(*pages, out);
     if (options.OutPath.isEmpty())
         return ExitOk;
-    return SaveSheet(engine, options.OutPath, toPdf, err) ? ExitOk : ExitUsage;
+    QString error;
+    if (!SavePages(engine, *pages, options.OutPath, error)) {
+        err << Prefixed(error.toStdString()) << '\n';
+        return ExitUsage;
+    }
+    return ExitOk;
 }
 
 std::string SheetUsage()
 {
-    return "shosu-sheet sheet [generate options] [sheet options]\n"
+    return "shosu-sheet sheet [--settings FILE] [generate options] [sheet options]\n"
            "  Makes a problem list as generate does and composes the problem sheet\n"
            "  (or with --answer the answer sheet) on an A4 page with the default\n"
            "  sheet settings; rows and columns are those of --rows and --cols.\n"
            "Sheet options:\n"
-           "  --list                 print the program list, one command line per line\n"
+           "  --settings FILE        take every problem and sheet setting from a settings\n"
+           "                         file the window wrote (operation, ranges, options,\n"
+           "                         grid, fonts, margins, page strings, answers); the\n"
+           "                         options given override it. The file is only read;\n"
+           "                         a missing or unreadable one is an error (exit 1)\n"
+           "  --list                 print the program list, one command line per line;\n"
+           "                         each page after the first of a document of several\n"
+           "                         pages is preceded by a line \"== page k/n ==\"\n"
            "  --out FILE             render to FILE: .png, .bmp or .jpg at 96 dots per\n"
-           "                         inch, .pdf at true size\n"
+           "                         inch (several pages: FILE-1.png, FILE-2.png ...),\n"
+           "                         .pdf at true size with every page\n"
            "  --answer               the answer sheet instead of the problem sheet\n"
            "  --count N              with --out FILE.pdf: N different problem sheets, each\n"
            "                         followed by its answer sheet (1..50)\n"
