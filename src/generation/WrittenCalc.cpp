@@ -103,11 +103,12 @@ std::optional<WrittenOperand> ReadWrittenOperand(std::string_view text)
 {
     const size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
-    const std::string_view part = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const bool hasPoint = point != std::string_view::npos;
+    const std::string_view part = hasPoint ? text.substr(point + 1) : std::string_view();
     const auto allDigits = [](std::string_view s) {
         return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    if (!allDigits(whole) || (point != std::string_view::npos && !allDigits(part)))
+    if (!allDigits(whole) || (hasPoint && !allDigits(part)))
         return std::nullopt;
     const size_t firstKept = std::min(whole.find_first_not_of('0'), whole.size() - 1);
     WrittenOperand operand;
