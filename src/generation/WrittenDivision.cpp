@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int ExtraPlaces = 12;  // how far an exact division may run past its dividend
+constexpr int MaxQuotientDigits = 36;
 
 int Length(const std::string& s)
 {
@@ -157,6 +158,8 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
         dividend.append(static_cast<size_t>(moved - a.Scale), '0');
     const int n = Length(dividend);
     const int limit = std::max(n, point) + ExtraPlaces;
+    if (limit >= MaxQuotientDigits)
+        return std::nullopt;  // the quotient's digits would not fit the integers used
     const Worked w = Divide(dividend, b.Value, limit);
     const int last = LastColumn(w, mode, n, point, limit);
     if (last < 0 || last > limit)

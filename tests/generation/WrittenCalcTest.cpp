@@ -187,6 +187,7 @@ TEST(WrittenCalc, NoModelForTextsItCannotWrite)
         {"1.5 ", "2", CalcOp::Add}, {"1234567890123456", "2", CalcOp::Mul},
         {"3", "0", CalcOp::Div}, {"3", "0.00", CalcOp::Div},
         {"1", "3", CalcOp::Div},  // never comes out even
+        {"123456789012345", "0.00000000000001", CalcOp::Div},  // a quotient of 30 digits and more
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.A) + " , " + c.B);
