@@ -1,4 +1,5 @@
 #include "generation/WrittenCalc.h"
+#include "generation/RoundPlace.h"
 #include "generation/WrittenOperand.h"
 #include <algorithm>
 
@@ -142,6 +143,16 @@ void StrikeEndZeros(WorkedRow& row, int decimals)
             break;
         row.Struck.insert(row.Struck.begin(), row.Column + index);
     }
+}
+
+DivisionMode DivisionModeOf(const ExamSettings& settings)
+{
+    const int places = KeptDecimals(settings.nRound);
+    if (settings.fRest)
+        return {DivisionMode::Remainder, places};
+    if (settings.fJust)
+        return {DivisionMode::Exact};
+    return {DivisionMode::Round, places};
 }
 
 std::optional<WrittenCalc> BuildWrittenCalc(std::string_view a, std::string_view b, CalcOp op,

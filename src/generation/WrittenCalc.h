@@ -22,6 +22,7 @@
 // negative difference or a divisor of 0 gives none, and the caller writes the
 // cell the classic way. All arithmetic is exact.
 #include "generation/Decimal.h"
+#include "generation/ExamSettings.h"
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,7 @@ struct DivisionMode {
         Exact,      // until nothing is left (わりきれるまで), digits of 0 brought down
         Remainder,  // quotient to Places decimals, then the remainder
         Round,      // quotient rounded half up to Places decimals, worked one further
+                    // (a quotient that comes out even by then is worked as Exact)
         Significant,  // quotient rounded half up to Figures significant figures
     };
     Kind Mode = Exact;
@@ -81,8 +83,13 @@ struct WrittenCalc {
     std::vector<PointMove> Moves;  // division by a decimal: divisor and dividend
     Decimal Value;                 // the result; a rounded quotient holds the kept places
     std::optional<Decimal> Remainder;
-    bool Approximate = false;      // Value is a rounded quotient (約)
+    bool Approximate = false;      // Value is a rounded quotient (約), not the exact one
 };
+
+// How the generator's division answers are worked: with a remainder, with
+// a quotient that comes out even, or rounded (the default), to the place the
+// settings keep.
+DivisionMode DivisionModeOf(const ExamSettings& settings);
 
 // The worked calculation of a op b, or none when the texts are not plain
 // non-negative numbers, a difference is negative, a divisor is 0, or an

@@ -56,25 +56,50 @@ Worked Divide(const std::string& dividend, Int128 divisor, int last)
     return w;
 }
 
+// The column where the division comes out even, every digit of the
+// dividend used and the quotient at least to the ones place; -1 if none.
+int ExactEnd(const Worked& w, int n, int point, int limit)
+{
+    for (int j = std::max(n, point) - 1; j <= limit; ++j)
+        if (w.Left[static_cast<size_t>(j)] == 0)
+            return j;
+    return -1;
+}
+
+int FirstNonZero(const Worked& w)
+{
+    const auto first = std::find_if(w.Digits.begin(), w.Digits.end(), [](int d) { return d != 0; });
+    return first == w.Digits.end() ? -1 : static_cast<int>(first - w.Digits.begin());
+}
+
+// A rounded quotient that comes out even at or before the place it is
+// rounded to is exact: it is worked as far as it goes and not marked 約.
+DivisionMode Effective(const DivisionMode& mode, const Worked& w, int n, int point, int limit)
+{
+    int kept = -1;
+    if (mode.Mode == DivisionMode::Round)
+        kept = point - 1 + std::max(mode.Places, 0);
+    else if (mode.Mode == DivisionMode::Significant && FirstNonZero(w) >= 0)
+        kept = std::max(FirstNonZero(w) + std::max(mode.Figures, 1) - 1, point - 1);
+    const int end = ExactEnd(w, n, point, limit);
+    if (kept >= 0 && end >= 0 && end <= kept)
+        return {DivisionMode::Exact};
+    return mode;
+}
+
 // The last column the quotient is worked to, or -1 when it cannot be had.
 int LastColumn(const Worked& w, const DivisionMode& mode, int n, int point, int limit)
 {
     switch (mode.Mode) {
     case DivisionMode::Exact:
-        for (int j = std::max(n, point) - 1; j <= limit; ++j)
-            if (w.Left[static_cast<size_t>(j)] == 0)
-                return j;
-        return -1;
+        return ExactEnd(w, n, point, limit);
     case DivisionMode::Remainder:
         return point - 1 + std::max(mode.Places, 0);
     case DivisionMode::Round:
         return point + std::max(mode.Places, 0);
     case DivisionMode::Significant: {
-        const auto first = std::find_if(w.Digits.begin(), w.Digits.end(), [](int d) { return d != 0; });
-        if (first == w.Digits.end())
-            return -1;
-        const int f = static_cast<int>(first - w.Digits.begin());
-        return std::max(f + std::max(mode.Figures, 1), point - 1);
+        const int f = FirstNonZero(w);
+        return f < 0 ? -1 : std::max(f + std::max(mode.Figures, 1), point - 1);
     }
     }
     return -1;
@@ -146,7 +171,7 @@ void MarkRemainder(WrittenCalc& calc, const std::string& dividend, int end, int 
 } // namespace
 
 std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const WrittenOperand& b,
-                                                const DivisionMode& mode)
+                                                const DivisionMode& asked)
 {
     if (b.Value == 0)
         return std::nullopt;
@@ -161,6 +186,7 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     if (limit >= MaxQuotientDigits)
         return std::nullopt;  // the quotient's digits would not fit the integers used
     const Worked w = Divide(dividend, b.Value, limit);
+    const DivisionMode mode = Effective(asked, w, n, point, limit);
     const int last = LastColumn(w, mode, n, point, limit);
     if (last < 0 || last > limit)
         return std::nullopt;

@@ -81,8 +81,10 @@ const Worked kExamples[] = {
     // Rounded quotients are worked one place further than kept.
     {"2.6", "/", "0.9", RoundedTo(1),
      {"   2.8 8", " 2'6.", " 1 8", "   8 0", "   7 2", "     8 0", "     7 2", "       8"}, "2.9", ""},
-    {"8.7", "/", "0.3", RoundedTo(1),
-     {" 2 9.0 0", " 8'7.", " 6", " 2 7", " 2 7", "       0"}, "29.0", ""},
+    {"8.69", "/", "0.3", RoundedTo(1),
+     {" 2 8.9 6", " 8'6.9", " 6", " 2 6", " 2 4", "   2 9", "   2 7", "     2 0", "     1 8",
+      "       2"},
+     "29.0", ""},
     {"0.1", "/", "3.9", Figures(2),
      {"   0.0 2 5 6", " 0'1.0 0", "     7 8", "     2 2 0", "     1 9 5", "       2 5 0",
       "       2 3 4", "         1 6"},
@@ -192,6 +194,58 @@ TEST(WrittenCalc, NoModelForTextsItCannotWrite)
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.A) + " , " + c.B);
         EXPECT_FALSE(BuildWrittenCalc(c.A, c.B, c.Op, kExact));
+    }
+}
+
+TEST(WrittenCalc, ARoundedQuotientThatComesOutEvenIsExact)
+{
+    const struct {
+        const char* A;
+        const char* B;
+        DivisionMode Mode;
+        const char* Value;
+        bool Approximate;
+    } cases[] = {
+        {"7.2", "3", RoundedTo(1), "2.4", false},     // even at the kept place
+        {"6", "4", RoundedTo(2), "1.5", false},       // even before it
+        {"8.7", "0.3", RoundedTo(1), "29", false},
+        {"9", "8", RoundedTo(2), "1.13", true},       // 1.125: even only one place further
+        {"6", "4", RoundedTo(0), "2", true},          // 1.5 kept as a whole number
+        {"64.8", "36", Figures(2), "1.8", false},
+        {"10", "4", Figures(2), "2.5", false},
+        {"10", "8", Figures(2), "1.3", true},         // 1.25
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.A) + " / " + c.B);
+        const auto calc = BuildWrittenCalc(c.A, c.B, CalcOp::Div, c.Mode);
+        ASSERT_TRUE(calc);
+        EXPECT_EQ(Text(calc->Value), c.Value);
+        EXPECT_EQ(calc->Approximate, c.Approximate);
+        if (!c.Approximate) {
+            const auto exact = BuildWrittenCalc(c.A, c.B, CalcOp::Div);
+            EXPECT_EQ(WrittenPicture(*calc), WrittenPicture(*exact));
+        }
+    }
+}
+
+TEST(WrittenCalc, DivisionModeFollowsTheAnswerSettings)
+{
+    const struct { bool Rest, Just; int nRound; DivisionMode::Kind Mode; int Places; } cases[] = {
+        {false, false, 2, DivisionMode::Round, 1},
+        {false, false, 1, DivisionMode::Round, 0},
+        {true, false, 3, DivisionMode::Remainder, 2},
+        {false, true, 3, DivisionMode::Exact, 0},
+        {false, false, 0, DivisionMode::Round, 0},   // a hand-edited place, used clamped
+        {true, false, 9, DivisionMode::Remainder, 5},
+    };
+    for (const auto& c : cases) {
+        ExamSettings settings;
+        settings.fRest = c.Rest;
+        settings.fJust = c.Just;
+        settings.nRound = c.nRound;
+        const DivisionMode mode = DivisionModeOf(settings);
+        EXPECT_EQ(mode.Mode, c.Mode);
+        EXPECT_EQ(mode.Places, c.Places);
     }
 }
 
