@@ -120,8 +120,9 @@ TEST_F(TextbookCellRenderTest, PointsKeepClearOfTheDigits)
     }
 }
 
-// Not a check: pictures of assorted cells to look at (SHOSU_SHOTS_DIR).
-TEST_F(TextbookCellRenderTest, AssortedCellsDraw)
+// Assorted cells keep within their reported width on paper (and give
+// pictures to look at with SHOSU_SHOTS_DIR).
+TEST_F(TextbookCellRenderTest, AssortedCellsKeepWithinTheirWidth)
 {
     const struct {
         const char* A;
@@ -145,9 +146,16 @@ TEST_F(TextbookCellRenderTest, AssortedCellsDraw)
     };
     for (const auto& c : cells) {
         SetUp();
+        CellSize problem;
         const QImage image = Draw(c.A, c.Op, c.B, QString::fromUtf8(c.Sign), c.Mode,
-                                  QString::fromUtf8(c.Answer), {0.3, c.Squares});
-        EXPECT_FALSE(image.isNull());
+                                  QString::fromUtf8(c.Answer), {0.3, c.Squares}, &problem);
+        ASSERT_FALSE(image.isNull());
+        // The gap between the problem and its worked form is blank paper.
+        int inked = 0;
+        for (int x = Px(5 + problem.Width) + 2; x < Px(5 + problem.Width + 10) - 2; ++x)
+            for (int y = 0; y < image.height(); ++y)
+                inked += image.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_EQ(inked, 0) << c.A << " " << c.B;
     }
 }
 
