@@ -8,10 +8,30 @@ const QString kAnswer = QStringLiteral("Answer");
 const QString kWindow = QStringLiteral("Window");
 const QString kExam = QStringLiteral("Exam");
 const QString kExamFont = QStringLiteral("ExamFont");
+const QString kHissan = QStringLiteral("Hissan");
 
 QString Key(const char* name)
 {
     return QString::fromLatin1(name);
+}
+
+// A 0/1 key; any other value, like an absent one, gives def.
+bool ReadSwitch(const IniFile& ini, const QString& section, const char* key, bool def)
+{
+    const int value = ini.ReadInteger(section, Key(key), def ? 1 : 0);
+    return value == 0 || value == 1 ? value == 1 : def;
+}
+
+void LoadHissan(const IniFile& ini, SheetSettings& sheet)
+{
+    sheet.fTextbook = ReadSwitch(ini, kHissan, "Textbook", false);
+    sheet.fWorked = ReadSwitch(ini, kHissan, "Worked", false);
+    sheet.fSquares = ReadSwitch(ini, kHissan, "Squares", false);
+    const double pen = ini.ReadFloat(kHissan, Key("Pen"), SheetSettings::DefaultHissanPen);
+    // The negated test also turns a NaN into the default.
+    sheet.HissanPen = !(pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen)
+                          ? SheetSettings::DefaultHissanPen
+                          : pen;
 }
 
 } // namespace
@@ -58,6 +78,8 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     font.Color = static_cast<uint32_t>(ini.ReadInteger(kExamFont, Key("Color"), 0));
     font.Bold = ini.ReadBool(kExamFont, Key("Bold"), false);
     font.Italic = ini.ReadBool(kExamFont, Key("Italic"), false);
+
+    LoadHissan(ini, sheet);
 }
 
 void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSettings& sheet,
@@ -101,4 +123,9 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteInteger(kExamFont, Key("Color"), static_cast<int>(font.Color));
     ini.WriteBool(kExamFont, Key("Bold"), font.Bold);
     ini.WriteBool(kExamFont, Key("Italic"), font.Italic);
+
+    ini.WriteBool(kHissan, Key("Textbook"), sheet.fTextbook);
+    ini.WriteBool(kHissan, Key("Worked"), sheet.fWorked);
+    ini.WriteBool(kHissan, Key("Squares"), sheet.fSquares);
+    ini.WriteFloat(kHissan, Key("Pen"), sheet.HissanPen);
 }

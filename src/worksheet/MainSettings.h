@@ -1,8 +1,9 @@
 #pragma once
 // The main window's sections of the settings file: "Page", "Answer",
-// "Window", "Exam" and "ExamFont", every key in the order it is written.
-// Values are taken as stored, without range tests; the composer keeps a
-// hand-edited grid within its limits. The page-string sections and the
+// "Window", "Exam", "ExamFont" and "Hissan", every key in the order it is written.
+// Values are taken as stored, without range tests (the composer keeps a
+// hand-edited grid within its limits), except in section "Hissan", whose
+// values outside their range read as the defaults. The page-string sections and the
 // preview's own sections are written by their owners.
 #include "generation/ExamSettings.h"
 #include "worksheet/SheetSettings.h"

@@ -40,6 +40,16 @@ struct SheetSettings {
     std::int32_t AnswerType = 1;
     PageFont FntExam = DefaultExamFont();
 
+    // Column form as Japanese textbooks write it (section "Hissan"). With
+    // fTextbook off the other three change nothing.
+    bool fTextbook = false;   // textbook column form
+    bool fWorked = false;     // answer sheet with the whole written calculation
+    bool fSquares = false;    // light grey squares behind the digit columns
+    double HissanPen = DefaultHissanPen;  // rules, bar and bracket, in millimetres
+    static constexpr double DefaultHissanPen = 0.3;
+    static constexpr double MinHissanPen = 0.05;
+    static constexpr double MaxHissanPen = 2.0;
+
     // The last sheet's problem area: top, right and bottom edge.
     double WindowUpper = 0;
     double WindowInner = 0;

@@ -59,7 +59,8 @@ TFrmStyle::TFrmStyle(Prompts& prompts, QWidget* parent)
     buttons->addStretch();
     for (QPushButton* button : {BtnOK, BtnCancel, Button1})
         buttons->addWidget(button);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addWidget(CreateHissanGroup(), 2, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 2);
 
     connect(BtnOK, &QPushButton::clicked, this, &TFrmStyle::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -155,6 +156,29 @@ QWidget* TFrmStyle::CreateMarginGroup()
     return group;
 }
 
+QWidget* TFrmStyle::CreateHissanGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("筆算"), this);
+    auto* box = new QHBoxLayout(group);
+    CBoxTextbook = new QCheckBox(QStringLiteral("教科書の書き方(&T)"), group);
+    CBoxWorked = new QCheckBox(QStringLiteral("答えに筆算の途中を書く(&W)"), group);
+    CBoxSquares = new QCheckBox(QStringLiteral("マス目(&G)"), group);
+    for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares})
+        box->addWidget(check);
+    box->addStretch();
+    connect(CBoxTextbook, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
+    CBoxTextbookClick();
+    return group;
+}
+
+void TFrmStyle::CBoxTextbookClick()
+{
+    // The working and the squares belong to the textbook form only; their
+    // ticks are kept while it is off.
+    for (QCheckBox* check : {CBoxWorked, CBoxSquares})
+        check->setEnabled(CBoxTextbook->isChecked());
+}
+
 void TFrmStyle::LoadSettings(const SheetSettings& settings)
 {
     EdtRow->setText(QString::number(settings.ExamRowN));
@@ -172,6 +196,10 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
     EdtRight->setText(settings.ExNumRight);
     CBoxExam->setChecked(settings.fExNum);
     CBoxFrame->setChecked(settings.WindowFrame);
+    CBoxTextbook->setChecked(settings.fTextbook);
+    CBoxWorked->setChecked(settings.fWorked);
+    CBoxSquares->setChecked(settings.fSquares);
+    CBoxTextbookClick();
     (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
     FontExam = settings.FntExam;
 }
@@ -209,6 +237,9 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings)
     settings.AnswerType = RButton1->isChecked() ? 1 : 2;
     settings.WindowFrame = CBoxFrame->isChecked();
     settings.FntExam = FontExam;
+    settings.fTextbook = CBoxTextbook->isChecked();
+    settings.fWorked = CBoxWorked->isChecked();
+    settings.fSquares = CBoxSquares->isChecked();
     return true;
 }
 

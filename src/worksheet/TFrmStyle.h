@@ -1,7 +1,7 @@
 #pragma once
 // The style dialog "スタイル": the grid of problems, the column form, the
 // problem font, how problem numbers are written, where answers are printed,
-// the page margins and the frame. Every opening loads the settings, so
+// the page margins and the frame, and the textbook column form. Every opening loads the settings, so
 // Cancel discards every edit; OK stores them all. It saves no file and
 // renders nothing: the main window does both.
 #include "prevform/PageFont.h"
@@ -56,6 +56,10 @@ public:
     QLineEdit* EdtRightP = nullptr;
     QLineEdit* EdtBottomP = nullptr;
     QCheckBox* CBoxFrame = nullptr;   // "枠"
+    // "筆算": the last two only with the first
+    QCheckBox* CBoxTextbook = nullptr;  // "教科書の書き方(&T)"
+    QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"
+    QCheckBox* CBoxSquares = nullptr;   // "マス目(&G)"
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
@@ -73,6 +77,7 @@ public:
     void Button3Click();
     void Button1Click();
     void BtnOKClick();
+    void CBoxTextbookClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +87,7 @@ private:
     QWidget* CreateNumberGroup();
     QWidget* CreateAnswerGroup();
     QWidget* CreateMarginGroup();
+    QWidget* CreateHissanGroup();
     // Rows and columns as OK stores them; none after the message, with the
     // focus in the refused field.
     std::optional<std::pair<int, int>> CheckCounts();

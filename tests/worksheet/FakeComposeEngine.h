@@ -69,8 +69,8 @@ public:
     void PrevTextOutAngle(double, double, double, const QString&) override { Add({"Unexpected"}); }
     void PrevColor(uint32_t) override { Add({"Unexpected"}); }
     void PrevBrushColor(uint32_t) override { Add({"Unexpected"}); }
-    void PrevPenColor(uint32_t) override { Add({"Unexpected"}); }
-    void PrevPenWidth(double) override { Add({"Unexpected"}); }
+    void PrevPenColor(uint32_t c) override { Add({"PenColor", N(c)}); }
+    void PrevPenWidth(double w) override { Add({"PenWidth", N(w)}); }
     void PrevPicture(const QString&, double, double, double, double) override { Add({"Unexpected"}); }
     void PrevHeader(const QString& s, int p, double x, double y) override { PageStr("Header", s, p, x, y); }
     void PrevFooter(const QString& s, int p, double x, double y) override { PageStr("Footer", s, p, x, y); }

@@ -154,6 +154,9 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
     Sheet.ExNumLeft = "";
     Sheet.ExNumRight = " ]";
     Sheet.FntExam = {"IPAMincho", 18, 0x0000FF, true, true};
+    Sheet.fTextbook = true;
+    Sheet.fSquares = true;
+    Sheet.HissanPen = 0.45;
     const PageTexts boxes{"%d", "足", "題", "副題"};
     Save(boxes);
 
@@ -163,7 +166,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
               "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
               "Right=\" ]\"\nDel0=0\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
-              "Italic=1\n");
+              "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nPen=0.45\n");
 
     ExamSettings exam;
     SheetSettings sheet;
@@ -181,8 +184,10 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
                        &SheetSettings::WindowRight, &SheetSettings::WindowBottom,
                        &SheetSettings::ExamSeparate})
         EXPECT_DOUBLE_EQ(sheet.*field, Sheet.*field);
-    for (auto field : {&SheetSettings::WindowFrame, &SheetSettings::ExamType, &SheetSettings::fExNum})
+    for (auto field : {&SheetSettings::WindowFrame, &SheetSettings::ExamType, &SheetSettings::fExNum,
+                       &SheetSettings::fTextbook, &SheetSettings::fWorked, &SheetSettings::fSquares})
         EXPECT_EQ(sheet.*field, Sheet.*field);
+    EXPECT_DOUBLE_EQ(sheet.HissanPen, 0.45);
     EXPECT_EQ(sheet.AnswerType, 2);
     EXPECT_EQ(sheet.ExamRowN, 5);
     for (auto field : {&ExamSettings::ExamRowN, &ExamSettings::ExamColN, &ExamSettings::rnd_D,
@@ -191,6 +196,37 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
     for (auto field : {&ExamSettings::fRound, &ExamSettings::fRest, &ExamSettings::fJust,
                        &ExamSettings::fZero, &ExamSettings::fOne, &ExamSettings::fDelZero})
         EXPECT_EQ(exam.*field, Exam.*field);
+}
+
+TEST_F(MainSettingsTest, HissanValuesOutsideTheirRangeReadAsTheDefaults)
+{
+    const struct {
+        const char* File;
+        bool Textbook, Worked, Squares;
+        double Pen;
+    } cases[] = {
+        {"", false, false, false, 0.3},
+        {"[hissan]\ntextbook=1\nworked=1\nsquares=1\npen=0.5\n", true, true, true, 0.5},
+        {"[Hissan]\nTextbook=2\nWorked=-1\nSquares=yes\nPen=0\n", false, false, false, 0.3},
+        {"[Hissan]\nTextbook=0x1\nPen=-0.3\n", true, false, false, 0.3},
+        {"[Hissan]\nPen=abc\n", false, false, false, 0.3},
+        {"[Hissan]\nPen=1E9\n", false, false, false, 0.3},
+        {"[Hissan]\nPen=nan\n", false, false, false, 0.3},
+        {"[Hissan]\nPen=2\n", false, false, false, 2},
+        {"[Hissan]\nPen=0.05\n", false, false, false, 0.05},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File);
+        WriteFile(c.File);
+        Sheet = SheetSettings();
+        Sheet.fTextbook = Sheet.fWorked = Sheet.fSquares = true;  // left over from before
+        Sheet.HissanPen = 1;
+        Load();
+        EXPECT_EQ(Sheet.fTextbook, c.Textbook);
+        EXPECT_EQ(Sheet.fWorked, c.Worked);
+        EXPECT_EQ(Sheet.fSquares, c.Squares);
+        EXPECT_DOUBLE_EQ(Sheet.HissanPen, c.Pen);
+    }
 }
 
 TEST_F(MainSettingsTest, ForeignSectionsAndLinesSurviveASave)

@@ -101,6 +101,7 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
               "[Answer]\nType=1\n"
               "[Window]\nTop=10\nLeft=10\nRight=10\nBottom=10\nFrame=0\n"
               "[ExamFont]\nName=ＭＳ Ｐゴシック\nSize=24\nColor=0\nBold=0\nItalic=0\n"
+              "[Hissan]\nTextbook=0\nWorked=0\nSquares=0\nPen=0.3\n"
               "[PageView]\nIndex=1\n[Unit]\nType=2\n[Sw]\nScale=0\nMesh=0\n"
               "[ListFile]\nName=PrevForm.prv\n[Option]\nQuality=90\n"
               "[Header]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"

@@ -166,6 +166,48 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
     EXPECT_EQ(Settings.FntExam, font);
 }
 
+TEST_F(TFrmStyleTest, TheHissanGroupLoadsStoresAndEnablesItsBoxes)
+{
+    // Textbook, worked, squares as stored; then as ticked before OK.
+    const struct {
+        bool Load[3];
+        bool Tick[3];
+    } cases[] = {
+        {{false, false, false}, {true, true, false}},
+        {{true, true, true}, {false, true, true}},  // ticks kept while the form is off
+        {{false, true, false}, {true, false, true}},
+    };
+    for (const auto& c : cases) {
+        Settings.fTextbook = c.Load[0];
+        Settings.fWorked = c.Load[1];
+        Settings.fSquares = c.Load[2];
+        ASSERT_TRUE(Run(Dialog.BtnOK, [&] {
+            EXPECT_EQ(Dialog.CBoxTextbook->isChecked(), c.Load[0]);
+            EXPECT_EQ(Dialog.CBoxWorked->isChecked(), c.Load[1]);
+            EXPECT_EQ(Dialog.CBoxSquares->isChecked(), c.Load[2]);
+            EXPECT_EQ(Dialog.CBoxWorked->isEnabled(), c.Load[0]);
+            EXPECT_EQ(Dialog.CBoxSquares->isEnabled(), c.Load[0]);
+            Dialog.CBoxWorked->setChecked(c.Tick[1]);
+            Dialog.CBoxSquares->setChecked(c.Tick[2]);
+            if (Dialog.CBoxTextbook->isChecked() != c.Tick[0])
+                Dialog.CBoxTextbook->click();
+            EXPECT_EQ(Dialog.CBoxTextbook->isChecked(), c.Tick[0]);
+            EXPECT_EQ(Dialog.CBoxWorked->isEnabled(), c.Tick[0]);
+            EXPECT_EQ(Dialog.CBoxSquares->isEnabled(), c.Tick[0]);
+        }));
+        EXPECT_EQ(Settings.fTextbook, c.Tick[0]);
+        EXPECT_EQ(Settings.fWorked, c.Tick[1]);
+        EXPECT_EQ(Settings.fSquares, c.Tick[2]);
+    }
+    EXPECT_EQ(Dialog.CBoxTextbook->text(), "教科書の書き方(&T)");
+    EXPECT_EQ(Dialog.CBoxWorked->text(), "答えに筆算の途中を書く(&W)");
+    EXPECT_EQ(Dialog.CBoxSquares->text(), "マス目(&G)");
+
+    Settings.fTextbook = false;
+    EXPECT_FALSE(Run(Dialog.BtnCancel, [&] { Dialog.CBoxTextbook->setChecked(true); }));
+    EXPECT_FALSE(Settings.fTextbook);
+}
+
 TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
 {
     const SheetSettings before = Settings;
