@@ -11,6 +11,7 @@
 #include "generation/ProblemMaker.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
+#include "worksheet/PresetApply.h"
 #include "worksheet/SheetComposer.h"
 #include "worksheet/StartingLayout.h"
 
@@ -137,16 +138,21 @@ const char16_t* const kSigns[] = {u"＋", u"－", u"×", u"÷"};
 const char16_t* const kSubTitles[] = {u"たしざんのもんだい", u"ひきざんのもんだい",
                                       u"かけざんのもんだい", u"わりざんのもんだい"};
 
-SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options)
+SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options,
+                           const std::optional<GradePreset>& preset)
 {
     SheetSettings settings;
+    settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
+    if (preset) {
+        ExamSettings scratch;
+        ApplyPreset(*preset, scratch, settings);
+    }
     settings.ExamRowN = exam.ExamRowN;
     settings.ExamColN = exam.ExamColN;
-    settings.ExamType = options.fColumnForm;
+    settings.ExamType = settings.ExamType || options.fColumnForm;
     settings.WindowFrame = options.fFrame;
     settings.fExNum = !options.fNoNumbers;
     settings.AnswerType = options.fAnswersOnSheet ? 2 : 1;
-    settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
     if (options.FontSize > 0)
         settings.FntExam.Size = options.FontSize;
     if (options.Title)
@@ -240,7 +246,7 @@ int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     if (engine.Geometry.ErrorNum > 0)
         return ExitUsage;
     GiveStartingRecords(engine);
-    const SheetSettings settings = MakeSettings(parse.Options.Settings, options);
+    const SheetSettings settings = MakeSettings(parse.Options.Settings, options, parse.Options.Preset);
     ProblemMaker maker(parse.Options.Seed);
     if (options.Count > 0)
         return WriteClassSet(engine, maker, parse.Options, settings, options, err);
