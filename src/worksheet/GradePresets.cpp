@@ -26,6 +26,7 @@ struct Row {
     bool ColumnForm;
 };
 
+// Answers with a remainder are long, so those sheets have two columns.
 // Sizes follow the textbook steps: tenths in grade 3; hundredths and
 // thousandths, decimal × and ÷ whole numbers in grade 4; multiplying and
 // dividing by decimals in grade 5.
@@ -45,7 +46,7 @@ const Row kRows[] = {
     {"g4-div1", "小数÷1けた（わりきれる）", 4, 3, {"1", "0", "99", "9", "2", "", "9", ""},
      3, 3, true, 2, false, true, false, false, true},
     {"g4-div-rest", "あまりのある小数÷整数", 4, 3, {"1", "0", "99", "9", "2", "", "9", ""},
-     3, 3, true, 2, true, false, false, false, true},
+     4, 2, true, 2, true, false, false, false, true},
     {"g4-div-on", "わり進みのわり算", 4, 3, {"1", "", "99", "", "2", "", "9", ""},
      3, 3, true, 2, false, true, false, false, true},
     {"g4-div-round", "商をがい数で（1/10の位）", 4, 3, {"1", "0", "99", "9", "2", "", "9", ""},
@@ -57,12 +58,10 @@ const Row kRows[] = {
     {"g5-div", "小数÷小数（わりきれる）", 5, 3, {"0", "01", "99", "99", "0", "1", "9", "9"},
      3, 3, true, 2, false, true, false, false, true},
     {"g5-div-rest", "小数÷小数（あまり）", 5, 3, {"1", "0", "99", "9", "0", "1", "9", "9"},
-     3, 3, true, 2, true, false, false, false, true},
+     4, 2, true, 2, true, false, false, false, true},
     {"g5-div-round", "商を上から2けたのがい数で", 5, 3, {"0", "01", "9", "99", "0", "1", "9", "9"},
      3, 3, true, 2, false, false, true, true, true},
 };
-
-const char* const kOperationNames[] = {"たし算", "ひき算", "かけ算", "わり算"};
 
 QString Flag(bool on)
 {
@@ -96,10 +95,10 @@ GradePreset FromRow(const Row& row)
     add("Exam", "Type", Flag(row.ColumnForm));
     add("Hissan", "Textbook", Flag(true));
     add("Hissan", "Worked", Flag(true));
-    add("Page", "PageTitle", QStringLiteral("%1年　小数の%2")
-                                 .arg(row.Grade)
-                                 .arg(QString::fromUtf8(kOperationNames[row.Tab])));
-    add("Page", "SubTitle", preset.Name);
+    // A title as short as the default one leaves the name box clear; the
+    // grade goes with the unit's name into the subtitle.
+    add("Page", "PageTitle", QStringLiteral("小数の計算"));
+    add("Page", "SubTitle", QStringLiteral("%1年　%2").arg(row.Grade).arg(preset.Name));
     add("Instruction", "String", QString());  // empty: made from the settings
     return preset;
 }

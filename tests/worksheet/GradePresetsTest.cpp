@@ -212,11 +212,12 @@ TEST(GradePresets, ApplyingSetsItsKeysAndKeepsEveryOtherSetting)
     EXPECT_TRUE(exam.fRest && exam.fRound && exam.fDecOnly);
     EXPECT_FALSE(exam.fJust || exam.fRoundSig || exam.fYaku);
     EXPECT_EQ(exam.nRound, 2);
-    EXPECT_EQ(exam.ExamRowN, 3);
-    EXPECT_EQ(sheet.ExamRowN, 3);
+    EXPECT_EQ(exam.ExamRowN, 4);
+    EXPECT_EQ(sheet.ExamRowN, 4);
+    EXPECT_EQ(exam.ExamColN, 2);
     EXPECT_TRUE(sheet.ExamType);
-    EXPECT_EQ(sheet.sSubTitle, QStringLiteral("小数÷小数（あまり）"));
-    EXPECT_EQ(sheet.sPageTitle, QStringLiteral("5年　小数のわり算"));
+    EXPECT_EQ(sheet.sSubTitle, QStringLiteral("5年　小数÷小数（あまり）"));
+    EXPECT_EQ(sheet.sPageTitle, QStringLiteral("小数の計算"));
     // Not the preset's: kept.
     EXPECT_EQ(exam.rnd_D, 3);
     EXPECT_FALSE(exam.fDelZero);
