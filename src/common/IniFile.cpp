@@ -296,6 +296,9 @@ IniFile::IniFile(QString path) : FilePath(std::move(path))
 void IniFile::Load()
 {
     Lines.clear();
+    Readable = false;
+    if (FilePath.isEmpty())
+        return;  // an in-memory settings text (applying a preset), never saved
     QFile f(FilePath);
     Readable = f.open(QIODevice::ReadOnly);
     if (!Readable)

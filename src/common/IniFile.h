@@ -13,7 +13,8 @@
 
 class IniFile {
 public:
-    // Loads the file when it exists; a missing or unreadable file reads as empty.
+    // Loads the file when it exists; a missing or unreadable file reads as
+    // empty. An empty path makes an in-memory text that starts empty.
     explicit IniFile(QString path);
 
     const QString& Path() const { return FilePath; }

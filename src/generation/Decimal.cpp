@@ -55,6 +55,11 @@ Int128 DivRoundHalfAway(Int128 num, Int128 den)
     return quotient;
 }
 
+bool IsWhole(const Decimal& value)
+{
+    return value.Mantissa % Pow10(value.Scale) == 0;
+}
+
 Decimal Decimal::Rescaled(int places) const
 {
     return {Mantissa * Pow10(places - Scale), places};

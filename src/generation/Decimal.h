@@ -38,6 +38,9 @@ struct Decimal {
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
 };
 
+// True when the value has no fractional part (7.00, −3, 0).
+bool IsWhole(const Decimal& value);
+
 // 10^n as a 128-bit integer, n = 0..38.
 Int128 Pow10(int n);
 

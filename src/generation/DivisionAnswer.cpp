@@ -1,7 +1,7 @@
 #include "generation/DivisionAnswer.h"
 
 #include "generation/NumberText.h"
-#include "generation/RoundPlace.h"
+#include "generation/AnswerRounding.h"
 
 
 namespace {
@@ -52,8 +52,8 @@ DivisionAnswer Accepted(const DivisionPair& pair, std::string answerText)
 {
     DivisionAnswer answer;
     answer.Accepted = true;
-    answer.Q1 = FormatGeneral(pair.Dividend);
-    answer.Q2 = FormatGeneral(pair.Divisor);
+    answer.Q1 = FormatPlain(pair.Dividend);
+    answer.Q2 = FormatPlain(pair.Divisor);
     answer.Answer = std::move(answerText);
     return answer;
 }
@@ -79,13 +79,17 @@ Decimal DivisionRemainder(const DivisionPair& pair, const Decimal& truncatedQuot
 // only for an accepted problem, since hard settings reject most tries.
 DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPair& pair)
 {
-    const int places = KeptDecimals(settings.nRound);
-    const auto [truncated, rounded] = QuotientsOf(pair.Dividend, pair.Divisor, places);
-    if (const char* reason = ZeroOneReason(settings, rounded))
+    const RoundedAnswer rounded = RoundAnswer(settings, pair.Dividend, pair.Divisor);
+    if (const char* reason = ZeroOneReason(settings, rounded.Value))
         return Rejected(reason);
-    if (!settings.fRest && !settings.fJust)
-        return Accepted(pair, FormatGeneral(rounded));  // no trailing zeros
+    if (!settings.fRest && !settings.fJust) {
+        if (settings.fYaku && rounded.Changed)
+            return Accepted(pair, YakuText(rounded));
+        return Accepted(pair, FormatPlain(rounded.Value));  // no trailing zeros
+    }
 
+    const int places = TruncationPlaces(settings, pair.Dividend, pair.Divisor);
+    const Decimal truncated = QuotientTruncated(pair.Dividend, pair.Divisor, places);
     if (const char* reason = ZeroOneReason(settings, truncated))
         return Rejected(reason);
     const Decimal remainder = DivisionRemainder(pair, truncated);

@@ -37,6 +37,9 @@ struct ExamSettings {
     bool fZero = true;       // division: no quotient 0
     bool fOne = true;        // division: no quotient 1
     bool fDelZero = true;    // delete superfluous zeros of answers
+    bool fRoundSig = false;  // nRound counts figures from the first non-zero digit
+    bool fDecOnly = false;   // no whole operands where a range has decimals
+    bool fYaku = false;      // a rounded answer reads «約29.0»
 
     static RangeTexts DefaultRanges() { return {"1", "00", "10", "00", "1", "00", "10", "00"}; }
 };

@@ -13,6 +13,7 @@ std::string LoopOverReason(int code)
     case CodeNegative: return "数が負";
     case CodeZeroDivisor: return "０では割れません";
     case CodeNoSimpleQuotient: return "その他の結果";
+    case CodeWholeOnly: return "整数だけの数";
     default: return "";
     }
 }
@@ -54,6 +55,17 @@ std::int64_t GenerationRun::DrawOperand(int operand)
     if (random)
         return RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
     return operand == 0 ? Counter1.Value() : Counter2.Value();
+}
+
+int GenerationRun::WholeOnlyCode(const Decimal& left, const Decimal& right, bool resultWhole) const
+{
+    if (!Settings.fDecOnly)
+        return CodeOk;
+    const bool leftWhole = IsWhole(left);
+    const bool rightWhole = IsWhole(right);
+    if ((leftWhole && Ranges.Operand[0].FrcWo > 0) || (rightWhole && Ranges.Operand[1].FrcWo > 0))
+        return CodeWholeOnly;
+    return leftWhole && rightWhole && resultWhole ? CodeWholeOnly : CodeOk;
 }
 
 void GenerationRun::AdvanceCounters()

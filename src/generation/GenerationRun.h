@@ -3,6 +3,7 @@
 // scaled ranges, the random source, the host, the sequence counters and the
 // three list buffers; plus the attempt loop's loop-over report, common to
 // all four operations.
+#include "generation/Decimal.h"
 #include "generation/ExamSettings.h"
 #include "generation/GenHost.h"
 #include "generation/ProblemMaker.h"
@@ -19,6 +20,7 @@ enum AttemptCode : int {
     CodeNegative = 2,     // result < 0 in sign mode 1
     CodeZeroDivisor = 3,
     CodeNoSimpleQuotient = 4,
+    CodeWholeOnly = 5,    // fDecOnly: a whole operand or an all-whole problem
 };
 
 // The first attempt and 20,000 retries.
@@ -44,6 +46,11 @@ public:
     // Operand 0 or 1 of the current attempt, on its own scale: a draw when its
     // "乱数" box is ticked, else the counter's value.
     std::int64_t DrawOperand(int operand);
+    // fDecOnly: CodeWholeOnly when an operand whose range has decimal digits
+    // came out whole, or when both operands are whole and so is the result
+    // (a division of whole numbers with a decimal quotient still shows a
+    // decimal); CodeOk otherwise, and always without the option.
+    int WholeOnlyCode(const Decimal& left, const Decimal& right, bool resultWhole = true) const;
     // Both counters move one unit after an accepted problem.
     void AdvanceCounters();
     // After the attempts of a problem: the test counter, and for a failed

@@ -33,16 +33,18 @@ bool MakeAddSub(GenerationRun& run, int sign)
             ++attempts;
             r = sign > 0 ? x + y : x - y;
             code = SignCode(run.Settings.nMinus, r);
+            if (code == CodeOk)
+                code = run.WholeOnlyCode(Decimal::FromScaled(x, places), Decimal::FromScaled(y, places));
         } while (code != CodeOk && attempts < kMaxAttempts);
         if (!run.FinishAttempts(code))
             return false;
         run.AdvanceCounters();
 
-        std::string q1 = FormatGeneral(Decimal::FromScaled(x, places));
-        std::string q2 = FormatGeneral(Decimal::FromScaled(y, places));
+        std::string q1 = FormatPlain(Decimal::FromScaled(x, places));
+        std::string q2 = FormatPlain(Decimal::FromScaled(y, places));
         Decimal result = Decimal::FromScaled(r, places);
         std::string answer = run.Settings.fDelZero
-            ? FormatGeneral(result)
+            ? FormatPlain(result)
             : FormatFixed(result, std::max(DecimalsShown(q1), DecimalsShown(q2)));
         run.Append(q1, q2, answer);
     }

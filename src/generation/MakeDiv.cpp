@@ -46,6 +46,11 @@ bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
     return fits;
 }
 
+bool DividesEvenly(const Decimal& dividend, const Decimal& divisor)
+{
+    return divisor * QuotientTruncated(dividend, divisor, 0) == dividend;
+}
+
 // One attempt, written over the previous one: every field that later steps
 // read is set (a try makes thousands of attempts).
 void DrawDivision(GenerationRun& run, DivAttempt& attempt)
@@ -69,6 +74,11 @@ void DrawDivision(GenerationRun& run, DivAttempt& attempt)
     pair.Divisor = Decimal::FromScaled(pair.Y, pair.Places2);
     if (run.Settings.fJust && !FitSimpleQuotient(run, pair))
         attempt.Code = CodeNoSimpleQuotient;
+    // The dividend as listed (b × q for a simple quotient) is what must show
+    // its decimals.
+    if (attempt.Code == CodeOk && run.Settings.fDecOnly)
+        attempt.Code = run.WholeOnlyCode(pair.Dividend, pair.Divisor,
+                                         DividesEvenly(pair.Dividend, pair.Divisor));
 }
 
 // The attempts of one try at a problem; nullopt when the run is abandoned.

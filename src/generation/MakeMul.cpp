@@ -1,7 +1,24 @@
 #include "generation/Generators.h"
 
+#include "generation/AnswerRounding.h"
 #include "generation/NumberText.h"
-#include "generation/RoundPlace.h"
+
+namespace {
+
+// The answer line of the exact product: rounded when asked and the product
+// is not whole, with 約 when asked and the rounding changed it.
+std::string ProductText(const ExamSettings& settings, const Decimal& product)
+{
+    if (!settings.fRound || IsWhole(product))
+        return FormatPlain(product);
+    const RoundedAnswer rounded = RoundAnswer(settings, product, Decimal{1, 0});
+    if (settings.fYaku && rounded.Changed)
+        return YakuText(rounded);
+    const std::string text = FormatFixed(rounded.Value, rounded.Places);
+    return settings.fDelZero ? DelZero(text) : text;
+}
+
+}  // namespace
 
 bool MakeMul(GenerationRun& run)
 {
@@ -19,6 +36,8 @@ bool MakeMul(GenerationRun& run)
             ++attempts;
             p = x * y;
             code = SignCode(settings.nMinus, p);
+            if (code == CodeOk)
+                code = run.WholeOnlyCode(Decimal::FromScaled(x, f1), Decimal::FromScaled(y, f2));
         } while (code != CodeOk && attempts < kMaxAttempts);
         if (!run.FinishAttempts(code))
             return false;
@@ -26,13 +45,9 @@ bool MakeMul(GenerationRun& run)
 
         // The exact product carries the decimals of both operands.
         const Decimal product = Decimal::FromScaled(p, f1 + f2);
-        std::string answer = FormatGeneral(product);
-        if (settings.fRound && answer.find('.') != std::string::npos)
-            answer = FormatFixed(product, KeptDecimals(settings.nRound));
-        if (settings.fDelZero)
-            answer = DelZero(answer);
-        run.Append(FormatGeneral(Decimal::FromScaled(x, f1)),
-                   FormatGeneral(Decimal::FromScaled(y, f2)), answer);
+        std::string answer = ProductText(settings, product);
+        run.Append(FormatPlain(Decimal::FromScaled(x, f1)),
+                   FormatPlain(Decimal::FromScaled(y, f2)), answer);
     }
     return true;
 }

@@ -30,7 +30,9 @@ std::string ExponentText(int exponent)
 
 }  // namespace
 
-std::string FormatGeneral(const Decimal& value)
+namespace {
+
+std::string FormatShortest(const Decimal& value, bool allowExponent)
 {
     if (value.IsZero())
         return "0";
@@ -52,7 +54,7 @@ std::string FormatGeneral(const Decimal& value)
 
     std::string text = value.IsNegative() ? "-" : "";
     const int k = static_cast<int>(digits.size());
-    if (e > 15 || e < -3) {
+    if (allowExponent && (e > 15 || e < -3)) {
         text += digits[0];
         if (k > 1)
             text += "." + digits.substr(1);
@@ -63,6 +65,18 @@ std::string FormatGeneral(const Decimal& value)
     if (k <= e)
         return text + digits + std::string(e - k, '0');
     return text + digits.substr(0, e) + "." + digits.substr(e);
+}
+
+}  // namespace
+
+std::string FormatGeneral(const Decimal& value)
+{
+    return FormatShortest(value, true);
+}
+
+std::string FormatPlain(const Decimal& value)
+{
+    return FormatShortest(value, false);
 }
 
 std::string FormatFixed(const Decimal& value, int places)

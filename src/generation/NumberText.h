@@ -9,6 +9,10 @@
 // (0.00001 → "1E-005", 3.75 → "3.75", 1200 → "1200").
 std::string FormatGeneral(const Decimal& value);
 
+// The general form without the scientific notation, for the problem list:
+// a pupil reads 0.00001, never 1E-005 (15 significant digits as above).
+std::string FormatPlain(const Decimal& value);
+
 // Exactly `places` decimals, rounded half away from zero; a value that
 // rounds to zero has no sign (−0.004 with 2 places → "0.00").
 std::string FormatFixed(const Decimal& value, int places);

@@ -71,6 +71,9 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     sheet.ExNumLeft = ini.ReadString(kExam, Key("Left"), QStringLiteral("("));
     sheet.ExNumRight = ini.ReadString(kExam, Key("Right"), QStringLiteral(")"));
     exam.fDelZero = ini.ReadBool(kExam, Key("Del0"), true);
+    exam.fRoundSig = ini.ReadBool(kExam, Key("RoundSig"), false);
+    exam.fDecOnly = ini.ReadBool(kExam, Key("DecOnly"), false);
+    exam.fYaku = ini.ReadBool(kExam, Key("Yaku"), false);
 
     PageFont& font = sheet.FntExam;
     font.Name = ini.ReadString(kExamFont, Key("Name"), font.Name);
@@ -116,6 +119,9 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteString(kExam, Key("Left"), sheet.ExNumLeft);
     ini.WriteString(kExam, Key("Right"), sheet.ExNumRight);
     ini.WriteBool(kExam, Key("Del0"), exam.fDelZero);
+    ini.WriteBool(kExam, Key("RoundSig"), exam.fRoundSig);
+    ini.WriteBool(kExam, Key("DecOnly"), exam.fDecOnly);
+    ini.WriteBool(kExam, Key("Yaku"), exam.fYaku);
 
     const PageFont& font = sheet.FntExam;
     ini.WriteString(kExamFont, Key("Name"), font.Name);

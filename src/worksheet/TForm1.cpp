@@ -97,6 +97,9 @@ void TForm1::ConnectHandlers()
     connect(RB1, &QAction::triggered, this, &TForm1::RB1Click);
     connect(RC1, &QAction::triggered, this, &TForm1::RC1Click);
     connect(Z1, &QAction::triggered, this, &TForm1::Z1Click);
+    connect(I1, &QAction::triggered, this, &TForm1::I1Click);
+    connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
+    connect(CBoxRoundSig, &QCheckBox::toggled, this, &TForm1::CBoxRoundSigClick);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(A1, &QAction::triggered, this, &TForm1::A1Click);
@@ -128,6 +131,9 @@ void TForm1::ApplySettingsToControls()
     CBoxZero->setChecked(Exam.fZero);
     CBoxOne->setChecked(Exam.fOne);
     Z1->setChecked(Exam.fDelZero);
+    CBoxRoundSig->setChecked(Exam.fRoundSig);
+    I1->setChecked(Exam.fDecOnly);
+    Y1->setChecked(Exam.fYaku);
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
     EdtTotal->setText(QString::number(static_cast<qint64>(Exam.ExamRowN) * Exam.ExamColN));
@@ -325,6 +331,21 @@ void TForm1::Z1Click()
 {
     // The action toggles its own check mark before this runs.
     Exam.fDelZero = Z1->isChecked();
+}
+
+void TForm1::I1Click()
+{
+    Exam.fDecOnly = I1->isChecked();
+}
+
+void TForm1::Y1Click()
+{
+    Exam.fYaku = Y1->isChecked();
+}
+
+void TForm1::CBoxRoundSigClick(bool checked)
+{
+    Exam.fRoundSig = checked;
 }
 
 void TForm1::R1Click()

@@ -89,6 +89,7 @@ public:
 
     QCheckBox* CBoxRound = nullptr;
     QLineEdit* EdtRound = nullptr;
+    QCheckBox* CBoxRoundSig = nullptr;  // "上から数える(&U)"
     QCheckBox* CBoxJust = nullptr;
     QCheckBox* CBoxRest = nullptr;
     QCheckBox* CBoxZero = nullptr;
@@ -132,6 +133,8 @@ public:
     QAction* RB1 = nullptr;
     QAction* RC1 = nullptr;
     QAction* Z1 = nullptr;
+    QAction* I1 = nullptr;          // "整数だけの数を出さない(&I)"
+    QAction* Y1 = nullptr;          // "がい数の答えに「約」をつける(&Y)"
     QAction* Help2 = nullptr;       // "Dododヘルプ(&D)"
     QAction* A1 = nullptr;          // "バージョン情報(&A)"
 
@@ -166,6 +169,9 @@ public:
     void RB1Click();
     void RC1Click();
     void Z1Click();
+    void I1Click();
+    void Y1Click();
+    void CBoxRoundSigClick(bool checked);
     void R1Click();
     void Label7Click();
     void LblInfClick();

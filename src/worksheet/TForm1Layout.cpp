@@ -226,6 +226,9 @@ QWidget* TForm1::CreateAdjustGroup()
     place->addWidget(Caption(QStringLiteral("小数点以下"), GroupBox3));
     place->addWidget(EdtRound);
     place->addWidget(Caption(QStringLiteral("桁目"), GroupBox3));
+    CBoxRoundSig = new QCheckBox(QStringLiteral("上から数える(&U)"), GroupBox3);
+    SetControlHint(CBoxRoundSig, QStringLiteral("桁目を上から（0でない最初の数字から）数える"));
+    place->addWidget(CBoxRoundSig);
     place->addStretch();
     box->addLayout(place);
     box->addSpacing(4);
@@ -343,6 +346,10 @@ void TForm1::CreateMenus()
     MenuOption->addSeparator();
     Z1 = MenuOption->addAction(QStringLiteral("答えの余分な０を削除する(&Z)"));
     Z1->setCheckable(true);
+    I1 = MenuOption->addAction(QStringLiteral("整数だけの数を出さない(&I)"));
+    I1->setCheckable(true);
+    Y1 = MenuOption->addAction(QStringLiteral("がい数の答えに「約」をつける(&Y)"));
+    Y1->setCheckable(true);
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     Help2 = MenuHelp->addAction(QStringLiteral("Dododヘルプ(&D)"));

@@ -2,6 +2,9 @@
 // output lines, exit codes 0/1/2, stderr messages, --seed, --help.
 #include "ToolRun.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -191,9 +194,93 @@ TEST(GenerateCommandTest, HelpDocumentsEveryOption)
     for (const char* option :
          {"generate", "--op", "--min1e", "--max2e", "--seq1", "--seq2", "--rows", "--cols", "--d",
           "--minus", "--keep-zeros", "--seed", "--yes", "--round", "--round-pos", "--rest",
-          "--just", "--no-zero", "--no-one"})
+          "--just", "--no-zero", "--no-one", "--round-sig", "--dec-only", "--yaku", "--preset",
+          "presets"})
         EXPECT_TRUE(help.Out.contains(QString::fromUtf8(option))) << option;
     EXPECT_EQ(RunSheetTool({"generate", "--help"}).ExitCode, 0);
+}
+
+// One fixed pair in sequence: every problem is x ∘ y.
+QStringList Pair(const char* op, const char* x, const char* xe, const char* y, const char* ye)
+{
+    return {"--op", op, "--seq1", "--seq2", "--rows", "1",
+            "--min1", x, "--min1e", xe, "--max1", x, "--max1e", xe,
+            "--min2", y, "--min2e", ye, "--max2", y, "--max2e", ye};
+}
+
+TEST(GenerateCommandTest, ProblemListsNeverUseExponentForm)
+{
+    const ToolRun run = Generate(Pair("mul", "0", "01", "0", "001"));
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QStringLiteral("0.01\t0.001\t0.00001\n"));
+}
+
+struct AnswerCase {
+    QStringList Args;
+    const char* Line;
+};
+
+TEST(GenerateCommandTest, FiguresAndYakuOptions)
+{
+    const AnswerCase cases[] = {
+        {Pair("mul", "2", "", "14", "49") + QStringList{"--round", "--yaku"}, "2\t14.49\t約29.0\n"},
+        {Pair("mul", "2", "", "14", "49") + QStringList{"--round", "--round-sig", "--yaku"},
+         "2\t14.49\t約29\n"},
+        {Pair("div", "0", "23", "8", "9") + QStringList{"--round-sig", "--yaku"},
+         "0.23\t8.9\t約0.026\n"},
+        {Pair("div", "7", "4", "0", "3") + QStringList{"--rest", "--round-sig"},
+         "7.4\t0.3\t24 あまり 0.2\n"},
+        {Pair("div", "6", "", "4", "") + QStringList{"--dec-only", "--yaku"}, "6\t4\t1.5\n"},
+    };
+    for (const AnswerCase& c : cases) {
+        const ToolRun run = Generate(c.Args);
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        EXPECT_EQ(run.Out, QString::fromUtf8(c.Line)) << c.Line;
+    }
+    const ToolRun whole = Generate(Pair("div", "15", "", "3", "") + QStringList{"--dec-only"});
+    EXPECT_EQ(whole.ExitCode, 2);
+    EXPECT_TRUE(whole.Err.contains(QStringLiteral("整数だけの数"))) << whole.Err.toStdString();
+    EXPECT_TRUE(whole.Out.isEmpty());
+}
+
+TEST(GenerateCommandTest, PresetsAreListedAndAppliedBeforeTheOtherOptions)
+{
+    const ToolRun list = RunSheetTool({"presets"});
+    ASSERT_EQ(list.ExitCode, 0);
+    const QStringList lines = list.Lines();
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines.first(), QStringLiteral("g3-add\t小数のたし算（1/10の位）"));
+    EXPECT_EQ(lines.last(), QStringLiteral("g5-div-round\t商を上から2けたのがい数で"));
+
+    // The preset's 4 x 3 grid, then --rows; it stands after them and still comes first.
+    const ToolRun run = Generate({"--rows", "5", "--seed", "4", "--preset", "g4-mul2"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    ASSERT_EQ(run.Lines().size(), 15);
+    for (const QString& line : run.Lines()) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 3);
+        EXPECT_TRUE(fields[0].contains(QLatin1Char('.'))) << line.toStdString();
+        EXPECT_FALSE(fields[1].contains(QLatin1Char('.'))) << line.toStdString();
+        EXPECT_GE(fields[1].toInt(), 10);
+    }
+
+    const ToolRun unknown = Generate({"--preset", "g9-none"});
+    EXPECT_EQ(unknown.ExitCode, 1);
+    EXPECT_TRUE(unknown.Err.contains(QStringLiteral("g9-none")));
+}
+
+TEST(GenerateCommandTest, PresetFilesSetTheirKeys)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tens.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Exam]\nTab=2\nRow=2\nCol=1\n[Range]\nMin1=3\nMin1e=5\nMax1=3\nMax1e=5\n"
+               "Min2=4\nMin2e=\nMax2=4\nMax2e=\n");
+    file.close();
+    const ToolRun run = Generate({"--preset", path});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, QStringLiteral("3.5\t4\t14\n3.5\t4\t14\n"));
 }
 
 } // namespace

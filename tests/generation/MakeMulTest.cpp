@@ -21,11 +21,15 @@ TEST(MakeMul, ListsTheExactOrRoundedProduct)
         {"1", "5", "1", "5", true, 4, false, "1.5 | 1.5 | 2.250"},
         {"1", "5", "1", "5", true, 4, true, "1.5 | 1.5 | 2.25"},
         {"2", "", "5", "", true, 1, true, "2 | 5 | 10"},
-        {"0", "01", "0", "001", false, 2, true, "0.01 | 0.001 | 1E-005"},
-        {"0", "01", "0", "001", true, 2, true, "0.01 | 0.001 | 1E-005"},
+        // The problem list never uses exponent form; a tiny product is a
+        // decimal like any other and is rounded when asked.
+        {"0", "01", "0", "001", false, 2, true, "0.01 | 0.001 | 0.00001"},
+        {"0", "01", "0", "001", true, 2, true, "0.01 | 0.001 | 0"},
+        {"0", "01", "0", "001", true, 2, false, "0.01 | 0.001 | 0.0"},
+        {"0", "01", "0", "001", true, 6, true, "0.01 | 0.001 | 0.00001"},
         {"2", "25", "1", "5", true, 2, true, "2.25 | 1.5 | 3.4"},
         {"1000", "", "1000", "", true, 3, true, "1000 | 1000 | 1000000"},
-        {"0", "0001", "0", "0001", false, 2, true, "0.0001 | 0.0001 | 1E-008"},
+        {"0", "0001", "0", "0001", false, 2, true, "0.0001 | 0.0001 | 0.00000001"},
         {"1", "005", "1", "", true, 3, false, "1.005 | 1 | 1.01"},
         // A place outside 1..6 from a hand-edited file is used clamped.
         {"1", "5", "1", "5", true, 0, true, "1.5 | 1.5 | 2"},

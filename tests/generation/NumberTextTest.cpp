@@ -42,6 +42,19 @@ struct FixedCase {
     const char* text;
 };
 
+TEST(NumberText, PlainFormatNeverUsesTheExponent)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"0.00001", "0.00001"},      {"0.000025", "0.000025"}, {"-0.00002", "-0.00002"},
+        {"0.00000001", "0.00000001"}, {"1200", "1200"},         {"3.750", "3.75"},
+        {"0", "0"},                  {"1E+16", "10000000000000000"},
+        // Still 15 significant digits.
+        {"0.0000123456789012345678", "0.0000123456789012346"},
+    };
+    for (const auto& [text, plain] : cases)
+        EXPECT_EQ(FormatPlain(*ParseDecimal(text)), plain) << text;
+}
+
 TEST(NumberText, FixedFormatRoundsTheExactDecimalHalfAwayFromZero)
 {
     const FixedCase cases[] = {

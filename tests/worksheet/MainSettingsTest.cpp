@@ -59,6 +59,7 @@ TEST_F(MainSettingsTest, NoFileGivesTheDefaults)
     EXPECT_EQ(Sheet.FntExam.Name, "ＭＳ Ｐゴシック");
     EXPECT_EQ(Sheet.FntExam.Size, 24);
     EXPECT_TRUE(Exam.fZero && Exam.fOne && Exam.fDelZero);
+    EXPECT_FALSE(Exam.fRoundSig || Exam.fDecOnly || Exam.fYaku);
     EXPECT_EQ(Exam.nRound, 2);
 }
 
@@ -140,6 +141,9 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
     Exam.fZero = false;
     Exam.fOne = false;
     Exam.fDelZero = false;
+    Exam.fRoundSig = true;
+    Exam.fDecOnly = true;
+    Exam.fYaku = true;
     Sheet.sDateTime = "";
     Sheet.sName = "名前：";
     Sheet.AnswerType = 2;
@@ -165,7 +169,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
               "Name=名前：\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
               "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
-              "Right=\" ]\"\nDel0=0\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
+              "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
               "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nPen=0.45\n");
 
     ExamSettings exam;
@@ -194,7 +198,8 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
                        &ExamSettings::nMinus, &ExamSettings::nRound})
         EXPECT_EQ(exam.*field, Exam.*field);
     for (auto field : {&ExamSettings::fRound, &ExamSettings::fRest, &ExamSettings::fJust,
-                       &ExamSettings::fZero, &ExamSettings::fOne, &ExamSettings::fDelZero})
+                       &ExamSettings::fZero, &ExamSettings::fOne, &ExamSettings::fDelZero,
+                       &ExamSettings::fRoundSig, &ExamSettings::fDecOnly, &ExamSettings::fYaku})
         EXPECT_EQ(exam.*field, Exam.*field);
 }
 

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusTipEvent>
@@ -261,6 +262,33 @@ TEST_F(TForm1Test, MenuItemsSetSignModeAndZeroDeletion)
     EXPECT_FALSE(Form.Exam.fDelZero);
     Form.Z1->trigger();
     EXPECT_TRUE(Form.Exam.fDelZero);
+}
+
+TEST_F(TForm1Test, FiguresDecimalOnlyAndYakuFollowTheirControls)
+{
+    EXPECT_EQ(Form.CBoxRoundSig->text(), QStringLiteral("上から数える(&U)"));
+    EXPECT_EQ(Form.I1->text(), QStringLiteral("整数だけの数を出さない(&I)"));
+    EXPECT_EQ(Form.Y1->text(), QStringLiteral("がい数の答えに「約」をつける(&Y)"));
+    EXPECT_TRUE(Form.MenuOption->actions().contains(Form.I1));
+    EXPECT_TRUE(Form.MenuOption->actions().contains(Form.Y1));
+    EXPECT_EQ(Form.CBoxRoundSig->parentWidget(), Form.EdtRound->parentWidget());
+
+    Form.Exam.fRoundSig = Form.Exam.fDecOnly = Form.Exam.fYaku = true;
+    Form.ApplySettingsToControls();
+    EXPECT_TRUE(Form.CBoxRoundSig->isChecked() && Form.I1->isChecked() && Form.Y1->isChecked());
+    Form.CBoxRoundSig->click();
+    Form.I1->trigger();
+    Form.Y1->trigger();
+    EXPECT_FALSE(Form.Exam.fRoundSig || Form.Exam.fDecOnly || Form.Exam.fYaku);
+
+    // 28.98 ÷ 1 to two figures, with 約.
+    Form.TabControl1->setCurrentIndex(OpDiv);
+    SetRanges({"28", "98", "28", "98", "1", "", "1", ""});
+    TypeInto(Form.EdtRow, QStringLiteral("1"));
+    Form.CBoxRoundSig->click();
+    Form.Y1->trigger();
+    Form.BtnMake->click();
+    EXPECT_EQ(Form.Memo3->toPlainText(), QStringLiteral("約29"));
 }
 
 // --- making problems ---

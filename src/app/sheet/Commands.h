@@ -29,5 +29,8 @@ std::string GenerateUsage();
 int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 std::string SheetUsage();
 
+int PresetsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
+std::string PresetsUsage();
+
 int RenderCommand(const CommandArgs& args, std::ostream& out, std::ostream& err);
 std::string RenderUsage();

@@ -3,6 +3,7 @@
 
 #include "generation/RangeCheck.h"
 #include "worksheet/ExamCountCheck.h"
+#include "worksheet/PresetApply.h"
 
 #include <charconv>
 #include <vector>
@@ -144,6 +145,12 @@ std::string ApplyRound(ParseState& s, const std::string&) { s.Options.Settings.f
 std::string ApplyNoZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
 std::string ApplyNoOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
 
+std::string ApplyRoundSig(ParseState& s, const std::string&) { s.Options.Settings.fRoundSig = true; return {}; }
+std::string ApplyDecOnly(ParseState& s, const std::string&) { s.Options.Settings.fDecOnly = true; return {}; }
+std::string ApplyYaku(ParseState& s, const std::string&) { s.Options.Settings.fYaku = true; return {}; }
+// Applied before the loop (FindPreset); here only taken out of the arguments.
+std::string SkipPreset(ParseState&, const std::string&) { return {}; }
+
 std::string ApplyRest(ParseState& s, const std::string&)
 {
     s.Options.Settings.fRest = s.fRestGiven = true;
@@ -170,6 +177,8 @@ const OptionSpec kOptions[] = {
     {"--round", false, ApplyRound},          {"--round-pos", true, ApplyRoundPos},
     {"--rest", false, ApplyRest},            {"--just", false, ApplyJust},
     {"--no-zero", false, ApplyNoZero},       {"--no-one", false, ApplyNoOne},
+    {"--round-sig", false, ApplyRoundSig},   {"--dec-only", false, ApplyDecOnly},
+    {"--yaku", false, ApplyYaku},            {"--preset", true, SkipPreset},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -180,12 +189,52 @@ const OptionSpec* FindOption(const std::string& name)
     return nullptr;
 }
 
+// The value of the last "--preset" among args, if any.
+std::optional<std::string> PresetArg(const CommandArgs& args)
+{
+    std::optional<std::string> value;
+    for (size_t i = 0; i < args.size(); ++i) {
+        OptionArg arg = SplitOptionArg(args[i]);
+        if (arg.Name != "--preset")
+            continue;
+        if (arg.InlineValue)
+            value = arg.Value;
+        else if (i + 1 < args.size())
+            value = args[++i];
+    }
+    return value;
+}
+
+// A built-in preset by its ID, else a preset file by its path.
+std::string FindPreset(const std::string& name, std::optional<GradePreset>& preset)
+{
+    if (const GradePreset* builtIn = FindBuiltInPreset(QString::fromStdString(name))) {
+        preset = *builtIn;
+        return {};
+    }
+    PresetFileRead read = ReadPresetFile(QString::fromStdString(name));
+    if (!read.Preset)
+        return UsageError("--preset: '" + name + "' is no built-in preset ("
+                          + read.Error.toStdString() + ")");
+    preset = std::move(read.Preset);
+    return {};
+}
+
 } // namespace
 
 GenerateParse ParseGenerateOptions(const CommandArgs& args)
 {
     GenerateParse parse;
     ParseState state{parse.Options};
+    if (std::optional<std::string> name = PresetArg(args)) {
+        parse.Error = FindPreset(*name, parse.Options.Preset);
+        if (!parse.Ok())
+            return parse;
+        SheetSettings sheet;
+        ApplyPreset(*parse.Options.Preset, parse.Options.Settings, sheet);
+        state.RowText = std::to_string(parse.Options.Settings.ExamRowN);
+        state.ColText = std::to_string(parse.Options.Settings.ExamColN);
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         // "--rows=5" is taken like "--rows 5".
         OptionArg arg = SplitOptionArg(args[i]);
@@ -239,5 +288,12 @@ std::string GenerateOptionsUsage()
            "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"
            "  --rest                 division: quotient with remainder\n"
            "  --just                 division: simple quotients (not with --rest)\n"
-           "  --no-zero, --no-one    division: allow the quotients 0 / 1 (excluded by default)\n";
+           "  --no-zero, --no-one    division: allow the quotients 0 / 1 (excluded by default)\n"
+           "  --round-sig            the rounding place counts figures from the first\n"
+           "                         non-zero digit (2: 0.0256 -> 0.026, 28.98 -> 29)\n"
+           "  --dec-only             an operand whose range has decimals is never whole,\n"
+           "                         and no problem is made of whole numbers only\n"
+           "  --yaku                 a rounded answer reads 約29.0 (the place's zeros kept)\n"
+           "  --preset ID|FILE       apply a built-in preset (see 'shosu-sheet presets') or\n"
+           "                         a preset file first; the other options change it\n";
 }

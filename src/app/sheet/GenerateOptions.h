@@ -6,6 +6,7 @@
 // every argument it does not know back to the caller in order.
 #include "generation/ExamSettings.h"
 #include "sheet/Commands.h"
+#include "worksheet/GradePresets.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,7 @@ struct GenerateOptions {
     ExamSettings Settings;              // what the run reads
     std::optional<std::uint64_t> Seed;  // --seed; none = seeded from the clock
     bool fYes = false;                  // --yes: answer Yes to loop-over questions
+    std::optional<GradePreset> Preset;  // --preset: already applied to Settings
 };
 
 struct GenerateParse {
@@ -24,7 +26,8 @@ struct GenerateParse {
     bool Ok() const { return Error.empty(); }
 };
 
-// Parses args; stops at the first error. A range text, rows, columns or
+// Parses args; stops at the first error. A "--preset ID|FILE" is applied
+// first, wherever it stands, so every other option changes the preset. A range text, rows, columns or
 // rounding place that the window would refuse gives the window's message.
 // Ranges, rows and columns are checked against each other once all options
 // are read, so "--min1 20 --max1 30" and "--max1 30 --min1 20" agree.

@@ -19,6 +19,7 @@
 #include "worksheet/PageOutput.h"
 #include "worksheet/SheetPipeline.h"
 #include "worksheet/SheetSetupFile.h"
+#include "worksheet/PresetApply.h"
 #include "worksheet/StartingLayout.h"
 
 #include <QFileInfo>
@@ -145,13 +146,18 @@ const char16_t* const kSubTitles[] = {u"たしざんのもんだい", u"ひき�
                                       u"かけざんのもんだい", u"わりざんのもんだい"};
 
 // The sheet settings of the file (or the defaults, with the operation's
-// subtitle), then the sheet options given.
+// subtitle), then those of the preset, then the sheet options given.
 SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options,
-                           const std::optional<SheetSettings>& file)
+                           const std::optional<SheetSettings>& file,
+                           const std::optional<GradePreset>& preset)
 {
     SheetSettings settings = file.value_or(SheetSettings{});
     if (!file)
         settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
+    if (preset) {
+        ExamSettings scratch;  // the problem settings reach the generator through the options
+        ApplyPreset(*preset, scratch, settings);
+    }
     settings.ExamRowN = exam.ExamRowN;
     settings.ExamColN = exam.ExamColN;
     settings.ExamType = settings.ExamType || options.fColumnForm;
@@ -278,7 +284,7 @@ int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     } else {
         GiveStartingRecords(engine);
     }
-    SheetRun run{engine, MakeSettings(generate.Settings, options, fileSheet),
+    SheetRun run{engine, MakeSettings(generate.Settings, options, fileSheet, generate.Preset),
                  PageStrRecords::From(engine), generate, ProblemMaker(generate.Seed), err};
     const std::optional<QList<QStringList>> pages = ComposeDocument(run, options);
     if (!pages)

@@ -13,6 +13,7 @@ const Command kCommands[] = {
      GenerateUsage},
     {"sheet", SheetCommand, "compose a problem or answer sheet: program list, PNG, BMP, JPEG or PDF",
      SheetUsage},
+    {"presets", PresetsCommand, "list the built-in grade presets: ID<TAB>name", PresetsUsage},
     {"render", RenderCommand, "draw a list file as the preview's read list: PNG, BMP, JPEG or PDF",
      RenderUsage},
 };
