@@ -1,7 +1,7 @@
 // Crowded sheets composed on a real preview engine with the installed fonts:
 // replaying the program list, every text measured in the font the list sets
 // at that point, and every rule, stays inside its cell and the problem area.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
