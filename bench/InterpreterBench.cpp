@@ -1,6 +1,6 @@
 // Speed of one rendering of a worksheet-sized command list onto the 96-dpi
 // page image, and of splitting its lines alone.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/Interpreter.h"
 #include "prevform/QPainterSurface.h"

@@ -1,7 +1,7 @@
 // Speed of one full rendering pass (DrawGraphics) of a 20-problem sheet,
 // written through the builders, onto the 1:1 page image and onto a PDF page,
 // beside the same texts and lines drawn directly with QPainter as the floor.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/FontMap.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"

@@ -1,14 +1,11 @@
 #include "common/IniFile.h"
+#include "common/RealText.h"
+#include "common/TextDecoding.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <limits>
 
 namespace {
 
@@ -116,177 +113,7 @@ std::optional<int> ParseIniInteger(const QString& text)
     return ok ? std::optional<int>(v) : std::nullopt;
 }
 
-// UTF-8; a file that is not valid UTF-8 was most likely written in the
-// Japanese legacy code page, which is read as such (and saved back as UTF-8)
-// rather than turned into replacement characters.
-QString DecodeIniText(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder legacy("Shift_JIS");
-    if (legacy.isValid()) {
-        QString decoded = legacy(bytes);
-        if (!legacy.hasError())
-            return decoded;
-    }
-    return text;
-}
-
 } // namespace
-
-namespace {
-
-// The value of a text in the strict decimal form, as the nearest double; a
-// magnitude beyond the doubles gives ±infinity, one below them zero, and
-// InRange false for both.
-struct DecimalRead {
-    double Value = 0;
-    bool InRange = false;
-};
-
-// The decimal form in ASCII, checked by hand: [+-]?(d+.?d*|.d+)([eE][+-]?d+)?
-bool IsAsciiDecimalForm(QStringView text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto digits = [&] {
-        const qsizetype start = i;
-        while (i < n && text[i] >= u'0' && text[i] <= u'9')
-            ++i;
-        return i - start;
-    };
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    qsizetype mantissa = digits();
-    if (i < n && text[i] == u'.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return false;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            ++i;
-        if (digits() == 0)
-            return false;
-    }
-    return i == n;
-}
-
-// A command list is mostly numbers: an ASCII number of at most 64
-// characters within the doubles is read without the regular expression and
-// the locale machinery. Anything else takes the general path.
-std::optional<DecimalRead> ReadAsciiDecimal(const QString& text)
-{
-    if (text.size() > 64 || !IsAsciiDecimalForm(text))
-        return std::nullopt;
-    char buffer[64];
-    qsizetype length = 0;
-    for (const QChar c : text)
-        if (c != u'+')  // from_chars takes no plus sign
-            buffer[length++] = static_cast<char>(c.unicode());
-    double value = 0;
-    const auto [end, error] = std::from_chars(buffer, buffer + length, value);
-    if (error != std::errc() || end != buffer + length || !std::isfinite(value))
-        return std::nullopt;
-    return DecimalRead{value, true};
-}
-
-std::optional<DecimalRead> ReadDecimalForm(const QString& text)
-{
-    if (const auto fast = ReadAsciiDecimal(text))
-        return fast;
-    static const QRegularExpression form(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    if (!form.match(text).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return DecimalRead{v, ok && std::isfinite(v)};
-}
-
-// The general form with `digits` significant digits.
-QString GeneralIniForm(double value, int digits)
-{
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*E", digits - 1, value);
-    QString sci = QString::fromLatin1(buf);
-    const qsizetype ePos = sci.indexOf(u'E');
-    const int exponent = sci.mid(ePos + 1).toInt();
-    auto stripZeros = [](QString s) {
-        if (s.contains(u'.')) {
-            while (s.endsWith(u'0'))
-                s.chop(1);
-            if (s.endsWith(u'.'))
-                s.chop(1);
-        }
-        return s;
-    };
-    if (exponent < -5 || exponent >= 15)
-        return stripZeros(sci.left(ePos)) + u'E' + QString::number(exponent);
-    std::snprintf(buf, sizeof buf, "%.*f", std::max(0, digits - 1 - exponent), value);
-    return stripZeros(QString::fromLatin1(buf));
-}
-
-} // namespace
-
-std::optional<double> ParseDecimalReal(const QString& text)
-{
-    const auto read = ReadDecimalForm(text);
-    if (!read || !read->InRange)
-        return std::nullopt;
-    return read->Value;
-}
-
-std::optional<double> ParseDecimalSaturated(const QString& text)
-{
-    const auto read = ReadDecimalForm(text);
-    if (!read)
-        return std::nullopt;
-    if (read->InRange)
-        return read->Value;
-    if (std::isinf(read->Value))
-        return std::copysign(std::numeric_limits<double>::max(), read->Value);
-    return 0.0;
-}
-
-QString FormatIniReal(double value)
-{
-    if (!std::isfinite(value) || value == 0)
-        return FormatGeneralReal(value);
-    // 15 digits where they read back as the same double, else 16, else the
-    // 17 that always do (the largest double would overflow at 15).
-    for (int digits = 15; digits < 17; ++digits) {
-        const QString text = GeneralIniForm(value, digits);
-        if (ParseDecimalReal(text) == value)
-            return text;
-    }
-    return GeneralIniForm(value, 17);
-}
-
-QString FormatGeneralReal(double value)
-{
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    if (value == 0)
-        return QStringLiteral("0");
-    return GeneralIniForm(value, 15);
-}
-
-std::optional<double> ParseIniReal(const QString& text)
-{
-    if (text == QLatin1String("NAN"))
-        return std::numeric_limits<double>::quiet_NaN();
-    if (text == QLatin1String("INF") || text == QLatin1String("-INF"))
-        return text.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                     : std::numeric_limits<double>::infinity();
-    return ParseDecimalReal(text);
-}
 
 IniFile::IniFile(QString path) : FilePath(std::move(path))
 {
@@ -303,12 +130,12 @@ void IniFile::Load()
     Readable = f.open(QIODevice::ReadOnly);
     if (!Readable)
         return;
-    QByteArray bytes = f.readAll();
+    const QByteArray bytes = f.readAll();
     HadBom = bytes.startsWith("\xEF\xBB\xBF");
-    if (HadBom)
-        bytes.remove(0, 3);
-    Eol = bytes.contains("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    QString text = DecodeIniText(bytes);
+    // A file that is not UTF-8 was most likely written in the Japanese legacy
+    // code page; it is read as such and saved back as UTF-8.
+    QString text = DecodeText(bytes);
+    Eol = text.contains(QLatin1String("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Lines = text.split(u'\n');
     if (!Lines.isEmpty() && Lines.back().isEmpty())
@@ -355,7 +182,7 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool def) con
 double IniFile::ReadFloat(const QString& section, const QString& key, double def) const
 {
     const auto v = RawValue(section, key);
-    return v ? ParseIniReal(v->trimmed()).value_or(def) : def;
+    return v ? ReadSettingsReal(*v).value_or(def) : def;
 }
 
 void IniFile::Apply(const Write& w)
@@ -398,7 +225,7 @@ void IniFile::WriteBool(const QString& section, const QString& key, bool value)
 
 void IniFile::WriteFloat(const QString& section, const QString& key, double value)
 {
-    WriteString(section, key, FormatIniReal(value));
+    WriteString(section, key, FormatRoundTripReal(value));
 }
 
 QString IniFile::Text() const

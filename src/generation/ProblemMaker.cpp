@@ -60,11 +60,3 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     result.Outcome = RunOutcome::Completed;
     return result;
 }
-
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}

@@ -39,6 +39,3 @@ private:
     RandomSource Random;
     bool Running = false;
 };
-
-// Each list joined with CR LF after every line, as the memos hold them.
-std::string JoinLines(const std::vector<std::string>& lines);

@@ -4,8 +4,7 @@
 
 namespace {
 
-OperandRange PrepareOperand(const RangeTexts& texts, int minEdit, std::string& minS,
-                            std::string& maxS)
+OperandRange PrepareOperand(const RangeTexts& texts, int minEdit)
 {
     std::string minInt = TrimBlanks(texts[minEdit]);
     std::string minDec = TrimBlanks(texts[minEdit + 1]);
@@ -21,8 +20,6 @@ OperandRange PrepareOperand(const RangeTexts& texts, int minEdit, std::string& m
     range.FrcWo = static_cast<int>(minDec.size());
     range.MinV = ParseInt32(minInt + minDec).value_or(1);
     range.MaxV = ParseInt32(maxInt + maxDec).value_or(10);
-    minS = minInt + "." + minDec;
-    maxS = maxInt + "." + maxDec;
     return range;
 }
 
@@ -31,7 +28,7 @@ OperandRange PrepareOperand(const RangeTexts& texts, int minEdit, std::string& m
 RunRanges PrepareRun(const RangeTexts& texts)
 {
     RunRanges run;
-    run.Operand[0] = PrepareOperand(texts, EdtMin1, run.vargS[0], run.vargS[1]);
-    run.Operand[1] = PrepareOperand(texts, EdtMin2, run.vargS[2], run.vargS[3]);
+    run.Operand[0] = PrepareOperand(texts, EdtMin1);
+    run.Operand[1] = PrepareOperand(texts, EdtMin2);
     return run;
 }

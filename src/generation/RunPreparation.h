@@ -15,8 +15,6 @@ struct OperandRange {
 
 struct RunRanges {
     std::array<OperandRange, 2> Operand;
-    // "integer part.decimal digits" of minimum 1, maximum 1, minimum 2, maximum 2.
-    std::array<std::string, 4> vargS;
 };
 
 RunRanges PrepareRun(const RangeTexts& texts);

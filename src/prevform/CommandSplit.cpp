@@ -1,5 +1,5 @@
 #include "prevform/CommandSplit.h"
-#include "common/IniFile.h"
+#include "common/RealText.h"
 #include <QRegularExpression>
 
 namespace {
@@ -10,7 +10,6 @@ public:
     explicit Cursor(const QString& line) : Line(line) {}
     bool AtEnd() const { return Pos >= Line.size(); }
     QChar Peek() const { return AtEnd() ? QChar() : Line[Pos]; }
-    QChar PeekNext() const { return Pos + 1 < Line.size() ? Line[Pos + 1] : QChar(); }
     QChar Advance() { return Line[Pos++]; }
     qsizetype Position() const { return Pos; }
     QString Since(qsizetype start) const { return Line.mid(start, Pos - start); }
@@ -108,9 +107,7 @@ QString CommandKeyword(const QStringList& fields)
 
 std::optional<double> CommandNumber(const QString& field)
 {
-    // The same strict decimal form as the settings file's numbers; a number
-    // too large for a double stays huge rather than becoming "not a number".
-    return ParseDecimalSaturated(StripControls(field));
+    return ReadRealSaturated(field);
 }
 
 std::optional<int> CommandInteger(const QString& field)
@@ -124,4 +121,16 @@ std::optional<int> CommandInteger(const QString& field)
     if (!ok)
         return std::nullopt;
     return v;
+}
+
+QString IntegerForm(int value)
+{
+    return QString::number(value);
+}
+
+QString QuotedText(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }

@@ -4,7 +4,8 @@
 // skipped; a quoted field runs to its closing quote ("" inside is one quote);
 // a comma at the very end gives one trailing empty field. The line is first
 // stripped of leading and trailing characters with codes 0..32; a NUL inside
-// the line ends it. Also the argument readers of the language.
+// the line ends it. Also the argument readers of the language, and the field
+// writers of the builders that the readers take back.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,8 +20,14 @@ QString CommandKeyword(const QStringList& fields);
 QString CommandWord(const QString& field);
 // Number and integer fields are trimmed like words, of codes 0..32 only: an
 // ideographic space makes a field no number.
-// "number": sign, digits, optional "." fraction, optional exponent; nullopt
-// otherwise. Beyond the range of a double it is the largest double of its sign.
+// "number": the decimal form of ReadRealSaturated (common/RealText.h); beyond
+// the range of a double it is the largest double of its sign.
 std::optional<double> CommandNumber(const QString& field);
 // "integer": sign and decimal digits in the 32-bit range; nullopt otherwise.
 std::optional<int> CommandInteger(const QString& field);
+
+// Decimal integer with a leading "-" when negative.
+QString IntegerForm(int value);
+// The text between double quotes, every double quote inside doubled, so that
+// blanks and commas survive the split of a command line.
+QString QuotedText(const QString& text);

@@ -13,7 +13,6 @@ void DrawState::InitParam(int dpiY)
 void DrawState::SetFontSize(int points, int dpiY)
 {
     Font.Size = points;
-    nfontsize = points;
     nfontheight = FontHeight(points, dpiY);
 }
 

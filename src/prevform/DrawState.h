@@ -1,11 +1,10 @@
 #pragma once
 // DrawState: the drawing state that command lines change: font, pen, brush,
-// the style flags used by rotated text, the last font size and its device
-// height, the per-character advances, and the picture slot counter.
+// the style flags used by rotated text, the device height of the font size,
+// and the picture slot counter.
 // InitParam() is the reset of "INITPARAM".
 #include "prevform/PageFont.h"
 #include "prevform/Surface.h"
-#include <array>
 
 struct DrawState {
     PageFont Font;
@@ -15,15 +14,13 @@ struct DrawState {
     bool fItalic = false;
     bool fUnderline = false;
     bool fStrikeout = false;
-    int nfontsize = 9;         // points
     int nfontheight = -12;     // -(size × dpiY / 72), rounded: a character height
-    std::array<int, 200> Dx{}; // per-character advance of "TextOut" with a pitch
     int PictureSlot = 0;       // next "Picture" slot of the list being run
 
     // Font "ＭＳ Ｐゴシック" 9 pt black, pen 1 px black solid, clear white
     // brush, flags false; font height for a target of dpiY dots per inch.
     void InitParam(int dpiY);
-    // Sets the font size and the two values that follow it.
+    // Sets the font size and the device height that follows it.
     void SetFontSize(int points, int dpiY);
     // The font for drawing on a target of dpiY dots per inch.
     DeviceFont DeviceFontFor(int dpiY) const;

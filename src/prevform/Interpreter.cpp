@@ -50,7 +50,6 @@ bool TextOut(PassContext& ctx, const Fields& f, int)
         // A pitch finer than one device pixel gives 0: drawn with the font's
         // own spacing rather than every character on the same spot.
         advance = ctx.Geometry.TryLengthToPixelX(std::min(pitch, 100.0)).value_or(0);
-        ctx.State.Dx.fill(advance);
     }
     ctx.Target.DrawText(*at, text, ctx.State.DeviceFontFor(ctx.Target.DpiY()), ctx.State.Brush,
                         advance);

@@ -1,7 +1,7 @@
 #include "prevform/ListFileReader.h"
 
 #include "prevform/CommandSplit.h"
-#include "prevform/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "prevform/PageStrDraw.h"
-#include "prevform/CommandSplit.h"
+#include "common/RealText.h"
 #include <QPointF>
 
 namespace {
@@ -48,8 +48,8 @@ bool DrawPageStr(PassContext& ctx, TPageStr& rec, PageStrKind kind)
     const double h = ctx.Geometry.GetHeight(rec.psStr, ctx.State.Font);
     QPointF pos;
     if (code == 4) {
-        const auto x = CommandNumber(rec.psX);
-        const auto y = CommandNumber(rec.psY);
+        const auto x = PositionValue(rec.psX);
+        const auto y = PositionValue(rec.psY);
         if (!x || !y)
             return false;
         pos = QPointF(*x, *y);

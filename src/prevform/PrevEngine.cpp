@@ -1,12 +1,12 @@
 #include "prevform/PrevEngine.h"
 
 #include "common/Prompts.h"
+#include "common/RealText.h"
 #include "prevform/AtExit.h"
 #include "prevform/ColorWords.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/Interpreter.h"
 #include "prevform/ListFileReader.h"
-#include "prevform/NumberForms.h"
 #include "prevform/Overlays.h"
 #include "prevform/PageStrDraw.h"
 #include "prevform/PageSequence.h"
@@ -57,20 +57,20 @@ void PrevEngine::PrevInit()
 
 void PrevEngine::PrevTextOut(double x, double y, const QString& ostr, const QString& sw)
 {
-    AppendProgramLine(QStringLiteral("TextOut,") + NumberForm(x) + u',' + NumberForm(y) + u',' +
-                      QuotedText(ostr) + u',' + sw);
+    AppendProgramLine(QStringLiteral("TextOut,") + FormatFixedReal(x) + u',' +
+                      FormatFixedReal(y) + u',' + QuotedText(ostr) + u',' + sw);
 }
 
 void PrevEngine::PrevTextOutAngle(double x, double y, double ang, const QString& ostr)
 {
-    AppendProgramLine(QStringLiteral("TextOutAngle,") + NumberForm(x) + u',' + NumberForm(y) +
-                      u',' + QuotedText(ostr) + u',' + NumberForm(ang));
+    AppendProgramLine(QStringLiteral("TextOutAngle,") + FormatFixedReal(x) + u',' +
+                      FormatFixedReal(y) + u',' + QuotedText(ostr) + u',' + FormatFixedReal(ang));
 }
 
 void PrevEngine::PrevLine(double x1, double y1, double x2, double y2)
 {
-    AppendProgramLine(QStringLiteral("Line,") + NumberForm(x1) + u',' + NumberForm(y1) + u',' +
-                      NumberForm(x2) + u',' + NumberForm(y2));
+    AppendProgramLine(QStringLiteral("Line,") + FormatFixedReal(x1) + u',' +
+                      FormatFixedReal(y1) + u',' + FormatFixedReal(x2) + u',' + FormatFixedReal(y2));
 }
 
 void PrevEngine::PrevColor(uint32_t c)
@@ -110,7 +110,7 @@ void PrevEngine::PrevFontStyle(const QString& st)
 
 void PrevEngine::PrevPenWidth(double w)
 {
-    AppendProgramLine(QStringLiteral("PenWidth,") + GeneralForm(w));
+    AppendProgramLine(QStringLiteral("PenWidth,") + FormatGeneralReal(WritableReal(w)));
 }
 
 void PrevEngine::PrevPenSize(int w)
@@ -125,15 +125,15 @@ void PrevEngine::PrevPenStyle(const QString& st)
 
 void PrevEngine::PrevPicture(const QString& fname, double x1, double y1, double x2, double y2)
 {
-    AppendProgramLine(QStringLiteral("Picture,") + fname + u',' + NumberForm(x1) + u',' +
-                      NumberForm(y1) + u',' + NumberForm(x2) + u',' + NumberForm(y2));
+    AppendProgramLine(QStringLiteral("Picture,") + fname + u',' + FormatFixedReal(x1) + u',' +
+                      FormatFixedReal(y1) + u',' + FormatFixedReal(x2) + u',' + FormatFixedReal(y2));
 }
 
 void PrevEngine::AppendPageStr(const char* keyword, const QString& s, int posnum, double x,
                                double y)
 {
     AppendProgramLine(QLatin1String(keyword) + u',' + QuotedText(s) + u',' + IntegerForm(posnum) +
-                      u',' + NumberForm(x) + u',' + NumberForm(y));
+                      u',' + FormatFixedReal(x) + u',' + FormatFixedReal(y));
 }
 
 void PrevEngine::PrevHeader(const QString& s, int posnum, double x, double y)

@@ -1,9 +1,9 @@
 #pragma once
 // Surface: the few drawing operations the interpreter and the renderer need
 // from a graphics device, in device pixels. The screen page image and the
-// printer/PDF implement it with QPainter (QPainterSurface); tests use a
-// recording fake (RecordingSurface). A surface holds no drawing state: every
-// call carries its pen, font or brush.
+// printer/PDF implement it with QPainter (QPainterSurface); the tests use a
+// recording fake. A surface holds no drawing state: every call carries its
+// pen, font or brush.
 #include <QImage>
 #include <QPoint>
 #include <QSize>

@@ -1,6 +1,6 @@
 #include "preview/TFrmPageStr.h"
 
-#include "common/IniFile.h"
+#include "common/RealText.h"
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
 
@@ -16,10 +16,11 @@
 
 namespace {
 
-// A position text the dialog keeps: a number, not negative.
+// A position text the dialog keeps: a number, not negative, read as the
+// composer and the renderer read it.
 bool IsPosition(const QString& text)
 {
-    const std::optional<double> value = ParseDecimalReal(text.trimmed());
+    const std::optional<double> value = PositionValue(text);
     return value && *value >= 0;
 }
 

@@ -1,7 +1,7 @@
 #include "worksheet/SheetComposer.h"
 #include "worksheet/ColumnLayout.h"
 #include "worksheet/HeadingText.h"
-#include "worksheet/PositionValue.h"
+#include "common/RealText.h"
 #include <algorithm>
 #include <cmath>
 

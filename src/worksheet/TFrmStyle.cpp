@@ -1,7 +1,7 @@
 #include "worksheet/TFrmStyle.h"
 
 #include "common/HelpLinks.h"
-#include "common/IniFile.h"
+#include "common/RealText.h"
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
 #include "worksheet/ExamCountCheck.h"
@@ -34,7 +34,7 @@ QLabel* Text(const char* text, QWidget* parent)
 
 std::optional<double> Number(const QLineEdit* edit)
 {
-    return ParseDecimalReal(edit->text().trimmed());
+    return ReadReal(edit->text());
 }
 
 } // namespace

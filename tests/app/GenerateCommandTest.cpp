@@ -62,6 +62,10 @@ TEST(GenerateCommandTest, ExactAnswersForKnownProblems)
         {Whole("7", "7", "2", "2") + QStringList{"--op", "div", "--round-pos", "1", "--rest"},
          "7\t2\t3 あまり 1"},
         {Whole("7", "7", "2", "2") + QStringList{"--op", "div", "--round-pos", "3"}, "7\t2\t3.5"},
+        // Division rounds its quotient with or without --round.
+        {Whole("10", "10", "3", "3") + QStringList{"--op", "div", "--round-pos", "2"}, "10\t3\t3.3"},
+        {Whole("10", "10", "3", "3") + QStringList{"--op", "div", "--round-pos", "2", "--round"},
+         "10\t3\t3.3"},
         {Whole("1", "1", "3", "3") + QStringList{"--op", "sub", "--minus", "2"}, "1\t3\t-2"},
         {{"--op", "add", "--min1", "1", "--min1e", "5", "--max1", "1", "--max1e", "5",
           "--min2", "2", "--min2e", "5", "--max2", "2", "--max2e", "5", "--keep-zeros"},

@@ -4,7 +4,7 @@
 #include "ToolRun.h"
 
 #include "common/IniFile.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/MainSettings.h"

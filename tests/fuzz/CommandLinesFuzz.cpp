@@ -3,11 +3,11 @@
 // in some slots so that "Picture" lines draw. The first byte picks the unit
 // and the target.
 #include "FuzzSupport.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/Interpreter.h"
-#include "prevform/RecordingSurface.h"
-#include "prevform/TextDecoding.h"
+#include "support/RecordingSurface.h"
+#include "common/TextDecoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

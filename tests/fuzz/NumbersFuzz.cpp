@@ -6,9 +6,8 @@
 #include "generation/NumberText.h"
 #include "generation/RangeCheck.h"
 #include "generation/RunPreparation.h"
-#include "common/IniFile.h"
+#include "common/RealText.h"
 #include "prevform/CommandSplit.h"
-#include "prevform/NumberForms.h"
 #include <cmath>
 #include <cstring>
 
@@ -20,18 +19,18 @@ void CheckRealForms(const uint8_t* data, size_t size)
 {
     double value = 0;
     std::memcpy(&value, data, std::min(size, sizeof value));
-    const QString ini = FormatIniReal(value);
-    const std::optional<double> back = ParseIniReal(ini);
+    const QString ini = FormatRoundTripReal(value);
+    const std::optional<double> back = ReadSettingsReal(ini);
     if (!back || !(*back == value || (std::isnan(value) && std::isnan(*back))))
         FuzzFailure("settings real did not read back", ini);
     if (!std::isfinite(value))
         return;
-    const QString line = NumberForm(value);
+    const QString line = FormatFixedReal(value);
     const std::optional<double> number = CommandNumber(line);
     if (!number || std::abs(*number - value) > std::abs(value) * 1e-14)
         FuzzFailure("command-line number did not read back", line);
-    if (!CommandNumber(GeneralForm(value)))
-        FuzzFailure("pen width form is no number", GeneralForm(value));
+    if (!CommandNumber(FormatGeneralReal(value)))
+        FuzzFailure("pen width form is no number", FormatGeneralReal(value));
 }
 
 } // namespace
@@ -51,6 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PrepareRun(texts);
 
     for (const std::string& text : texts) {
+        const QString qtext = QString::fromStdString(text);
+        for (const std::optional<double> real : {ReadReal(qtext), ReadRealSaturated(qtext)})
+            if (real && !std::isfinite(*real))
+                FuzzFailure("a number text read as no finite value", qtext);
         const std::optional<Decimal> value = ParseDecimal(text);
         // Number texts of this program have at most a few decimals; a scale
         // beyond 18 is outside what the formats are asked to write.

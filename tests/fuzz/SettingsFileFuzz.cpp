@@ -4,6 +4,7 @@
 // exactly, reals as the same double.
 #include "FuzzSupport.h"
 #include "common/IniFile.h"
+#include "common/RealText.h"
 #include <QDir>
 #include <cmath>
 #include <cstring>
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (back.ReadString("Page", "Header", "<none>") != text)
         FuzzFailure("text did not read back", text);
     if (!SameReal(back.ReadFloat("Window", "Left", 12345), real))
-        FuzzFailure("real did not read back", FormatIniReal(real));
+        FuzzFailure("real did not read back", FormatRoundTripReal(real));
     if (back.ReadInteger("Exam", "Row", -1) != text.size())
         FuzzFailure("integer did not read back", text);
     return 0;

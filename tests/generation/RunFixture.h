@@ -2,7 +2,7 @@
 // Helpers for generator tests: settings with fixed ranges and a seeded run
 // through a scripted host.
 #include "generation/ProblemMaker.h"
-#include "generation/ScriptedGenHost.h"
+#include "support/ScriptedGenHost.h"
 
 #include <string>
 

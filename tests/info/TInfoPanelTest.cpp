@@ -1,7 +1,7 @@
 // The start-up check and the panels it leads to, against a local HTTP
 // server on 127.0.0.1 that the test starts. Every wait is bounded.
 #include "LocalHttpServer.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "info/TInfoPanel.h"
 #include "info/TWebPanel.h"
 

@@ -2,7 +2,7 @@
 // A headless preview engine for tests: the built-in PDF printer (A4, 600 dpi,
 // 5 mm margins) writing into a scratch folder, a 96 dpi screen, prompts that
 // only record.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 

@@ -40,7 +40,6 @@ TEST_F(InterpreterTest, PitchGivesAFixedAdvanceAndCutsTheText)
         EXPECT_EQ(t[i].Advance, 0) << i;
     EXPECT_EQ(t[6].Advance, 378); // 100 mm at 96 dpi
     EXPECT_EQ(t[7].Advance, 38);
-    EXPECT_EQ(State.Dx[0], 19);   // left by the last pitched line (5 mm)
     EXPECT_EQ(t[8].Text.size(), 200);
     EXPECT_EQ(t[9].Text.size(), 300);
 }
@@ -135,10 +134,12 @@ TEST_F(InterpreterTest, FontSizeChangesOnlyForPositiveNumbers)
         {"FontSize,12", 12}, {"FontSize,1E9", 1000}};
     for (const auto& [line, size] : cases) {
         State.InitParam(96);
-        Exec({line});
-        EXPECT_EQ(State.Font.Size, size) << line.toStdString();
-        EXPECT_EQ(State.nfontsize, size);
-        EXPECT_EQ(State.nfontheight, DrawState::FontHeight(size, 96));
+        Screen.Calls.clear();
+        Exec({line, "TextOut,0,0,x", "TextOutAngle,0,0,x,0"});
+        // Upright and rotated text alike are drawn at the new size.
+        const int pixels = -DrawState::FontHeight(size, 96);
+        EXPECT_EQ(Calls("text").at(0).Font.PixelHeight, pixels) << line.toStdString();
+        EXPECT_EQ(Calls("angle").at(0).Font.PixelHeight, pixels) << line.toStdString();
     }
     EXPECT_EQ(DrawState::FontHeight(11, 96), -15);
     EXPECT_EQ(DrawState::FontHeight(9, 600), -75);

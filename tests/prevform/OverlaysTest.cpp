@@ -1,7 +1,7 @@
 #include "EngineFixture.h"
 #include "prevform/Overlays.h"
 #include "prevform/PageGeometry.h"
-#include "prevform/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PageFont.h"
 #include "prevform/PageGeometry.h"
 #include "prevform/PrinterInfo.h"
-#include "prevform/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

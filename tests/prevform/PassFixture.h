@@ -2,9 +2,9 @@
 // A rendering pass in miniature for tests: a recording surface at 96 dpi for
 // the screen and one at 600 dpi for the printer, A4 less 5 mm margins, the mm
 // unit, empty records and picture slots, scripted prompts.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/Interpreter.h"
-#include "prevform/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 struct PassFixture {
     RecordingSurface Screen{96, QSize(755, 1084)};

@@ -1,5 +1,5 @@
 #include "EngineFixture.h"
-#include "prevform/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 #include <QFile>
 #include <QRegularExpression>

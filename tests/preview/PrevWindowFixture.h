@@ -3,7 +3,7 @@
 // margins) writing into a scratch folder, a 96 dpi screen at one device
 // pixel per pixel, a scratch settings file and prompts that only record.
 #include "common/IniFile.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrinterInfo.h"
 #include "preview/TFrmPrev.h"

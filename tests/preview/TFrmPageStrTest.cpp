@@ -1,6 +1,6 @@
 // The page-string dialog: filling and storing records, the position fields'
 // silent revert, the font button and the style boxes, and the five flows.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "preview/TFrmPageStr.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "common/IniFile.h"
 #include "generation/Decimal.h"
 #include "generation/ProblemMaker.h"
-#include "generation/ScriptedGenHost.h"
+#include "support/ScriptedGenHost.h"
 #include "worksheet/PresetApply.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "QStringPrinter.h"
 #include "worksheet/HeadingText.h"
-#include "worksheet/PositionValue.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,16 +13,6 @@ TEST(HeadingText, OnlyExactMacrosExpandAndTimeShowsNoZone)
     for (const char* text : {"%T", "%D", " %t", "%t %d", ""})
         EXPECT_EQ(HeadingText(text, now, locale), QString::fromUtf8(text)) << text;
     EXPECT_FALSE(LongTimeFormat(QLocale(QLocale::Japanese)).contains('t'));
-}
-
-TEST(PositionValue, ReadsDecimalTextsOnly)
-{
-    const std::pair<const char*, std::optional<double>> cases[] = {
-        {" 36 ", 36}, {"-20", -20}, {"+2.5", 2.5}, {".5", 0.5}, {"1e2", 100},
-        {"abc", std::nullopt}, {"", std::nullopt}, {"1,5", std::nullopt}, {"10mm", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(PositionValue(text), expected) << text;
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Writing a document's pages outside the preview window: the listing with
 // its page separators, the image names of several pages, and files of
 // every page.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/PageOutput.h"

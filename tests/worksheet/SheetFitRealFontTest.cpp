@@ -1,7 +1,7 @@
 // Crowded sheets composed on a real preview engine with the installed fonts:
 // replaying the program list, every text measured in the font the list sets
 // at that point, and every rule, stays inside its cell and the problem area.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <cmath>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -48,8 +50,9 @@ protected:
         composer.Layout().StoreIn(Settings);
     }
 
-    // The cells' lines (after «PenStyle,psSolid») checked against the grid.
-    void ExpectCellsInside(const std::string& what)
+    // The cells' lines (after «PenStyle,psSolid») checked against the grid;
+    // every one of the count cells must have been written.
+    void ExpectCellsInside(const std::string& what, int count)
     {
         const double l = Settings.WindowLeft, u = Settings.WindowUpper;
         const double r = Settings.WindowInner, d = Settings.WindowUnder;
@@ -57,6 +60,7 @@ protected:
         const double eps = 1e-6;
         PageFont font;
         bool inCells = false;
+        std::set<std::pair<int, int>> written;
         for (const QString& line : Engine.ListbyProgram) {
             const QStringList f = SplitCommandLine(line);
             const QString keyword = CommandKeyword(f);
@@ -81,9 +85,12 @@ protected:
             }
             const double col = std::floor((x - l) / cw + eps);
             const double row = std::floor((y - u) / ch + eps);
+            if (keyword == u"TEXTOUT")
+                written.emplace(static_cast<int>(row), static_cast<int>(col));
             EXPECT_LE(right, std::min(r, l + (col + 1) * cw) + eps) << what << ": " << line.toStdString();
             EXPECT_LE(bottom, std::min(d, u + (row + 1) * ch) + eps) << what << ": " << line.toStdString();
         }
+        EXPECT_EQ(static_cast<int>(written.size()), count) << what << ": cells with text";
     }
 };
 
@@ -114,7 +121,7 @@ TEST_F(SheetFitRealFontTest, CrowdedCellsStayInside)
                                      QString::fromUtf8(c.Sign), c.Tab};
         Compose(problems, c.Mode);
         ExpectCellsInside(std::string(c.Name) + " " + std::to_string(c.Rows) + "x"
-                          + std::to_string(c.Cols));
+                          + std::to_string(c.Cols), count);
     }
 }
 

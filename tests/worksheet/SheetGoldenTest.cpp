@@ -6,7 +6,7 @@
 // without numbers, frame, date heading, header and footer. A fixed clock and
 // fixed problem lists make the sheets repeatable.
 // SHOSU_WRITE_GOLDEN=1 writes the files afresh instead of comparing.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/SheetPipeline.h"

@@ -1,7 +1,7 @@
 // The sheet pipeline on a real preview engine: what it hands back, what it
 // leaves in the engine, and that a sheet does not depend on what the engine
 // measured or drew before it.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/SheetPipeline.h"

@@ -1,7 +1,7 @@
 // The main window's links to the web and its hint display: the status bar
 // opens the home page, the help menu the general help page, the random
 // dialog its own page; a browser that does not start gives the message.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "worksheet/ControlHint.h"
 #include "worksheet/TForm1.h"
 #include "worksheet/TFrmRndD.h"

@@ -1,7 +1,7 @@
 // The main window's preview side: the two preview buttons compose into the
 // preview window, and the printing items sit in the file menu.
 #include "TypeInto.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/ForwardingSurface.h"
 #include "prevform/QPainterSurface.h"
 #include "preview/TFrmPrev.h"

@@ -5,7 +5,7 @@
 #include "QStringPrinter.h"
 #include "support/ScratchFile.h"
 #include "TypeInto.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPageStr.h"

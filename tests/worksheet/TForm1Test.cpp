@@ -1,7 +1,7 @@
 // The main window's handlers, driven through its controls under the
 // offscreen platform. Prompts are scripted, so no dialog ever blocks.
 #include "TypeInto.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "worksheet/TForm1.h"
 
 #include <QAction>

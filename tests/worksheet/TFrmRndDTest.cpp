@@ -1,7 +1,7 @@
 // The random-parameter dialog: integer texts only, OK and Cancel, and the
 // help button's failure message.
 #include "TypeInto.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "worksheet/TFrmRndD.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // them all in order, Cancel none, the font and help buttons.
 #include "QStringPrinter.h"
 #include "TypeInto.h"
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "worksheet/TFrmStyle.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // the pen of the rules is its width in millimetres on the page image, and a
 // point drawn in its slot leaves blank paper between it and both digits.
 // With SHOSU_SHOTS_DIR set, the cells are also saved there as PNG pictures.
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/StartingLayout.h"

@@ -260,9 +260,6 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
         parse.Error = UsageError("--rest and --just cannot be used together");
         return parse;
     }
-    // The division tab keeps rounding on whatever was asked.
-    if (parse.Options.Settings.Operation == OpDiv)
-        parse.Options.Settings.fRound = true;
     return parse;
 }
 

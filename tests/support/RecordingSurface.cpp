@@ -1,4 +1,4 @@
-#include "prevform/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 std::vector<RecordingSurface::Call> RecordingSurface::OfKind(const QString& kind) const
 {

@@ -1,7 +1,7 @@
 #pragma once
 // A GenHost without a window: records every status text, message and
 // question in order and answers confirmations from a script (No when the
-// script runs out). Used by tests and by the command-line tool.
+// script runs out). For tests only.
 #include "generation/GenHost.h"
 #include <deque>
 #include <string>

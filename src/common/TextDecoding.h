@@ -1,8 +1,9 @@
 #pragma once
-// Turns the bytes of a list file into text lines. A byte-order mark selects
-// UTF-8 or UTF-16 (little or big endian); without one the bytes are read as
-// UTF-8 when they are valid UTF-8 and otherwise as the Japanese legacy code
-// page CP932, in which list files written on older Japanese systems are kept.
+// Turns the bytes of a text file (a list file, the settings file) into text
+// and lines. A byte-order mark selects UTF-8 or UTF-16 (little or big
+// endian); without one the bytes are read as UTF-8 when they are valid UTF-8
+// and otherwise as the Japanese legacy code page CP932, in which files
+// written on older Japanese systems are kept.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "prevform/TextDecoding.h"
+#include "common/TextDecoding.h"
 
 #include <gtest/gtest.h>
 

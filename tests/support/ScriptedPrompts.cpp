@@ -1,4 +1,4 @@
-#include "common/ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // A Prompts implementation that answers from a script and records every
-// question, for tests and for headless use. Unscripted confirmations answer
-// No, unscripted inputs and file choices are cancelled.
+// question, for tests, fuzz targets and benchmarks. Unscripted confirmations
+// answer No, unscripted inputs and file choices are cancelled.
 #include "common/Prompts.h"
 #include <QStringList>
 #include <deque>

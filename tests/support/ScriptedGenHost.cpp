@@ -1,4 +1,4 @@
-#include "generation/ScriptedGenHost.h"
+#include "support/ScriptedGenHost.h"
 
 void ScriptedGenHost::SetStatusText(int panel, const std::string& text)
 {
