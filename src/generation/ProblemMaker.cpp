@@ -61,6 +61,15 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     return result;
 }
 
+RunResult ProblemMaker::MakeProblems(const ExamSettings& settings, GenHost& host,
+                                     std::uint64_t seed)
+{
+    if (Running)
+        return {};  // the source of the run in progress stays as it is
+    Random.Seed(seed);
+    return MakeProblems(settings, host);
+}
+
 std::string JoinLines(const std::vector<std::string>& lines)
 {
     std::string text;
