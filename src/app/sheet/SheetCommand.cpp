@@ -2,13 +2,16 @@
 // composes the problem sheet (or the answer sheet) with the default sheet
 // settings, and prints the program list or renders it to PNG, BMP or JPEG at
 // 96 dots per inch, or to PDF at true size. With --count N a PDF holds N
-// different problem sheets, each followed by its answer sheet.
+// different problem sheets, each followed by its answer sheet; sheet k is
+// made from the k-th seed derived from the first (--seed, --code or one
+// drawn from the clock), so each sheet of a set can be made again alone.
 #include "sheet/CliGenHost.h"
 #include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
 #include "sheet/GenerateOptions.h"
 
 #include "generation/ProblemMaker.h"
+#include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/SheetComposer.h"
@@ -197,10 +200,14 @@ int WriteClassSet(PrevEngine& engine, ProblemMaker& maker, GenerateOptions& gene
                   const SheetSettings& settings, const SheetOptions& options, std::ostream& err)
 {
     CliGenHost host(err, generate.fYes);
+    // Without a seed the set still starts from a code, like the window's runs.
+    const std::uint64_t first =
+        generate.Seed.value_or(maker.Source().UniformInt(SheetCode::SeedCount));
     engine.BeginPrintDocument();
     bool ok = true;
     for (int i = 0; i < options.Count && ok; ++i) {
-        const RunResult run = maker.MakeProblems(generate.Settings, host);
+        const RunResult run = maker.MakeProblems(generate.Settings, host,
+                                                 DerivedSeed(first, static_cast<std::uint64_t>(i)));
         if (!run.Completed()) {
             engine.EndPrintDocument();
             return ExitAbandoned;
@@ -271,7 +278,9 @@ std::string SheetUsage()
            "                         inch, .pdf at true size\n"
            "  --answer               the answer sheet instead of the problem sheet\n"
            "  --count N              with --out FILE.pdf: N different problem sheets, each\n"
-           "                         followed by its answer sheet (1..50)\n"
+           "                         followed by its answer sheet (1..50); the first\n"
+           "                         from --code or --seed itself, each later one from\n"
+           "                         the next code of the set derived from it\n"
            "  --column-form          written calculation: operands stacked on a digit pitch\n"
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
