@@ -60,3 +60,12 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     result.Outcome = RunOutcome::Completed;
     return result;
 }
+
+RunResult ProblemMaker::MakeProblems(const ExamSettings& settings, GenHost& host,
+                                     std::uint64_t seed)
+{
+    if (Running)
+        return {};  // the source of the run in progress stays as it is
+    Random.Seed(seed);
+    return MakeProblems(settings, host);
+}

@@ -31,6 +31,9 @@ public:
     // One run for settings.Operation. A call made while a run is in progress
     // (the host's ProcessEvents re-entering) returns NotRun at once.
     RunResult MakeProblems(const ExamSettings& settings, GenHost& host);
+    // The same run with the random source seeded from seed first: the same
+    // settings and seed give the same problems wherever they run.
+    RunResult MakeProblems(const ExamSettings& settings, GenHost& host, std::uint64_t seed);
 
     bool IsRunning() const { return Running; }
     RandomSource& Source() { return Random; }

@@ -131,8 +131,10 @@ bool QPainterSurface::BeginDoc()
         Active.reset();
         return false;
     }
-    // The origin is the top-left corner of the printable area; applied per
-    // call, so a new page of the same job keeps it.
+    StartPainter(*Active);
+    // The origin is the top-left corner of the printable area; added to the
+    // coordinates rather than set as a transformation, which a new page of
+    // the same job would have to be given again.
     Origin = Device && Device->fullPage() ? PrinterInfo::PrintableArea(*Device).topLeft() : QPoint();
     return true;
 }
@@ -145,17 +147,41 @@ void QPainterSurface::EndDoc()
     Active.reset();
 }
 
+void QPainterSurface::StartPainter(QPainter& p)
+{
+    // Lines are drawn without smoothing, so thin lines stay one device pixel.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    PainterPen.reset();
+    PainterFont.reset();
+}
+
 template <typename Fn> void QPainterSurface::Paint(Fn draw)
 {
     if (Active) {
-        Active->save();
-        Active->translate(Origin);
         draw(*Active);
-        Active->restore();
     } else if (!Device && !Page.isNull()) {
         QPainter p(&Page);
+        StartPainter(p);
         draw(p);
+        PainterPen.reset();
+        PainterFont.reset();
     }
+}
+
+void QPainterSurface::SetPen(QPainter& p, const QPen& pen)
+{
+    if (PainterPen && *PainterPen == pen)
+        return;
+    p.setPen(pen);
+    PainterPen = pen;
+}
+
+void QPainterSurface::SetFont(QPainter& p, const DeviceFont& font, const QFont& qf)
+{
+    if (PainterFont && *PainterFont == font)
+        return;
+    p.setFont(qf);
+    PainterFont = font;
 }
 
 void QPainterSurface::FillRect(int x1, int y1, int x2, int y2, uint32_t color)
@@ -163,7 +189,7 @@ void QPainterSurface::FillRect(int x1, int y1, int x2, int y2, uint32_t color)
     auto clamp = [](int v) { return static_cast<int>(std::clamp<double>(v, -Far, Far)); };
     const QRect r = QRect(QPoint(clamp(x1), clamp(y1)), QPoint(clamp(x2), clamp(y2))).normalized();
     Paint([&](QPainter& p) {
-        p.fillRect(QRect(r.topLeft(), QSize(r.width() - 1, r.height() - 1)), ToQColor(color));
+        p.fillRect(QRect(r.topLeft() + Origin, QSize(r.width() - 1, r.height() - 1)), ToQColor(color));
     });
 }
 
@@ -173,9 +199,8 @@ void QPainterSurface::DrawLine(QPoint from, QPoint to, const SurfacePen& pen)
     if (!line)
         return;
     Paint([&](QPainter& p) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(MakePen(pen, ResX));
-        p.drawLine(line->p1().toPoint(), line->p2().toPoint());
+        SetPen(p, MakePen(pen, ResX));
+        p.drawLine(line->p1().toPoint() + Origin, line->p2().toPoint() + Origin);
     });
 }
 
@@ -198,13 +223,13 @@ void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text
     const MadeFont& made = FontFor(font);
     const QFont& qf = made.Font;
     const QFontMetrics& m = made.Metrics;
-    p.setFont(qf);
+    SetFont(p, font, qf);
     if (brush.Solid) {
         const int width = advance > 0 ? advance * static_cast<int>(text.size())
                                       : m.horizontalAdvance(text);
         p.fillRect(QRect(topLeft, QSize(width, m.height())), ToQColor(brush.Color));
     }
-    p.setPen(ToQColor(font.Color));
+    SetPen(p, QPen(ToQColor(font.Color)));
     const int baseline = topLeft.y() + m.ascent();
     if (advance <= 0) {
         p.drawText(QPoint(topLeft.x(), baseline), text);
@@ -216,6 +241,7 @@ void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text
     plain.setUnderline(false);
     plain.setStrikeOut(false);
     p.setFont(plain);
+    PainterFont.reset();
     const int rowWidth = advance * static_cast<int>(text.size());
     const int lineWidth = std::max(1, m.lineWidth());
     if (font.Underline)
@@ -236,7 +262,7 @@ void QPainterSurface::DrawText(QPoint topLeft, const QString& text, const Device
 {
     if (!Near(topLeft) || std::abs(advance) > Far / std::max<qsizetype>(1, text.size()))
         return;
-    Paint([&](QPainter& p) { PaintText(p, topLeft, text, font, brush, advance); });
+    Paint([&](QPainter& p) { PaintText(p, topLeft + Origin, text, font, brush, advance); });
 }
 
 void QPainterSurface::DrawTextAngle(QPoint origin, const QString& text, const DeviceFont& font,
@@ -245,9 +271,17 @@ void QPainterSurface::DrawTextAngle(QPoint origin, const QString& text, const De
     if (!Near(origin))
         return;
     Paint([&](QPainter& p) {
-        p.translate(origin);
+        // The turn is the only transformation a pass sets; it ends with the
+        // call, and the pen and font the painter held come back with it.
+        const std::optional<QPen> pen = PainterPen;
+        const std::optional<DeviceFont> held = PainterFont;
+        p.save();
+        p.translate(origin + Origin);
         p.rotate(-escapement / 10.0); // y grows downwards: counter-clockwise is negative
         PaintText(p, QPoint(0, 0), text, font, brush, 0);
+        p.restore();
+        PainterPen = pen;
+        PainterFont = held;
     });
 }
 
@@ -261,7 +295,7 @@ void QPainterSurface::DrawPicture(int x1, int y1, int x2, int y2, const QImage& 
     const QImage image = (x2 < x1 || y2 < y1) ? picture.mirrored(x2 < x1, y2 < y1) : picture;
     Paint([&](QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(target, image);
+        p.drawImage(target.translated(Origin), image);
     });
 }
 

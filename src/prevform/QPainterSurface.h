@@ -4,12 +4,20 @@
 // or a printer/PDF device at the printer's resolution, where one pass is one
 // print job of one page. Coordinates far outside the page are clipped here so
 // the rasteriser never sees them.
+//
+// The painter of a pass stays open from BeginDoc to EndDoc and keeps its pen
+// and font from one call to the next: each call sets only what differs from
+// what the painter already has. Every state change costs a PDF device a new
+// graphics state in its page, so a pass of many texts and lines writes (and
+// the printer reads) far less than it would with the state saved and
+// restored around every call.
 #include "prevform/Surface.h"
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPrinter;
@@ -49,7 +57,8 @@ private:
     QSize Size;
     int ResX, ResY;
     std::unique_ptr<QPainter> Active; // open between BeginDoc and EndDoc
-    QPoint Origin;                    // of the printable area on a full-page printer
+    QPoint Origin;                    // of the printable area on a full-page printer,
+                                      // added to every coordinate
 
     // The fonts of the last texts drawn or measured, each made and measured
     // once rather than for every text; holding them also keeps their glyph
@@ -62,9 +71,18 @@ private:
     mutable std::vector<MadeFont> Fonts;
     const MadeFont& FontFor(const DeviceFont& font) const;
 
+    // What the open painter holds, so that unchanged pens and fonts are not
+    // set again; none after a painter was begun or its state restored.
+    std::optional<QPen> PainterPen;
+    std::optional<DeviceFont> PainterFont;
+
     // Runs draw with an open painter: the pass's, or on a page image a
     // temporary one. On a printer outside a job nothing is drawn.
     template <typename Fn> void Paint(Fn draw);
+    // The state every painter starts from, and forgetting what it held.
+    void StartPainter(QPainter& p);
+    void SetPen(QPainter& p, const QPen& pen);
+    void SetFont(QPainter& p, const DeviceFont& font, const QFont& qf);
     void PaintText(QPainter& p, QPoint topLeft, const QString& text, const DeviceFont& font,
                    const SurfaceBrush& brush, int advance);
 };

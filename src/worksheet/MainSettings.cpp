@@ -46,6 +46,7 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     sheet.sSubTitle = ini.ReadString(kPage, Key("SubTitle"), defaults.sSubTitle);
     sheet.sDateTime = ini.ReadString(kPage, Key("DateTime"), defaults.sDateTime);
     sheet.sName = ini.ReadString(kPage, Key("Name"), defaults.sName);
+    sheet.fCode = ini.ReadBool(kPage, Key("Code"), false);
 
     sheet.AnswerType = ini.ReadInteger(kAnswer, Key("Type"), 1);
 
@@ -94,6 +95,7 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteString(kPage, Key("SubTitle"), boxes.SubTitle);
     ini.WriteString(kPage, Key("DateTime"), sheet.sDateTime);
     ini.WriteString(kPage, Key("Name"), sheet.sName);
+    ini.WriteBool(kPage, Key("Code"), sheet.fCode);
 
     ini.WriteInteger(kAnswer, Key("Type"), sheet.AnswerType);
 

@@ -38,6 +38,7 @@ struct SheetSettings {
 
     // 0 no answer sheet, 1 answers on a separate sheet, 2 also on the problem sheet.
     std::int32_t AnswerType = 1;
+    bool fCode = false;        // print the sheet code on the problem and answer sheets
     PageFont FntExam = DefaultExamFont();
 
     // Column form as Japanese textbooks write it (section "Hissan"). With

@@ -54,7 +54,7 @@ QString MemoText(const std::vector<std::string>& lines)
 } // namespace
 
 TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* parent)
-    : QMainWindow(parent), UserPrompts(prompts), Maker(seed),
+    : QMainWindow(parent), UserPrompts(prompts), Maker(seed), SeedSource(seed),
       Host(std::make_unique<WindowGenHost>(*this))
 {
     CreateControls();
@@ -101,6 +101,7 @@ void TForm1::ConnectHandlers()
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(CBoxRoundSig, &QCheckBox::toggled, this, &TForm1::CBoxRoundSigClick);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
+    connect(E1, &QAction::triggered, this, &TForm1::E1Click);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(A1, &QAction::triggered, this, &TForm1::A1Click);
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -157,6 +158,13 @@ void TForm1::MakeProblems()
 {
     if (Maker.IsRunning())
         return;  // a click or tick let through while a run waits
+    MakeProblemsFromCode(*SheetCode::FromSeed(SeedSource.UniformInt(SheetCode::SeedCount)));
+}
+
+bool TForm1::MakeProblemsFromCode(const SheetCode& code)
+{
+    if (Maker.IsRunning())
+        return false;
     Exam.Operation = TabControl1->currentIndex();
     for (int i = 0; i < RangeEditCount; ++i)
         Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
@@ -166,14 +174,17 @@ void TForm1::MakeProblems()
     // change the settings under it.
     const ExamSettings settings = Exam;
 
-    RunResult result = Maker.MakeProblems(settings, *Host);
+    RunResult result = Maker.MakeProblems(settings, *Host, code.Seed());
     // Problems of another operation must not appear under the new tab's
     // headings when the tab was switched while the run let events through.
     if (!result.Completed() || TabControl1->currentIndex() != settings.Operation)
-        return;
+        return false;
     Memo1->setPlainText(MemoText(result.Lines1));
     Memo2->setPlainText(MemoText(result.Lines2));
     Memo3->setPlainText(MemoText(result.Lines3));
+    CurCode = code;
+    SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(code.Text()));
+    return true;
 }
 
 void TForm1::TabControl1Change(int tab)
@@ -415,7 +426,7 @@ void TForm1::Timer1Timer()
     if (Maker.IsRunning())
         return;  // the previous step is still waiting in a question
     if (TestLoop % 10 == 0) {
-        TestSettingsDraw draw = DrawTestSettings(Maker.Source(), TabControl1->currentIndex());
+        TestSettingsDraw draw = DrawTestSettings(SeedSource, TabControl1->currentIndex());
         ApplyTestSettings(draw, Exam);
         SetRangeTexts(draw.Ranges);
         if (draw.ChangesDivOption) {

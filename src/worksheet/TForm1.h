@@ -8,6 +8,7 @@
 #include "common/HelpLinks.h"
 #include "generation/ExamSettings.h"
 #include "generation/ProblemMaker.h"
+#include "generation/SheetCode.h"
 #include "generation/TestModeSettings.h"
 #include "prevform/PageFont.h"
 #include "worksheet/SheetSettings.h"
@@ -55,6 +56,9 @@ public:
     SheetSettings Sheet;
     QString EdtTmp;    // the text an edit had when it received the focus
     int TestLoop = 0;  // test-mode run counter
+    // The code of the problems last made (shown as «No. CODE»); none before
+    // the first run.
+    std::optional<SheetCode> CurCode;
 
     // --- controls, by design name ---
     QTabBar* TabControl1 = nullptr;
@@ -129,6 +133,7 @@ public:
     QAction* D1 = nullptr;          // "日時(&D)"
     QAction* N5 = nullptr;          // "名前(&N)"
     QAction* R1 = nullptr;
+    QAction* E1 = nullptr;          // "番号から作る(&E)..."
     QAction* RA1 = nullptr;
     QAction* RB1 = nullptr;
     QAction* RC1 = nullptr;
@@ -173,6 +178,9 @@ public:
     void Y1Click();
     void CBoxRoundSigClick(bool checked);
     void R1Click();
+    // Asks for a sheet code and makes its problems with the current settings;
+    // a text that is not a code is explained and changes nothing. In TForm1Code.cpp.
+    void E1Click();
     void Label7Click();
     void LblInfClick();
     void Timer1Timer();
@@ -213,8 +221,13 @@ public:
     // from the lists and the settings into the engine's program list.
     void ComposeSheet(int mode);
 
-    // One generation run for the current tab; fills the memos when it completes.
+    // One generation run for the current tab from a freshly drawn sheet
+    // code; fills the memos when it completes.
     void MakeProblems();
+    // The run of code: the same settings and code give the same problems.
+    // On completion the memos, CurCode and the first status panel show them;
+    // false (nothing changed) when the run did not complete.
+    bool MakeProblemsFromCode(const SheetCode& code);
     // Sets the controls from the record (sign mode, answer options, counts);
     // the click handlers run as for a user click and keep the invariants.
     void ApplySettingsToControls();
@@ -273,6 +286,9 @@ private:
     bool fSettingsSaved = false;
     QLineEdit* EnteredEdit = nullptr;  // the edit whose text EdtTmp holds
     ProblemMaker Maker;
+    // Draws the sheet codes of the runs and the test mode's settings; the
+    // maker's own source is seeded from the code at every run.
+    RandomSource SeedSource;
     std::unique_ptr<WindowGenHost> Host;
     bool fShown = false;
     HelpLinks PageLinks;

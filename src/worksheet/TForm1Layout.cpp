@@ -334,6 +334,7 @@ void TForm1::CreateMenus()
     N5 = MenuOption->addAction(QStringLiteral("名前(&N)"));
     MenuOption->addSeparator();
     R1 = MenuOption->addAction(QStringLiteral("乱数の振り方(&R)"));
+    E1 = MenuOption->addAction(QStringLiteral("番号から作る(&E)..."));
     MenuOption->addSeparator();
     auto* signModes = new QActionGroup(this);
     RA1 = MenuOption->addAction(QStringLiteral("演算結果は正の数(&A)"));

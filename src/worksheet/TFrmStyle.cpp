@@ -129,8 +129,10 @@ QWidget* TFrmStyle::CreateAnswerGroup()
     auto* box = new QVBoxLayout(group);
     RButton1 = new QRadioButton(QStringLiteral("別に印刷"), group);
     RButton2 = new QRadioButton(QStringLiteral("共に印刷"), group);
+    CBoxCode = new QCheckBox(QStringLiteral("番号を印刷する(&O)"), group);
     box->addWidget(RButton1);
     box->addWidget(RButton2);
+    box->addWidget(CBoxCode);
     return group;
 }
 
@@ -200,6 +202,7 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
     CBoxWorked->setChecked(settings.fWorked);
     CBoxSquares->setChecked(settings.fSquares);
     CBoxTextbookClick();
+    CBoxCode->setChecked(settings.fCode);
     (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
     FontExam = settings.FntExam;
 }
@@ -236,6 +239,7 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings)
     settings.ExamSeparate = Number(EdtSeparate).value_or(settings.ExamSeparate);
     settings.AnswerType = RButton1->isChecked() ? 1 : 2;
     settings.WindowFrame = CBoxFrame->isChecked();
+    settings.fCode = CBoxCode->isChecked();
     settings.FntExam = FontExam;
     settings.fTextbook = CBoxTextbook->isChecked();
     settings.fWorked = CBoxWorked->isChecked();

@@ -79,3 +79,50 @@ TEST(ProblemMaker, SameSeedSameProblems)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProblemMaker, ASeededRunDependsOnlyOnSettingsAndSeed)
+{
+    // Normal draws keep a spare variate between calls: a seeded run must
+    // not see one left over from an earlier run, or the same code would
+    // give other problems after other runs.
+    ExamSettings settings;
+    settings.Operation = OpDiv;
+    settings.rnd_D = 3;
+    settings.ExamRowN = 7;
+    ScriptedGenHost host;
+    const RunResult fresh = ProblemMaker(99).MakeProblems(settings, host);
+    ProblemMaker used(1);
+    for (int i = 0; i < 3; ++i)
+        used.MakeProblems(settings, host);
+    const RunResult again = used.MakeProblems(settings, host, 99);
+    ASSERT_TRUE(fresh.Completed());
+    ASSERT_TRUE(again.Completed());
+    EXPECT_EQ(again.Lines1, fresh.Lines1);
+    EXPECT_EQ(again.Lines2, fresh.Lines2);
+    EXPECT_EQ(again.Lines3, fresh.Lines3);
+    EXPECT_NE(used.MakeProblems(settings, host, 100).Lines1, fresh.Lines1);
+}
+
+TEST(ProblemMaker, ASeededCallDuringARunLeavesItsSourceAlone)
+{
+    ScriptedGenHost host;
+    host.TestMode = true;  // events are processed after every problem
+    ExamSettings settings;
+    settings.ExamRowN = 3;
+    const RunResult plain = ProblemMaker(5).MakeProblems(settings, host);
+    // The inner calls are refused; the outer run's draws are unchanged.
+    struct SeedingHost : ReenteringHost {
+        void ProcessEvents() override { InnerOutcomes.push_back(Maker->MakeProblems(Settings, *this, 1).Outcome); }
+    } seeding;
+    ProblemMaker maker(5);
+    seeding.Maker = &maker;
+    seeding.TestMode = true;
+    seeding.Settings = settings;
+    const RunResult outer = maker.MakeProblems(seeding.Settings, seeding);
+    EXPECT_EQ(seeding.InnerOutcomes, std::vector<RunOutcome>(3, RunOutcome::NotRun));
+    EXPECT_EQ(outer.Lines1, plain.Lines1);
+}
+
+} // namespace

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -178,6 +180,59 @@ TEST(QPainterSurfaceTest, APassToThePdfPrinterWritesOnePage)
     const QByteArray pdf = f.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+}
+
+// The painter of a pass keeps its pen and font from call to call; what one
+// call sets must never show in the next. Each sequence is drawn once in a
+// pass and once with a fresh painter for every call: the pages must match.
+TEST(QPainterSurfaceTest, EveryCallOfAPassDrawsAsIfItWereDrawnAlone)
+{
+    using Step = std::function<void(Surface&)>;
+    const DeviceFont plain{QStringLiteral("ＭＳ 明朝"), 20};
+    DeviceFont red = plain;
+    red.Color = 0x0000FF;
+    DeviceFont underlined = plain;
+    underlined.Underline = true;
+    DeviceFont bigBold{QStringLiteral("ＭＳ Ｐゴシック"), 30, 0x008000, true};
+    const SurfaceBrush clear;
+    const SurfaceBrush yellow{0x00FFFF, true};
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 255));
+
+    const Step dotted = [](Surface& s) { s.DrawLine({5, 10}, {190, 10}, {0xFF0000, 1, PenStyle::Dot}); };
+    const Step wide = [](Surface& s) { s.DrawLine({5, 150}, {190, 180}, {0x0000FF, 5, PenStyle::Solid}); };
+    const Step thin = [](Surface& s) { s.DrawLine({5, 190}, {190, 190}, {}); };
+    const Step text = [&](Surface& s) { s.DrawText({10, 20}, QStringLiteral("あいう"), plain, clear); };
+    const Step redText = [&](Surface& s) { s.DrawText({10, 50}, QStringLiteral("赤"), red, clear); };
+    const Step boxed = [&](Surface& s) { s.DrawText({60, 50}, QStringLiteral("箱"), bigBold, yellow); };
+    const Step pitched = [&](Surface& s) { s.DrawText({10, 90}, QStringLiteral("ab"), underlined, clear, 30); };
+    const Step underText = [&](Surface& s) { s.DrawText({10, 120}, QStringLiteral("下線"), underlined, clear); };
+    const Step turned = [&](Surface& s) { s.DrawTextAngle({120, 140}, QStringLiteral("回転"), bigBold, 450, clear); };
+    const Step image = [&](Surface& s) { s.DrawPicture(150, 60, 190, 100, picture); };
+    const Step fill = [](Surface& s) { s.FillRect(100, 100, 140, 120, 0x808080); };
+
+    const std::vector<std::vector<Step>> sequences = {
+        {dotted, text, wide, text},
+        {text, redText, text, thin},
+        {turned, thin, text, redText},
+        {pitched, text, boxed, text, dotted},
+        {image, thin, text, fill, wide, redText},
+        {boxed, turned, boxed, pitched, turned, dotted},
+        {pitched, underText, pitched, thin},
+        {text, turned, boxed, redText, turned, redText},
+    };
+    for (size_t i = 0; i < sequences.size(); ++i) {
+        QPainterSurface pass(QSize(200, 200), 96);
+        QPainterSurface alone(QSize(200, 200), 96);
+        ASSERT_TRUE(pass.BeginDoc());
+        for (const Step& step : sequences[i]) {
+            step(pass);
+            step(alone);  // no open painter: a fresh one for this call
+        }
+        pass.EndDoc();
+        EXPECT_EQ(pass.Image(), alone.Image()) << "sequence " << i;
+        EXPECT_NE(pass.Image(), QPainterSurface(QSize(200, 200), 96).Image()) << "sequence " << i;
+    }
 }
 
 } // namespace

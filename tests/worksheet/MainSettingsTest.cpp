@@ -56,6 +56,7 @@ TEST_F(MainSettingsTest, NoFileGivesTheDefaults)
     EXPECT_EQ(Sheet.ExNumLeft, "(");
     EXPECT_EQ(Sheet.ExNumRight, ")");
     EXPECT_EQ(Sheet.AnswerType, 1);
+    EXPECT_FALSE(Sheet.fCode);
     EXPECT_EQ(Sheet.FntExam.Name, "ＭＳ Ｐゴシック");
     EXPECT_EQ(Sheet.FntExam.Size, 24);
     EXPECT_TRUE(Exam.fZero && Exam.fOne && Exam.fDelZero);
@@ -146,6 +147,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
     Exam.fYaku = true;
     Sheet.sDateTime = "";
     Sheet.sName = "名前：";
+    Sheet.fCode = true;
     Sheet.AnswerType = 2;
     Sheet.WindowTop = 12.5;
     Sheet.WindowLeft = 0.1;
@@ -166,7 +168,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
 
     EXPECT_EQ(FileText(),
               "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
-              "Name=名前：\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
+              "Name=名前：\nCode=1\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
               "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
               "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
@@ -189,7 +191,8 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
                        &SheetSettings::ExamSeparate})
         EXPECT_DOUBLE_EQ(sheet.*field, Sheet.*field);
     for (auto field : {&SheetSettings::WindowFrame, &SheetSettings::ExamType, &SheetSettings::fExNum,
-                       &SheetSettings::fTextbook, &SheetSettings::fWorked, &SheetSettings::fSquares})
+                       &SheetSettings::fTextbook, &SheetSettings::fWorked, &SheetSettings::fSquares,
+                       &SheetSettings::fCode})
         EXPECT_EQ(sheet.*field, Sheet.*field);
     EXPECT_DOUBLE_EQ(sheet.HissanPen, 0.45);
     EXPECT_EQ(sheet.AnswerType, 2);

@@ -48,6 +48,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     Settings.ExamType = true;
     Settings.WindowFrame = true;
     Settings.fExNum = false;
+    Settings.fCode = true;
     Dialog.LoadSettings(Settings);
     EXPECT_EQ(Dialog.EdtRow->text(), "5");
     EXPECT_EQ(Dialog.EdtCol->text(), "2");
@@ -60,6 +61,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     EXPECT_TRUE(Dialog.CBoxMC->isChecked());
     EXPECT_TRUE(Dialog.CBoxFrame->isChecked());
     EXPECT_FALSE(Dialog.CBoxExam->isChecked());
+    EXPECT_TRUE(Dialog.CBoxCode->isChecked());
     EXPECT_TRUE(Dialog.RButton1->isChecked());
 }
 
@@ -148,6 +150,7 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
         Dialog.CBoxMC->setChecked(true);
         Dialog.CBoxExam->setChecked(false);
         Dialog.CBoxFrame->setChecked(true);
+        Dialog.CBoxCode->setChecked(true);
         Dialog.Button3->click();
     }));
     EXPECT_EQ(Settings.ExamRowN, 4);
@@ -162,6 +165,7 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
     EXPECT_TRUE(Settings.ExamType);
     EXPECT_FALSE(Settings.fExNum);
     EXPECT_TRUE(Settings.WindowFrame);
+    EXPECT_TRUE(Settings.fCode);
     EXPECT_EQ(Settings.AnswerType, 2);
     EXPECT_EQ(Settings.FntExam, font);
 }
@@ -216,9 +220,11 @@ TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
         Dialog.EdtRow->setText("2");
         Dialog.EdtTopP->setText("33");
         Dialog.RButton2->setChecked(true);
+        Dialog.CBoxCode->setChecked(true);
         Dialog.Button3->click();
     }));
     EXPECT_EQ(Settings.ExamRowN, before.ExamRowN);
+    EXPECT_FALSE(Settings.fCode);
     EXPECT_EQ(Settings.WindowTop, before.WindowTop);
     EXPECT_EQ(Settings.AnswerType, 1);
     EXPECT_EQ(Settings.FntExam, before.FntExam);

@@ -2,6 +2,7 @@
 #include "sheet/CliSupport.h"
 
 #include "generation/RangeCheck.h"
+#include "generation/SheetCode.h"
 #include "worksheet/ExamCountCheck.h"
 #include "worksheet/PresetApply.h"
 
@@ -25,6 +26,8 @@ struct ParseState {
     std::vector<bool> GivenCounts; // true rows, false columns, in the order given
     bool fRestGiven = false;
     bool fJustGiven = false;
+    bool fCodeGiven = false;  // --code; --seed then may not be given too
+    bool fSeedGiven = false;
 };
 
 using Applier = std::string (*)(ParseState& state, const std::string& value);
@@ -133,6 +136,17 @@ std::string ApplySeed(ParseState& state, const std::string& value)
     if (value.empty() || error != std::errc() || ptr != value.data() + value.size())
         return UsageError("--seed needs a non-negative integer, not '" + value + "'");
     state.Options.Seed = seed;
+    state.fSeedGiven = true;
+    return {};
+}
+
+std::string ApplyCode(ParseState& state, const std::string& value)
+{
+    const CodeParse parse = SheetCode::Parse(value);
+    if (!parse.Code)
+        return "shosu-sheet: --code: " + parse.Message;
+    state.Options.Seed = parse.Code->Seed();
+    state.fCodeGiven = true;
     return {};
 }
 
@@ -173,7 +187,7 @@ const OptionSpec kOptions[] = {
     {"--rows", true, ApplyRows},             {"--cols", true, ApplyCols},
     {"--d", true, ApplyD},                   {"--minus", true, ApplyMinus},
     {"--keep-zeros", false, ApplyKeepZeros}, {"--seed", true, ApplySeed},
-    {"--yes", false, ApplyYes},
+    {"--code", true, ApplyCode},             {"--yes", false, ApplyYes},
     {"--round", false, ApplyRound},          {"--round-pos", true, ApplyRoundPos},
     {"--rest", false, ApplyRest},            {"--just", false, ApplyJust},
     {"--no-zero", false, ApplyNoZero},       {"--no-one", false, ApplyNoOne},
@@ -260,6 +274,10 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
         parse.Error = UsageError("--rest and --just cannot be used together");
         return parse;
     }
+    if (state.fCodeGiven && state.fSeedGiven) {
+        parse.Error = UsageError("--code and --seed cannot be used together");
+        return parse;
+    }
     return parse;
 }
 
@@ -280,6 +298,8 @@ std::string GenerateOptionsUsage()
            "  --minus 0|1|2          results positive / positive or zero / any sign\n"
            "  --keep-zeros           keep superfluous zeros of answers (4.0 instead of 4)\n"
            "  --seed N               reproducible run; without it the clock seeds\n"
+           "  --code CODE            the run of a sheet code the window shows (No. CODE):\n"
+           "                         the same settings and code give the same problems\n"
            "  --yes                  answer Yes to the loop-over question and go on\n"
            "  --round                multiplication: round the answer (division always rounds)\n"
            "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"

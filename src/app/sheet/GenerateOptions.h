@@ -14,7 +14,7 @@
 
 struct GenerateOptions {
     ExamSettings Settings;              // what the run reads
-    std::optional<std::uint64_t> Seed;  // --seed; none = seeded from the clock
+    std::optional<std::uint64_t> Seed;  // --seed, or the seed of --code; none = the clock
     bool fYes = false;                  // --yes: answer Yes to loop-over questions
     std::optional<GradePreset> Preset;  // --preset: already applied to Settings
 };

@@ -4,7 +4,9 @@
 // window wrote (--settings), and prints the program lists or renders the
 // pages to PNG, BMP or JPEG at 96 dots per inch, or to PDF at true size.
 // With --count N a PDF holds N different problem sheets, each followed by
-// its answer sheet.
+// its answer sheet; sheet k is made from the k-th seed derived from the
+// first (--seed, --code or one drawn from the clock), so each sheet of a
+// set can be made again alone.
 #include "sheet/CliGenHost.h"
 #include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
@@ -12,6 +14,7 @@
 #include "sheet/SheetSetup.h"
 
 #include "generation/ProblemMaker.h"
+#include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "common/IniFile.h"
@@ -197,11 +200,12 @@ struct SheetRun {
     ProblemMaker Maker;
     std::ostream& Err;
 
-    // One problem list; nullopt when the run was abandoned.
-    std::optional<SheetProblems> Problems()
+    // One problem list, from seed when given; nullopt when the run was abandoned.
+    std::optional<SheetProblems> Problems(std::optional<std::uint64_t> seed = std::nullopt)
     {
         CliGenHost host(Err, Generate.fYes);
-        const RunResult run = Maker.MakeProblems(Generate.Settings, host);
+        const RunResult run = seed ? Maker.MakeProblems(Generate.Settings, host, *seed)
+                                   : Maker.MakeProblems(Generate.Settings, host);
         if (!run.Completed())
             return std::nullopt;
         return MakeProblems(run, Generate.Settings.Operation);
@@ -214,17 +218,26 @@ struct SheetRun {
 };
 
 // The document to write: one sheet as asked, or N problem sheets, each
-// followed by its answer sheet; nullopt when a run was abandoned.
+// followed by its answer sheet; nullopt when a run was abandoned. Sheet k of
+// a set is made from the k-th seed derived from the first, so it can be made
+// again alone from its code.
 std::optional<QList<QStringList>> ComposeDocument(SheetRun& run, const SheetOptions& options)
 {
-    QList<QStringList> pages;
-    const int sheets = options.Count > 0 ? options.Count : 1;
-    for (int i = 0; i < sheets; ++i) {
+    if (options.Count == 0) {
         const std::optional<SheetProblems> problems = run.Problems();
         if (!problems)
             return std::nullopt;
-        if (options.Count == 0)
-            return run.Pages(*problems, options.fAnswer ? AnswerSheet : ProblemSheet);
+        return run.Pages(*problems, options.fAnswer ? AnswerSheet : ProblemSheet);
+    }
+    // Without a seed the set still starts from a code, like the window's runs.
+    const std::uint64_t first =
+        run.Generate.Seed.value_or(run.Maker.Source().UniformInt(SheetCode::SeedCount));
+    QList<QStringList> pages;
+    for (int i = 0; i < options.Count; ++i) {
+        const std::optional<SheetProblems> problems =
+            run.Problems(DerivedSeed(first, static_cast<std::uint64_t>(i)));
+        if (!problems)
+            return std::nullopt;
         pages << run.Pages(*problems, ProblemSheet) << run.Pages(*problems, AnswerSheet);
     }
     return pages;
@@ -321,7 +334,9 @@ std::string SheetUsage()
            "                         .pdf at true size with every page\n"
            "  --answer               the answer sheet instead of the problem sheet\n"
            "  --count N              with --out FILE.pdf: N different problem sheets, each\n"
-           "                         followed by its answer sheet (1..50)\n"
+           "                         followed by its answer sheet (1..50); the first\n"
+           "                         from --code or --seed itself, each later one from\n"
+           "                         the next code of the set derived from it\n"
            "  --column-form          written calculation: operands stacked on a digit pitch\n"
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
