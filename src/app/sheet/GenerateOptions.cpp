@@ -141,8 +141,8 @@ std::string ApplySeq2(ParseState& s, const std::string&) { s.Options.Settings.CB
 std::string ApplyKeepZeros(ParseState& s, const std::string&) { s.Options.Settings.fDelZero = false; return {}; }
 std::string ApplyYes(ParseState& s, const std::string&) { s.Options.fYes = true; return {}; }
 std::string ApplyRound(ParseState& s, const std::string&) { s.Options.Settings.fRound = true; return {}; }
-std::string ApplyNoZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
-std::string ApplyNoOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
+std::string ApplyAllowZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
+std::string ApplyAllowOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
 
 std::string ApplyRest(ParseState& s, const std::string&)
 {
@@ -169,7 +169,9 @@ const OptionSpec kOptions[] = {
     {"--yes", false, ApplyYes},
     {"--round", false, ApplyRound},          {"--round-pos", true, ApplyRoundPos},
     {"--rest", false, ApplyRest},            {"--just", false, ApplyJust},
-    {"--no-zero", false, ApplyNoZero},       {"--no-one", false, ApplyNoOne},
+    {"--allow-zero", false, ApplyAllowZero}, {"--allow-one", false, ApplyAllowOne},
+    // The old names, which read as the opposite of what they do; still taken.
+    {"--no-zero", false, ApplyAllowZero},    {"--no-one", false, ApplyAllowOne},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -239,5 +241,7 @@ std::string GenerateOptionsUsage()
            "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"
            "  --rest                 division: quotient with remainder\n"
            "  --just                 division: simple quotients (not with --rest)\n"
-           "  --no-zero, --no-one    division: allow the quotients 0 / 1 (excluded by default)\n";
+           "  --allow-zero           division: allow the quotient 0 (excluded by default)\n"
+           "  --allow-one            division: allow the quotient 1 (excluded by default)\n"
+           "                         old names, still taken: --no-zero, --no-one\n";
 }
