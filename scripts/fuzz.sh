@@ -5,7 +5,8 @@
 # number of seconds (default 60). Seeds come from tests/fuzz/corpus/<target>/;
 # what a run adds is kept in build-fuzz/corpus/<target>/. A finding stops the
 # target, leaves its input as build-fuzz/findings/<target>/crash-* (or
-# timeout-*, oom-*) and makes the script fail after the remaining targets ran.
+# timeout-*, oom-*) and makes the script fail after the remaining targets ran;
+# once mended, keep that input in tests/fuzz/regressions/<target>/.
 #
 #   scripts/fuzz.sh [seconds] [target ...]
 set -euo pipefail
@@ -29,7 +30,9 @@ if ((${#targets[@]} == 0)); then
 fi
 
 export QT_QPA_PLATFORM=offscreen
-# Leaks are not checked: Qt and fontconfig keep allocations for the process.
+# Leaks are not checked while fuzzing: Qt and fontconfig keep allocations for
+# the process. The sanitizer test pass replays the seeds and the saved findings
+# of tests/fuzz/regressions/ with leak detection on.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}print_stacktrace=1:halt_on_error=1"
 failed=()

@@ -191,6 +191,38 @@ TEST(GenerateCommandTest, DivisionFailuresExitTwoWithTheirMessage)
     }
 }
 
+TEST(GenerateCommandTest, QuotientsZeroAndOneOnlyWhenAllowed)
+{
+    // 0 / 5 and 5 / 5 are the only problems of these ranges.
+    const QStringList zero = Whole("0", "0", "5", "5") + QStringList{"--minus", "1"};
+    const QStringList one = Whole("5", "5", "5", "5");
+    struct Case {
+        QStringList Args;
+        const char* Line;  // nullptr: refused, every quotient excluded
+    };
+    const Case cases[] = {
+        {zero, nullptr},
+        {zero + QStringList{"--allow-zero"}, "0\t5\t0"},
+        {zero + QStringList{"--no-zero"}, "0\t5\t0"},  // the old name
+        {zero + QStringList{"--allow-one"}, nullptr},
+        {one, nullptr},
+        {one + QStringList{"--allow-one"}, "5\t5\t1"},
+        {one + QStringList{"--no-one"}, "5\t5\t1"},
+        {one + QStringList{"--allow-zero"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = Generate(c.Args + QStringList{"--op", "div", "--rows", "1", "--seed", "1"});
+        SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
+        if (!c.Line) {
+            EXPECT_EQ(run.ExitCode, 2);
+            EXPECT_TRUE(run.Out.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        EXPECT_EQ(run.Lines(), QStringList{QString::fromUtf8(c.Line)});
+    }
+}
+
 TEST(GenerateCommandTest, HelpDocumentsEveryOption)
 {
     const ToolRun help = RunSheetTool({"--help"});
@@ -198,8 +230,8 @@ TEST(GenerateCommandTest, HelpDocumentsEveryOption)
     for (const char* option :
          {"generate", "--op", "--min1e", "--max2e", "--seq1", "--seq2", "--rows", "--cols", "--d",
           "--minus", "--keep-zeros", "--seed", "--yes", "--round", "--round-pos", "--rest",
-          "--just", "--no-zero", "--no-one", "--round-sig", "--dec-only", "--yaku", "--preset",
-          "presets"})
+          "--just", "--allow-zero", "--allow-one", "--no-zero", "--no-one", "--round-sig",
+          "--dec-only", "--yaku", "--preset", "presets"})
         EXPECT_TRUE(help.Out.contains(QString::fromUtf8(option))) << option;
     EXPECT_EQ(RunSheetTool({"generate", "--help"}).ExitCode, 0);
 }

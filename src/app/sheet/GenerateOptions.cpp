@@ -156,8 +156,8 @@ std::string ApplySeq2(ParseState& s, const std::string&) { s.Options.Settings.CB
 std::string ApplyKeepZeros(ParseState& s, const std::string&) { s.Options.Settings.fDelZero = false; return {}; }
 std::string ApplyYes(ParseState& s, const std::string&) { s.Options.fYes = true; return {}; }
 std::string ApplyRound(ParseState& s, const std::string&) { s.Options.Settings.fRound = true; return {}; }
-std::string ApplyNoZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
-std::string ApplyNoOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
+std::string ApplyAllowZero(ParseState& s, const std::string&) { s.Options.Settings.fZero = false; return {}; }
+std::string ApplyAllowOne(ParseState& s, const std::string&) { s.Options.Settings.fOne = false; return {}; }
 
 std::string ApplyRoundSig(ParseState& s, const std::string&) { s.Options.Settings.fRoundSig = true; return {}; }
 std::string ApplyDecOnly(ParseState& s, const std::string&) { s.Options.Settings.fDecOnly = true; return {}; }
@@ -190,7 +190,9 @@ const OptionSpec kOptions[] = {
     {"--code", true, ApplyCode},             {"--yes", false, ApplyYes},
     {"--round", false, ApplyRound},          {"--round-pos", true, ApplyRoundPos},
     {"--rest", false, ApplyRest},            {"--just", false, ApplyJust},
-    {"--no-zero", false, ApplyNoZero},       {"--no-one", false, ApplyNoOne},
+    {"--allow-zero", false, ApplyAllowZero}, {"--allow-one", false, ApplyAllowOne},
+    // The old names, which read as the opposite of what they do; still taken.
+    {"--no-zero", false, ApplyAllowZero},    {"--no-one", false, ApplyAllowOne},
     {"--round-sig", false, ApplyRoundSig},   {"--dec-only", false, ApplyDecOnly},
     {"--yaku", false, ApplyYaku},            {"--preset", true, SkipPreset},
 };
@@ -305,7 +307,9 @@ std::string GenerateOptionsUsage()
            "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"
            "  --rest                 division: quotient with remainder\n"
            "  --just                 division: simple quotients (not with --rest)\n"
-           "  --no-zero, --no-one    division: allow the quotients 0 / 1 (excluded by default)\n"
+           "  --allow-zero           division: allow the quotient 0 (excluded by default)\n"
+           "  --allow-one            division: allow the quotient 1 (excluded by default)\n"
+           "                         old names, still taken: --no-zero, --no-one\n"
            "  --round-sig            the rounding place counts figures from the first\n"
            "                         non-zero digit (2: 0.0256 -> 0.026, 28.98 -> 29)\n"
            "  --dec-only             an operand whose range has decimals is never whole,\n"
