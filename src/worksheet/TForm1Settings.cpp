@@ -7,6 +7,7 @@
 
 #include "common/IniFile.h"
 #include "common/Prompts.h"
+#include "common/SaveFailure.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
@@ -96,7 +97,7 @@ bool TForm1::SaveSettings()
                      {EdtHeader->text(), EdtFooter->text(), EdtPageTitle->text(),
                       EdtSubTitle->text()});
     if (const std::optional<QString> error = ini.Save()) {
-        UserPrompts.Message(*error);
+        ReportSaveFailure(UserPrompts, *error);
         return false;
     }
     return true;
@@ -120,5 +121,5 @@ void TForm1::WriteDateTime()
     IniFile ini(SettingsLocation::FilePath());
     Sheet.DateTime.SetIniSets(ini, kDateTimeSection);
     if (const std::optional<QString> error = ini.Save())
-        UserPrompts.Message(*error);
+        ReportSaveFailure(UserPrompts, *error);
 }
