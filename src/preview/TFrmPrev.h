@@ -10,8 +10,10 @@
 #include "prevform/PrinterInfo.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -96,6 +98,8 @@ protected:
 private:
     void CreateMenus();
     void LoadSettings();
+    // The first show: the stored place, or beside the main window.
+    void PlaceWindow();
     void UpdatePictures();
     void ShowView();
     bool CanMakeBitmap(QSize devicePixels) const;
@@ -108,4 +112,6 @@ private:
     QString SaveFolder;  // where the last picture was saved; the next save starts there
     bool fSettingsRead = false;
     bool fRestoringSize = false;
+    std::optional<QRect> StoredPlace;  // as read; written back until placed
+    bool fPlaced = false;
 };
