@@ -18,7 +18,8 @@
 
 namespace {
 
-const QString kUsualSheetText = QStringLiteral("たしざんのもんだい");
+// The default subtitle and two characters more: a usual title or subtitle.
+const QString kUsualSheetText = QStringLiteral("たしざんのもんだい　　");
 
 } // namespace
 
@@ -38,7 +39,8 @@ QWidget* TForm1::CreateSheetGroup()
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         *row.Edit = new QLineEdit(GroupBox4);
-        // Room for the usual texts, such as the default subtitle, with space to spare.
+        // Room for the usual texts, measured in the font the field is drawn with.
+        (*row.Edit)->ensurePolished();
         (*row.Edit)->setMinimumWidth(TextFieldWidth(*row.Edit, kUsualSheetText));
         *row.Button = new QPushButton(QStringLiteral("設定"), GroupBox4);
         (*row.Button)->setFixedWidth((*row.Button)->fontMetrics().horizontalAdvance(

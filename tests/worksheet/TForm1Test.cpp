@@ -518,7 +518,7 @@ TEST_F(TForm1Test, SheetTextFieldsLeaveRoomAroundTheDefaultSubtitle)
     Form.show();
     const QString subtitle = QStringLiteral("たしざんのもんだい");
     for (QLineEdit* edit : {Form.EdtPageTitle, Form.EdtSubTitle, Form.EdtHeader, Form.EdtFooter})
-        EXPECT_GT(edit->width(), edit->fontMetrics().horizontalAdvance(subtitle + QStringLiteral("あ")))
+        EXPECT_GT(edit->width(), edit->fontMetrics().horizontalAdvance(subtitle + QStringLiteral("ああ")))
             << edit->width();
 }
 
