@@ -8,6 +8,7 @@
 #include "info/OnlineEndpoints.h"
 #include "info/TInfoPanel.h"
 #include "preview/QtPrompts.h"
+#include "preview/QtTranslations.h"
 #include "worksheet/TForm1.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shosu_drill"));
     UseJapaneseFont();
+    InstallQtJapanese();
 
     // The application title: the caption of plain message boxes. It is not
     // set as the display name, which the platform would append to every

@@ -1,11 +1,12 @@
 #pragma once
 // Every modal question the program asks goes through this interface: message
 // boxes, Yes/No confirmations, one-line input boxes, file-name choices and
-// opening a web page, choosing a font. The window uses the Qt implementation (QtPrompts in
+// opening a web page, choosing a font or a colour. The window uses the Qt implementation (QtPrompts in
 // src/preview); tests and the command-line tool use their own, so nothing
 // ever blocks on a dialog outside the desktop program.
 #include "common/PageFont.h"
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 class QPrinter;
@@ -39,4 +40,7 @@ public:
     // A font dialog showing initial; the chosen face, size and styles (the
     // colour stays initial's), or nullopt when cancelled.
     virtual std::optional<PageFont> ChooseFont(const PageFont& initial) = 0;
+    // A colour dialog showing initial (24 bits, red in the low byte, as
+    // PageFont::Color); the chosen colour, or nullopt when cancelled.
+    virtual std::optional<uint32_t> ChooseColor(uint32_t initial) = 0;
 };

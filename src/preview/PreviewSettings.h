@@ -4,8 +4,12 @@
 // drawing unit, the ruler and grid overlays, the list file and the JPEG
 // quality. A stored value out of its range reads as its default, so a
 // hand-edited file can never select a view, a unit or a quality that does
-// not exist.
+// not exist. The window's place and size follow the view index in
+// "PageView" ("Left", "Top", "Width", "Height"); a place that is incomplete
+// or impossible reads as none, so the window takes its default placement.
+#include <QRect>
 #include <QString>
+#include <optional>
 
 class IniFile;
 
@@ -16,9 +20,10 @@ struct PreviewSettings {
     int fMesh = 0;      // 1: grid overlay on
     QString ListIniFile = QStringLiteral("PrevForm.prv");
     int CQuality = 90;  // JPEG quality 1..100
+    std::optional<QRect> Place;  // the window's client area
 
-    // Reads the six keys in the order above; missing keys give the defaults.
+    // Reads the keys in the order above; missing keys give the defaults.
     static PreviewSettings Read(const IniFile& ini);
-    // Writes all six keys in the same order.
+    // Writes the six view keys in the same order, then the place if known.
     void Write(IniFile& ini) const;
 };

@@ -2,6 +2,7 @@
 #include "prevform/FontMap.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -122,4 +123,15 @@ std::optional<PageFont> QtPrompts::ChooseFont(const PageFont& initial)
     result.Underline = chosen.underline();
     result.StrikeOut = chosen.strikeOut();
     return result;
+}
+
+std::optional<uint32_t> QtPrompts::ChooseColor(uint32_t initial)
+{
+    // Stored colours keep red in the low byte; the dialog wants RGB.
+    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, Parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8
+        | static_cast<uint32_t>(chosen.blue()) << 16;
 }

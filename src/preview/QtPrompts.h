@@ -29,6 +29,7 @@ public:
     bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
     std::optional<PageFont> ChooseFont(const PageFont& initial) override;
+    std::optional<uint32_t> ChooseColor(uint32_t initial) override;
 
 private:
     QString TitleOr(const QString& title) const;

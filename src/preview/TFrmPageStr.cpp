@@ -3,6 +3,7 @@
 #include "common/RealText.h"
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
+#include "preview/FieldWidth.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // A position text the dialog keeps: a number, not negative, read as the
@@ -23,6 +26,8 @@ bool IsPosition(const QString& text)
     const std::optional<double> value = PositionValue(text);
     return value && *value >= 0;
 }
+
+const QString kLongestUsualText = QStringLiteral("　　月　　日　　　時　　分 ～　　　時　　分");
 
 QLineEdit* PositionEdit(QWidget* parent)
 {
@@ -44,7 +49,8 @@ TFrmPageStr::TFrmPageStr(Prompts& prompts, QWidget* parent)
 
     auto* texts = new QGridLayout;
     Edit1 = new QLineEdit(this);
-    Edit1->setMinimumWidth(200);
+    // Wide enough for the longest usual text, the default date-and-time heading.
+    Edit1->setMinimumWidth(std::max(200, TextFieldWidth(Edit1, kLongestUsualText)));
     ComboBox1 = new QComboBox(this);
     for (const char* item : {"なし", "左", "右", "中央", "任意"})
         ComboBox1->addItem(QString::fromUtf8(item));
@@ -130,6 +136,7 @@ bool TFrmPageStr::Execute(const QString& caption, TPageStr& record)
     setWindowTitle(caption);
     SetStrSet(record);
     Strtmp.clear();
+    Entry = FieldEntry();
     Edit1->setFocus();
     adjustSize();
     if (parentWidget())  // centred on the main window
@@ -181,11 +188,14 @@ void TFrmPageStr::CheckBox2Click(bool checked)
 
 bool TFrmPageStr::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == EdtX || watched == EdtY)
-        if (const QFocusEvent* focus = FieldFocusChange(event)) {
-            auto* edit = static_cast<QLineEdit*>(watched);
-            focus->gotFocus() ? EdtXEnter(edit) : EdtXExit(edit);
-        }
+    if (watched == EdtX || watched == EdtY) {
+        auto* edit = static_cast<QLineEdit*>(watched);
+        const FieldEntry::Change change = Entry.Track(edit, event);
+        if (change == FieldEntry::Change::Entered)
+            EdtXEnter(edit);
+        else if (change == FieldEntry::Change::Left)
+            EdtXExit(edit);
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -6,6 +6,8 @@
 #include "prevform/PageFont.h"
 #include "prevform/PageStr.h"
 
+#include "preview/FieldFocus.h"
+
 #include <QDialog>
 
 class Prompts;
@@ -42,6 +44,7 @@ public:
     // from earlier use and are never stored.
     PageFont StrFont;
     QString Strtmp;  // EdtX's or EdtY's text when it received the focus
+    FieldEntry Entry;  // the field the focus is in
 
     void EdtXEnter(QLineEdit* edit);
     void EdtXExit(QLineEdit* edit);

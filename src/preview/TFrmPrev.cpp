@@ -2,8 +2,10 @@
 
 #include "common/IniFile.h"
 #include "common/Prompts.h"
+#include "common/SaveFailure.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrinterInfo.h"
+#include "preview/PreviewPlacement.h"
 #include "preview/PreviewSettings.h"
 
 #include <QActionGroup>
@@ -50,7 +52,9 @@ QPixmap PixmapAt(const QImage& image, double ratio)
 } // namespace
 
 TFrmPrev::TFrmPrev(Prompts& prompts, QWidget* parent, PrevWindowOptions options)
-    : QMainWindow(parent, Qt::Tool), Prompt(prompts)
+    // A window of its own, not a tool window: keys pressed in it reach only
+    // its own menus, never the main window's.
+    : QMainWindow(parent, Qt::Window), Prompt(prompts)
 {
     // On a screen with several device pixels per logical pixel the page is
     // drawn at the device resolution, so that it is sharp, and shown at its
@@ -78,8 +82,8 @@ TFrmPrev::TFrmPrev(Prompts& prompts, QWidget* parent, PrevWindowOptions options)
     setCentralWidget(Client);
     CreateMenus();
     CreatePageControls();
-    resize(480, 600);
-    move(709, 181);
+    resize(kDefaultPreviewPlace.size());
+    move(kDefaultPreviewPlace.topLeft());
 
     if (ErrorNum() < 0)
         LoadSettings();
@@ -139,6 +143,7 @@ void TFrmPrev::LoadSettings()
     Prev->fMesh = s.fMesh;
     Prev->ListIniFile = s.ListIniFile;
     CQuality = s.CQuality;
+    StoredPlace = s.Place;
     Prev->GetHeader(ini);
     Prev->GetFooter(ini);
     Prev->GetPageTitle(ini);
@@ -160,23 +165,42 @@ void TFrmPrev::SaveSettings()
     s.fMesh = Prev->fMesh;
     s.ListIniFile = Prev->ListIniFile;
     s.CQuality = CQuality;
+    // Where the user left the window; a window never shown keeps the stored place.
+    s.Place = fPlaced ? std::optional<QRect>(geometry()) : StoredPlace;
     s.Write(ini);
     Prev->SetHeader(ini);
     Prev->SetFooter(ini);
     Prev->SetPageTitle(ini);
     Prev->SetSubTitle(ini);
     if (const auto error = ini.Save())
-        Prompt.Message(*error);
+        ReportSaveFailure(Prompt, *error);
 }
 
 // ---- Showing and the two views ----
 
 void TFrmPrev::showEvent(QShowEvent* event)
 {
+    if (!fPlaced && !event->spontaneous())
+        PlaceWindow();
     QMainWindow::showEvent(event);
     // A window coming back from the task bar is not a new preview request.
     if (!event->spontaneous())
         FormShow();
+}
+
+void TFrmPrev::PlaceWindow()
+{
+    fPlaced = true;
+    PreviewPlacementInput input;
+    input.Stored = StoredPlace;
+    if (parentWidget())
+        input.Main = parentWidget()->window()->geometry();
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        input.Screens << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            input.Screens << screen->availableGeometry();
+    setGeometry(PlacePreview(input));
 }
 
 void TFrmPrev::FormShow()

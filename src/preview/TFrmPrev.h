@@ -12,8 +12,10 @@
 #include "prevform/PrinterInfo.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -117,6 +119,8 @@ private:
     // The pages to print or save: the document's, or the program list as one page.
     QList<QStringList> DocumentPages() const;
     void LoadSettings();
+    // The first show: the stored place, or beside the main window.
+    void PlaceWindow();
     void UpdatePictures();
     void ShowView();
     bool CanMakeBitmap(QSize devicePixels) const;
@@ -131,4 +135,6 @@ private:
     int ShownPage = 0;
     bool fSettingsRead = false;
     bool fRestoringSize = false;
+    std::optional<QRect> StoredPlace;  // as read; written back until placed
+    bool fPlaced = false;
 };

@@ -11,11 +11,30 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 namespace {
 
 const QString kSaveFilter = QStringLiteral(
     "Bitmap files (*.bmp);;Jpeg files (*.jpg *.jpeg);;PDF files (*.pdf)");
+
+// The print dialog checks an output file as if it were about to be written
+// and asks before overwriting an existing one. The built-in PDF printer's
+// file is chosen only when printing, so during setup the dialog sees a name
+// of no file, and the last PDF's name comes back afterwards.
+void SetUpPrinter(Prompts& prompt, PrinterInfo& printer)
+{
+    if (!printer.IsBuiltInPdf()) {
+        prompt.PrintSetup(*printer.Printer());
+        return;
+    }
+    const QString last = printer.PdfPath();
+    const QTemporaryDir scratch;
+    const QString unwritten = scratch.filePath(QFileInfo(last).fileName());
+    printer.SetPdfPath(unwritten);
+    prompt.PrintSetup(*printer.Printer());
+    printer.SetPdfPath(last);
+}
 
 } // namespace
 
@@ -72,7 +91,7 @@ void TFrmPrev::F1Click()
 
 void TFrmPrev::SetPrinter()
 {
-    Prompt.PrintSetup(*Prev->Printer().Printer());
+    SetUpPrinter(Prompt, Prev->Printer());
     if (!Prev->ReadPrinter())
         return;
     // The page may have turned (landscape): the whole-page picture takes the
@@ -113,7 +132,8 @@ void TFrmPrev::PrintOut()
     }, &error);
     printer.SetPdfPath(QFileInfo(*name).absoluteFilePath());
     if (saved)
-        Prompt.Message(QStringLiteral("プリンタがないため、PDF ファイル %1 に印刷しました")
+        // One phrase a line: the box would otherwise wrap inside a word.
+        Prompt.Message(QStringLiteral("プリンタがないため、PDF ファイル\n%1\nに印刷しました")
                            .arg(QDir::toNativeSeparators(*name)));
     else if (printed)
         Prompt.Message(error);

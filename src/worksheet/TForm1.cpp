@@ -255,8 +255,10 @@ void TForm1::EdtRowExit()
     CountVerdict verdict = CheckRows(EdtRow->text().toStdString(), EdtCol->text().toStdString());
     if (!verdict.Accepted)
         return RestoreEdit(EdtRow, verdict.Message);
-    EdtRow->setText(QString::number(verdict.Value));
     EdtTotal->setText(QString::number(verdict.Total));
+    if (!verdict.Storable)  // counted as 10 rows; the stored count stays
+        return;
+    EdtRow->setText(QString::number(verdict.Value));
     Exam.ExamRowN = verdict.Value;
 }
 
@@ -270,8 +272,10 @@ void TForm1::EdtColExit()
     CountVerdict verdict = CheckCols(EdtCol->text().toStdString(), EdtRow->text().toStdString());
     if (!verdict.Accepted)
         return RestoreEdit(EdtCol, verdict.Message);
-    EdtCol->setText(QString::number(verdict.Value));
     EdtTotal->setText(QString::number(verdict.Total));
+    if (!verdict.Storable)  // counted as 1 column; the stored count stays
+        return;
+    EdtCol->setText(QString::number(verdict.Value));
     Exam.ExamColN = verdict.Value;
 }
 

@@ -2,6 +2,7 @@
 // Groups sit where the window's layout puts them (problem settings and
 // answer adjustments on top, the lists and the sheet texts below, the
 // preview buttons and the online panel in the bottom strip).
+#include "preview/MemoEdit.h"
 #include "worksheet/ControlHint.h"
 #include "worksheet/TForm1.h"
 
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
@@ -59,7 +59,7 @@ void KeepRoomWhenHidden(QWidget* control)
 
 QPlainTextEdit* ProblemMemo(QWidget* parent)
 {
-    auto* memo = new QPlainTextEdit(parent);
+    auto* memo = new MemoEdit(parent);
     memo->setFont(QFont(QStringLiteral("IPAMincho"), 10));
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -7,6 +7,7 @@
 
 #include "common/IniFile.h"
 #include "common/Prompts.h"
+#include "common/SaveFailure.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
@@ -82,7 +83,7 @@ bool TForm1::SaveSettings()
                      {EdtHeader->text(), EdtFooter->text(), EdtPageTitle->text(),
                       EdtSubTitle->text()});
     if (const std::optional<QString> error = ini.Save()) {
-        UserPrompts.Message(*error);
+        ReportSaveFailure(UserPrompts, *error);
         return false;
     }
     return true;
@@ -106,5 +107,5 @@ void TForm1::WriteDateTime()
     IniFile ini(SettingsLocation::FilePath());
     SaveDateTimeRecord(ini, Sheet.DateTime);
     if (const std::optional<QString> error = ini.Save())
-        UserPrompts.Message(*error);
+        ReportSaveFailure(UserPrompts, *error);
 }

@@ -5,6 +5,7 @@
 
 #include "common/Prompts.h"
 #include "prevform/PrevEngine.h"
+#include "preview/FieldWidth.h"
 #include "preview/TFrmPageStr.h"
 #include "worksheet/TFrmStyle.h"
 
@@ -14,6 +15,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// The default subtitle and two characters more: a usual title or subtitle.
+const QString kUsualSheetText = QStringLiteral("たしざんのもんだい　　");
+
+} // namespace
 
 QWidget* TForm1::CreateSheetGroup()
 {
@@ -31,6 +39,9 @@ QWidget* TForm1::CreateSheetGroup()
         auto* line = new QHBoxLayout;
         line->setSpacing(4);
         *row.Edit = new QLineEdit(GroupBox4);
+        // Room for the usual texts, measured in the font the field is drawn with.
+        (*row.Edit)->ensurePolished();
+        (*row.Edit)->setMinimumWidth(TextFieldWidth(*row.Edit, kUsualSheetText));
         *row.Button = new QPushButton(QStringLiteral("設定"), GroupBox4);
         (*row.Button)->setFixedWidth((*row.Button)->fontMetrics().horizontalAdvance(
                                          QStringLiteral("設定")) + 18);

@@ -71,6 +71,7 @@ std::optional<int> TFrmRndD::Execute(int d)
 {
     EdtD->setText(QString::number(d));
     StrTmp = EdtD->text();
+    Entry.Enter(EdtD);
     EdtD->setFocus();
     EdtD->selectAll();
     adjustSize();
@@ -104,8 +105,12 @@ void TFrmRndD::Button1Click()
 
 bool TFrmRndD::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == EdtD)
-        if (const QFocusEvent* focus = FieldFocusChange(event))
-            focus->gotFocus() ? EdtDEnter() : EdtDExit();
+    if (watched == EdtD) {
+        const FieldEntry::Change change = Entry.Track(EdtD, event);
+        if (change == FieldEntry::Change::Entered)
+            EdtDEnter();
+        else if (change == FieldEntry::Change::Left)
+            EdtDExit();
+    }
     return QDialog::eventFilter(watched, event);
 }

@@ -2,6 +2,8 @@
 // The small dialog "乱数の振り方" that edits the random parameter D. A text
 // that is not an integer is put back to its previous value when the edit is
 // left; one still pending when OK is pressed counts as 0.
+#include "preview/FieldFocus.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -25,6 +27,7 @@ public:
     QPushButton* BtnCancel = nullptr;
     QPushButton* Button1 = nullptr;  // "&Help"
     QString StrTmp;                  // EdtD's text when it received the focus
+    FieldEntry Entry;  // the field the focus is in
     QString HelpUrl;                 // the help page on D, set by the main window
 
     void EdtDEnter();

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace {
 
 QLineEdit* Field(QWidget* parent, int width)
@@ -66,6 +68,7 @@ TFrmStyle::TFrmStyle(Prompts& prompts, QWidget* parent)
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button1, &QPushButton::clicked, this, &TFrmStyle::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TFrmStyle::Button3Click);
+    connect(BtnColor, &QPushButton::clicked, this, &TFrmStyle::BtnColorClick);
     for (QLineEdit* edit : {EdtRow, EdtCol, EdtSeparate, EdtTopP, EdtLeftP, EdtRightP, EdtBottomP})
         edit->installEventFilter(this);
     setMinimumSize(418, 233);
@@ -89,9 +92,11 @@ QWidget* TFrmStyle::CreateProblemGroup()
     auto* form = new QHBoxLayout;
     CBoxMC = new QCheckBox(QStringLiteral("筆算形式"), group);
     Button3 = new QPushButton(QStringLiteral("フォント"), group);
+    BtnColor = new QPushButton(QStringLiteral("色"), group);
     form->addWidget(CBoxMC);
     form->addStretch();
     form->addWidget(Button3);
+    form->addWidget(BtnColor);
     box->addLayout(form);
     return group;
 }
@@ -183,6 +188,7 @@ void TFrmStyle::CBoxTextbookClick()
 
 void TFrmStyle::LoadSettings(const SheetSettings& settings)
 {
+    OpenedCounts = {settings.ExamRowN, settings.ExamColN};
     EdtRow->setText(QString::number(settings.ExamRowN));
     EdtCol->setText(QString::number(settings.ExamColN));
     EdtTopP->setText(FormatGeneralReal(settings.WindowTop));
@@ -209,15 +215,22 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
 
 std::optional<std::pair<int, int>> TFrmStyle::CheckCounts()
 {
+    // A count the user left as it was opened is stored as it was, even one
+    // out of range in the settings file; only an edited field is checked.
+    const bool rowsEdited = EdtRow->text() != QString::number(OpenedCounts.first);
+    const bool colsEdited = EdtCol->text() != QString::number(OpenedCounts.second);
     const CountVerdict rows = CheckRows(EdtRow->text().toStdString(), EdtCol->text().toStdString());
     const CountVerdict cols = CheckCols(EdtCol->text().toStdString(), EdtRow->text().toStdString());
-    for (const auto& [verdict, edit] : {std::pair{rows, EdtRow}, std::pair{cols, EdtCol}})
-        if (!verdict.Accepted) {
+    const std::tuple<const CountVerdict&, QLineEdit*, bool> checks[] = {
+        {rows, EdtRow, rowsEdited}, {cols, EdtCol, colsEdited}};
+    for (const auto& [verdict, edit, edited] : checks)
+        if (edited && (!verdict.Accepted || !verdict.Storable)) {
             UserPrompts.Message(QString::fromStdString(verdict.Message));
             edit->setFocus();
             return std::nullopt;
         }
-    return std::pair{rows.Value, cols.Value};
+    return std::pair{rowsEdited ? rows.Value : OpenedCounts.first,
+                     colsEdited ? cols.Value : OpenedCounts.second};
 }
 
 bool TFrmStyle::StoreSettings(SheetSettings& settings)
@@ -250,8 +263,12 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings)
 bool TFrmStyle::Execute(SheetSettings& settings)
 {
     LoadSettings(settings);
+    // The field that had the focus when the dialog last closed loses it now:
+    // that is not the user leaving it, so no check runs.
+    Entry.Enter(nullptr);
     EdtRow->setFocus();
     EdtTmp = EdtRow->text();
+    Entry.Enter(EdtRow);
     adjustSize();
     if (parentWidget())
         move(parentWidget()->window()->geometry().center() - rect().center());
@@ -314,6 +331,12 @@ void TFrmStyle::Button3Click()
         FontExam = *chosen;
 }
 
+void TFrmStyle::BtnColorClick()
+{
+    if (std::optional<uint32_t> chosen = UserPrompts.ChooseColor(FontExam.Color))
+        FontExam.Color = *chosen;
+}
+
 void TFrmStyle::Button1Click()
 {
     OpenWebPage(UserPrompts, HelpUrl);
@@ -335,6 +358,10 @@ void TFrmStyle::BtnOKClick()
 
 void TFrmStyle::FieldExit(QLineEdit* edit)
 {
+    // A field left as it was entered is not checked: a count stored out of
+    // range stays as it is until the user changes it.
+    if (edit->text() == EdtTmp)
+        return;
     if (edit == EdtRow)
         EdtRowExit();
     else if (edit == EdtCol)
@@ -347,12 +374,16 @@ void TFrmStyle::FieldExit(QLineEdit* edit)
 
 bool TFrmStyle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (const QFocusEvent* focus = FieldFocusChange(event)) {
-        auto* edit = static_cast<QLineEdit*>(watched);
-        if (focus->gotFocus())
-            EdtTmp = edit->text();
-        else
-            FieldExit(edit);
+    auto* edit = static_cast<QLineEdit*>(watched);
+    switch (Entry.Track(edit, event)) {
+    case FieldEntry::Change::Entered:
+        EdtTmp = edit->text();
+        break;
+    case FieldEntry::Change::Left:
+        FieldExit(edit);
+        break;
+    case FieldEntry::Change::None:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 // Cancel discards every edit; OK stores them all. It saves no file and
 // renders nothing: the main window does both.
 #include "prevform/PageFont.h"
+#include "preview/FieldFocus.h"
 #include "worksheet/SheetSettings.h"
 
 #include <QDialog>
@@ -30,8 +31,9 @@ public:
 
     // The opening steps: every field from the settings.
     void LoadSettings(const SheetSettings& settings);
-    // The OK steps into settings; false, with the settings untouched, when a
-    // count field holds no integer (the count's message is shown).
+    // The OK steps into settings; false, with the settings untouched, when an
+    // edited count field is refused or holds no integer (its message is
+    // shown). A count not edited since opening is stored as it was.
     bool StoreSettings(SheetSettings& settings);
     // Opens the dialog modally on settings; true when it closed with OK and
     // the settings were stored.
@@ -42,6 +44,7 @@ public:
     QLineEdit* EdtCol = nullptr;
     QCheckBox* CBoxMC = nullptr;      // "筆算形式"
     QPushButton* Button3 = nullptr;   // "フォント"
+    QPushButton* BtnColor = nullptr;  // "色": the problem font's colour
     // "問題番号の形式"
     QLineEdit* EdtLeft = nullptr;
     QLineEdit* EdtRight = nullptr;
@@ -76,6 +79,7 @@ public:
     void EdtMarginExit(QLineEdit* edit);
     void EdtSeparateExit();
     void Button3Click();
+    void BtnColorClick();
     void Button1Click();
     void BtnOKClick();
     void CBoxTextbookClick();
@@ -99,4 +103,6 @@ private:
 
     Prompts& UserPrompts;
     QString HelpUrl;
+    FieldEntry Entry;
+    std::pair<int, int> OpenedCounts{10, 1};  // rows and columns as loaded
 };

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct DivCase {
@@ -91,6 +93,39 @@ TEST(MakeDiv, SimpleQuotientsListOnlyDividendsThatFit)
         Decimal dividend = *ParseDecimal(result.Lines1[i]);
         EXPECT_EQ(dividend.Normalized().Scale, 0) << Line(result, i);  // whole numbers only
         EXPECT_EQ(dividend, (Decimal{15, 1} * *ParseDecimal(result.Lines3[i]))) << Line(result, i);
+    }
+}
+
+TEST(MakeDiv, SimpleQuotientsKeepTheSignMode)
+{
+    // A dividend range reaching further below zero than above: the simple
+    // quotient often replaces a positive drawn dividend with a negative one.
+    struct Case {
+        int nMinus;
+        int LowestSign;  // the smallest sign a quotient may have
+    };
+    for (const Case& c : {Case{0, 1}, Case{1, 0}, Case{2, -1}}) {
+        ExamSettings settings;
+        settings.Operation = OpDiv;
+        settings.ExamRowN = 20;
+        settings.fJust = true;
+        settings.CBox2 = false;
+        settings.nMinus = c.nMinus;
+        SetRange(settings, 0, "-100", "", "10", "");
+        SetRange(settings, 1, "1", "", "5", "");
+        ScriptedGenHost host;
+        RunResult result = MakeRun(settings, host);
+        ASSERT_TRUE(result.Completed()) << c.nMinus;
+        int lowest = 1;
+        for (size_t i = 0; i < result.Lines3.size(); ++i) {
+            const Decimal quotient = *ParseDecimal(result.Lines3[i]);
+            const int sign = quotient.IsNegative() ? -1 : quotient.IsZero() ? 0 : 1;
+            EXPECT_GE(sign, c.LowestSign) << "mode " << c.nMinus << ": " << Line(result, i);
+            lowest = std::min(lowest, sign);
+        }
+        if (c.nMinus == 2) {
+            EXPECT_EQ(lowest, -1);  // the range does give negative quotients
+        }
     }
 }
 

@@ -206,7 +206,8 @@ TEST_F(PageExportTest, WithoutAPrinterPrintingAsksForAPdfAndSaysWhereItWent)
     form.P1->trigger();
     EXPECT_TRUE(FileBytes(pdf).startsWith("%PDF"));
     ASSERT_EQ(Prompt.Messages.size(), 1);
-    EXPECT_TRUE(Prompt.Messages[0].contains(QDir::toNativeSeparators(pdf)));
+    EXPECT_EQ(Prompt.Messages[0], QStringLiteral("プリンタがないため、PDF ファイル\n%1\nに印刷しました")
+                                      .arg(QDir::toNativeSeparators(pdf)));
     EXPECT_EQ(form.Engine().Printer().PdfPath(), pdf);
 
     // Cancelled: nothing printed, nothing said.
@@ -218,6 +219,25 @@ TEST_F(PageExportTest, WithoutAPrinterPrintingAsksForAPdfAndSaysWhereItWent)
     form.hide();
     form.P1->trigger();
     EXPECT_EQ(Prompt.Asked.size(), asked);
+}
+
+TEST_F(PageExportTest, PrinterSetupAfterAPdfPrintDoesNotOfferTheLastFileForOverwriting)
+{
+    TFrmPrev& form = ShownWithPage();
+    const QString pdf = Path("last.pdf");
+    Prompt.FileAnswers = {pdf};
+    form.P1->trigger();
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+    QString seen;
+    Prompt.PrintSetupAction = [&](QPrinter& printer) {
+        seen = printer.outputFileName();
+        return true;
+    };
+    form.S1->trigger();
+    EXPECT_FALSE(seen.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(seen)) << seen.toStdString();
+    EXPECT_EQ(form.Engine().Printer().PdfPath(), pdf);  // still offered when printing next
+    EXPECT_EQ(FileBytes(pdf).left(4), "%PDF");
 }
 
 } // namespace

@@ -105,4 +105,48 @@ TEST_F(PreviewSettingsTest, APrinterFailureAtCreationWritesNothing)
     EXPECT_EQ(QString::fromUtf8(file.readAll()), stored);
 }
 
+TEST_F(PreviewSettingsTest, TheWindowsPlaceReadsOnlyWhenAllFourKeysMakeOne)
+{
+    struct Case {
+        const char* Ini;
+        std::optional<QRect> Want;
+    };
+    const Case cases[] = {
+        {"[PageView]\nIndex=1\nLeft=30\nTop=-20\nWidth=500\nHeight=640\n", QRect(30, -20, 500, 640)},
+        {"[PageView]\nLeft=30\nTop=20\nWidth=500\n", std::nullopt},
+        {"[PageView]\nLeft=x\nTop=20\nWidth=500\nHeight=640\n", std::nullopt},
+        {"[PageView]\nLeft=30\nTop=20\nWidth=0\nHeight=640\n", std::nullopt},
+        {"[PageView]\nLeft=30\nTop=20\nWidth=500\nHeight=99999\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Ini);
+        WriteIni(QString::fromUtf8(c.Ini));
+        EXPECT_EQ(PreviewSettings::Read(IniFile(IniPath())).Place, c.Want);
+    }
+    IniFile ini(Path("placed.ini"));
+    PreviewSettings placed;
+    placed.Place = QRect(5, 6, 700, 800);
+    placed.Write(ini);
+    EXPECT_TRUE(ini.Text().startsWith(
+        QStringLiteral("[PageView]\nIndex=1\nLeft=5\nTop=6\nWidth=700\nHeight=800\n")));
+}
+
+TEST_F(PreviewSettingsTest, TheWindowComesBackWhereItWasLeft)
+{
+    {
+        TFrmPrev& form = MakeWindow();
+        form.show();
+        form.setGeometry(40, 30, 420, 500);
+        Form.reset();
+    }
+    TFrmPrev& again = MakeWindow();
+    again.show();
+    EXPECT_EQ(again.geometry(), QRect(40, 30, 420, 500));
+    Form.reset();
+    // Not shown during a run: the stored place stays as it was.
+    MakeWindow();
+    Form.reset();
+    EXPECT_EQ(PreviewSettings::Read(IniFile(IniPath())).Place, QRect(40, 30, 420, 500));
+}
+
 } // namespace

@@ -162,4 +162,25 @@ TEST_F(TFrmPageStrTest, OkByEnterChecksThePositionBeingTyped)
     EXPECT_EQ(record.psX, QStringLiteral("10"));
 }
 
+TEST_F(TFrmPageStrTest, APositionEnteredAsTheDialogIsReactivatedRemembersItsOwnText)
+{
+    Dialog.SetStrSet(Record());  // X 10, Y 36
+    TypeInto(Dialog.EdtX, QStringLiteral("-5"));
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(Dialog.EdtY, &in);
+    Dialog.EdtY->setText(QStringLiteral("abc"));
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(Dialog.EdtY, &out);
+    EXPECT_EQ(Dialog.EdtX->text(), QStringLiteral("10"));
+    EXPECT_EQ(Dialog.EdtY->text(), QStringLiteral("36"));
+}
+
+TEST_F(TFrmPageStrTest, TheTextFieldShowsTheDefaultDateHeadingWhole)
+{
+    const QString heading = QStringLiteral("　　月　　日　　　時　　分 ～　　　時　　分");
+    Dialog.Edit1->setText(heading);
+    Dialog.adjustSize();
+    EXPECT_GT(Dialog.Edit1->width(), Dialog.Edit1->fontMetrics().horizontalAdvance(heading) + 8);
+}
+
 } // namespace

@@ -85,3 +85,9 @@ std::optional<PageFont> ScriptedPrompts::ChooseFont(const PageFont& initial)
     Record(QStringLiteral("font: ") + initial.Name);
     return TakeFront(FontAnswers);
 }
+
+std::optional<uint32_t> ScriptedPrompts::ChooseColor(uint32_t initial)
+{
+    Record(QStringLiteral("color: %1").arg(initial, 6, 16, QLatin1Char('0')));
+    return TakeFront(ColorAnswers);
+}

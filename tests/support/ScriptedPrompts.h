@@ -10,7 +10,7 @@
 class ScriptedPrompts : public Prompts {
 public:
     // Everything asked, in order, as "kind: text" (kinds: message, confirm,
-    // input, save, open, print, url, font).
+    // input, save, open, print, url, font, color).
     QStringList Asked;
     // Only the texts of plain messages, in order.
     QStringList Messages;
@@ -27,6 +27,7 @@ public:
     // The default extension of the last save dialog.
     QString LastDefaultSuffix;
     std::deque<std::optional<PageFont>> FontAnswers;
+    std::deque<std::optional<uint32_t>> ColorAnswers;
     // Runs at every question before it is answered (a test closing the window
     // while the question waits, for instance).
     std::function<void()> OnAsk;
@@ -43,6 +44,8 @@ public:
     bool PrintSetup(QPrinter& printer) override;
     bool OpenUrl(const QString& url) override;
     std::optional<PageFont> ChooseFont(const PageFont& initial) override;
+    // Recorded as "color: " and the initial colour as six hex digits, red last.
+    std::optional<uint32_t> ChooseColor(uint32_t initial) override;
 
 private:
     void Record(const QString& question);

@@ -134,7 +134,8 @@ TEST_F(TForm1SettingsTest, AFailedSaveIsReportedAndTouchesNothing)
     Start();
     Form->close();
     EXPECT_EQ(Prompts.Messages, QStringList{below + " に書き込めません"});
-    Form.reset();
+    Form.reset();  // the preview's settings and the date heading fail the same way
+    EXPECT_EQ(Prompts.Messages, QStringList{below + " に書き込めません"});
     EXPECT_EQ(FileText(), "not a folder");
 }
 
@@ -308,7 +309,9 @@ TEST_F(TForm1SettingsTest, TheStyleDialogWritesTheWindowsCountsAndTheSheetFollow
         Form->FrmStyle->CBoxFrame->setChecked(true);
         Form->FrmStyle->EdtLeft->setText("[");
         Form->FrmStyle->EdtTopP->setText("20");
+        Form->FrmStyle->BtnColor->click();
     }, [&] { Form->FrmStyle->BtnOK->click(); });
+    Prompts.ColorAnswers = {0x0000FF};
     Form->Style1->trigger();
     EXPECT_EQ(Form->EdtRow->text(), "5");
     EXPECT_EQ(Form->EdtCol->text(), "2");
@@ -325,6 +328,10 @@ TEST_F(TForm1SettingsTest, TheStyleDialogWritesTheWindowsCountsAndTheSheetFollow
     EXPECT_EQ(program.filter("\"[10)\"").size(), 1);  // 10 problems in 5 × 2
     EXPECT_TRUE(program.filter("\"[11)\"").isEmpty());
     EXPECT_GE(Form->Sheet.WindowTop, 20);
+    EXPECT_FALSE(program.filter("FontColor,RED").isEmpty());  // the problems in the chosen colour
+    Form->close();
+    EXPECT_TRUE(FileText().contains("[ExamFont]\nName=")) << FileText().toStdString();
+    EXPECT_TRUE(FileText().contains("\nColor=255\n"));
 }
 
 TEST_F(TForm1SettingsTest, TheComposersMarginChangesAreSaved)

@@ -2,11 +2,14 @@
 // offscreen platform. Prompts are scripted, so no dialog ever blocks.
 #include "TypeInto.h"
 #include "support/ScriptedPrompts.h"
+#include "preview/MemoEdit.h"
+#include "preview/TFrmPrev.h"
 #include "worksheet/TForm1.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +19,7 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTabBar>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -128,13 +132,31 @@ TEST_F(TForm1Test, RowsAndColumnsFollowTheCountRules)
     EXPECT_EQ(Form.EdtTotal->text(), QStringLiteral("8"));
     EXPECT_EQ(Form.Exam.ExamRowN, 4);
 
-    for (const char* rows : {"0", "11", "abc"}) {
+    for (const char* rows : {"0", "11"}) {
         TypeInto(Form.EdtRow, QString::fromUtf8(rows));
         EXPECT_EQ(Form.EdtRow->text(), QStringLiteral("4")) << rows;
         EXPECT_EQ(Prompts.Messages.last(), QStringLiteral("行は１以上１０以下でなければなりません"));
     }
     EXPECT_EQ(Form.Exam.ExamRowN, 4);
     EXPECT_EQ(Form.EdtTotal->text(), QStringLiteral("8"));
+}
+
+TEST_F(TForm1Test, CountTextsThatAreNoIntegerPassAsTenRowsOrOneColumnAndAreNotStored)
+{
+    TypeInto(Form.EdtRow, QStringLiteral("4"));
+    Prompts.Messages.clear();
+    TypeInto(Form.EdtRow, QStringLiteral("abc"));
+    EXPECT_EQ(Form.EdtRow->text(), QStringLiteral("abc"));
+    EXPECT_EQ(Form.EdtTotal->text(), QStringLiteral("10"));
+    EXPECT_EQ(Form.Exam.ExamRowN, 4);
+    TypeInto(Form.EdtCol, QStringLiteral("2"));  // against 10 rows
+    EXPECT_EQ(Form.EdtTotal->text(), QStringLiteral("20"));
+    EXPECT_EQ(Form.Exam.ExamColN, 2);
+    TypeInto(Form.EdtRow, QStringLiteral("3"));
+    TypeInto(Form.EdtCol, QStringLiteral("x"));
+    EXPECT_EQ(Form.EdtTotal->text(), QStringLiteral("3"));
+    EXPECT_EQ(Form.Exam.ExamColN, 2);
+    EXPECT_TRUE(Prompts.Messages.isEmpty());
 }
 
 TEST_F(TForm1Test, RoundingPlaceAcceptsOneToSix)
@@ -465,6 +487,66 @@ TEST_F(TForm1Test, LoopOverInTestModeStopsTheTimerWithoutAsking)
     EXPECT_EQ(Form.PanelText(1), QStringLiteral("Loop over(数が０以下)"));
     EXPECT_EQ(Prompts.Asked.size(), 1);  // only the test-mode question
     EXPECT_EQ(Form.EdtMin1->text(), QStringLiteral("5"));
+}
+
+// --- problem lists ---
+
+TEST_F(TForm1Test, EveryMultiLineBoxIgnoresAPasteOfAnEmptyClipboard)
+{
+    const QList<QPlainTextEdit*> boxes = Form.findChildren<QPlainTextEdit*>();
+    ASSERT_GE(boxes.size(), 3);
+    QGuiApplication::clipboard()->clear();
+    for (QPlainTextEdit* box : boxes) {
+        ASSERT_NE(qobject_cast<MemoEdit*>(box), nullptr) << box->objectName().toStdString();
+        box->setPlainText(QStringLiteral("7"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->toPlainText(), QStringLiteral("7"));
+    }
+}
+
+// --- keyboard and windows ---
+
+TEST_F(TForm1Test, KeysPressedInThePreviewOpenOnlyThePreviewsMenus)
+{
+    Form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+    TFrmPrev* preview = Form.FrmPrev;
+    preview->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview));
+    preview->activateWindow();
+    // A window reports itself active while its parent is: wait for the preview itself.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == preview; }));
+    const QList<QMenu*> mainMenus{Form.MenuFile, Form.MenuOption, Form.MenuHelp};
+    auto closePopups = [] {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    };
+    bool previewMenuOpened = false;
+    for (int press = 0; press < 4; ++press)
+        for (Qt::Key key : {Qt::Key_F, Qt::Key_O, Qt::Key_H}) {
+            QTest::keyClick(preview, key, Qt::AltModifier);
+            for (QMenu* menu : mainMenus)
+                EXPECT_FALSE(menu->isVisible()) << press << " " << menu->title().toStdString();
+            previewMenuOpened |= preview->MenuFile->isVisible();
+            closePopups();
+        }
+    EXPECT_TRUE(previewMenuOpened);
+
+    Form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &Form; }));
+    QTest::keyClick(&Form, Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(Form.MenuOption->isVisible());
+    closePopups();
+    preview->hide();
+}
+
+TEST_F(TForm1Test, SheetTextFieldsLeaveRoomAroundTheDefaultSubtitle)
+{
+    Form.show();
+    const QString subtitle = QStringLiteral("たしざんのもんだい");
+    for (QLineEdit* edit : {Form.EdtPageTitle, Form.EdtSubTitle, Form.EdtHeader, Form.EdtFooter})
+        EXPECT_GT(edit->width(), edit->fontMetrics().horizontalAdvance(subtitle + QStringLiteral("ああ")))
+            << edit->width();
 }
 
 } // namespace

@@ -246,7 +246,94 @@ TEST_F(TFrmStyleTest, OkWithARowsTextThatIsNoNumberKeepsTheSettings)
     }));
     EXPECT_EQ(Settings.ExamRowN, 4);
     EXPECT_EQ(Settings.WindowTop, 10);
-    EXPECT_EQ(Prompts.Messages, QStringList{"行は１以上１０以下でなければなりません"});
+    EXPECT_EQ(Prompts.Messages, QStringList{"行は整数で指定して下さい"});
+}
+
+TEST_F(TFrmStyleTest, ATextThatIsNoIntegerPassesTheFieldCheckAsTenRowsOrOneColumn)
+{
+    Dialog.LoadSettings(Settings);
+    Dialog.EdtCol->setText("2");
+    TypeInto(Dialog.EdtRow, "abc");  // 10 × 2 = 20: passes
+    EXPECT_EQ(Dialog.EdtRow->text(), "abc");
+    TypeInto(Dialog.EdtCol, "x");  // 10 × 1: passes
+    EXPECT_EQ(Dialog.EdtCol->text(), "x");
+    EXPECT_TRUE(Prompts.Messages.isEmpty());
+}
+
+TEST_F(TFrmStyleTest, ACountStoredOutOfRangeIsKeptWhenTheUserLeavesItAlone)
+{
+    struct Case {
+        int Rows, Cols;
+        const char* TypedCols;  // "" leaves the columns as opened too
+        bool Stored;
+        int StoredRows, StoredCols;
+    };
+    const Case cases[] = {
+        {50, 1, "", true, 50, 1},   // only another field is edited
+        {3, 9, "", true, 3, 9},
+        {3, 9, "2", true, 3, 2},    // the edited field is checked against the other
+        {50, 1, "2", false, 50, 1}, // 50 × 2 is too many
+    };
+    Settings.ExamRowN = 50;
+    Dialog.LoadSettings(Settings);
+    TypeInto(Dialog.EdtRow, "50");  // passing through the field changes nothing
+    EXPECT_TRUE(Prompts.Messages.isEmpty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Rows) + " x " + std::to_string(c.Cols) + " cols " + c.TypedCols);
+        Settings = SheetSettings();
+        Settings.ExamRowN = c.Rows;
+        Settings.ExamColN = c.Cols;
+        Prompts.Messages.clear();
+        EXPECT_EQ(Run(Dialog.BtnOK, [&] {
+            Dialog.EdtTopP->setText("20");
+            if (*c.TypedCols)
+                Dialog.EdtCol->setText(c.TypedCols);
+        }), c.Stored);
+        EXPECT_EQ(Settings.WindowTop, c.Stored ? 20 : 10);
+        EXPECT_EQ(Settings.ExamRowN, c.StoredRows);
+        EXPECT_EQ(Settings.ExamColN, c.StoredCols);
+        EXPECT_EQ(Prompts.Messages.isEmpty(), c.Stored) << Prompts.Messages.join("/").toStdString();
+    }
+}
+
+TEST_F(TFrmStyleTest, AFieldEnteredAfterARefusedOneRemembersItsOwnText)
+{
+    // Rows 11, Tab: the rows message; the focus reaches the columns field as
+    // the dialog is reactivated after the message box. Columns 5, Tab: the
+    // columns message puts back the columns' own text.
+    Dialog.LoadSettings(Settings);
+    Prompts.OnAsk = [this] {
+        if (Prompts.Messages.size() == 1) {
+            QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(Dialog.EdtCol, &in);
+        }
+    };
+    TypeInto(Dialog.EdtRow, "11");
+    Dialog.EdtCol->setText("5");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(Dialog.EdtCol, &out);
+    EXPECT_EQ(Dialog.EdtRow->text(), "10");
+    EXPECT_EQ(Dialog.EdtCol->text(), "1");
+    EXPECT_EQ(Prompts.Messages, (QStringList{"行は１以上１０以下でなければなりません",
+                                             "列は１以上４以下でなければなりません"}));
+}
+
+TEST_F(TFrmStyleTest, TheColourButtonChoosesTheProblemFontsColour)
+{
+    Settings.FntExam.Color = 0x00FF00;
+    Prompts.ColorAnswers = {std::nullopt, 0x0000FF};
+    ASSERT_TRUE(Run(Dialog.BtnOK, [&] {
+        Dialog.BtnColor->click();  // cancelled: the colour stays
+        EXPECT_EQ(Dialog.FontExam.Color, 0x00FF00u);
+        Dialog.BtnColor->click();
+    }));
+    EXPECT_EQ(Prompts.Asked, (QStringList{"color: 00ff00", "color: 00ff00"}));
+    EXPECT_EQ(Settings.FntExam.Color, 0x0000FFu);
+
+    // Cancel discards a chosen colour.
+    Prompts.ColorAnswers = {0xFF0000};
+    EXPECT_FALSE(Run(Dialog.BtnCancel, [&] { Dialog.BtnColor->click(); }));
+    EXPECT_EQ(Settings.FntExam.Color, 0x0000FFu);
 }
 
 TEST_F(TFrmStyleTest, HelpOpensTheInjectedLocationAndReportsAFailure)

@@ -25,6 +25,7 @@ public:
     bool PrintSetup(QPrinter&) override { return false; }
     bool OpenUrl(const QString&) override { return false; }
     std::optional<PageFont> ChooseFont(const PageFont&) override { return {}; }
+    std::optional<uint32_t> ChooseColor(uint32_t) override { return {}; }
 
 private:
     std::ostream& Err;

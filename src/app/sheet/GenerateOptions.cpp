@@ -95,7 +95,7 @@ std::string CheckGivenCounts(ParseState& state)
     for (bool rows : state.GivenCounts) {
         CountVerdict verdict = rows ? CheckRows(state.RowText, state.ColText)
                                     : CheckCols(state.ColText, state.RowText);
-        if (!verdict.Accepted)
+        if (!verdict.Accepted || !verdict.Storable)
             return verdict.Message;
         (rows ? state.Options.Settings.ExamRowN : state.Options.Settings.ExamColN) = verdict.Value;
     }
