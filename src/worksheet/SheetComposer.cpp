@@ -389,8 +389,7 @@ void SheetComposer::OneLine(int n, double ex, double ey, double end, CellWriter&
 }
 
 // The problem's text, if any, and its answer on one line; a remainder
-// answer that would reach past end breaks before « あまり », the second
-// line starting under the answer.
+// answer that would reach past end breaks before « あまり ».
 void SheetComposer::Answer(double ex, double ey, const QString& problem, const QString& answer,
                            double end, CellWriter& out)
 {
@@ -400,7 +399,12 @@ void SheetComposer::Answer(double ex, double ey, const QString& problem, const Q
         return;
     }
     out.Text(ex, ey, problem + lines->First, kNil);
-    out.Text(ex + (problem.isEmpty() ? 0 : Engine.GetWidth(problem)), ey + SH, lines->Second, kNil);
+    // Under the answer, or as far left as it has to go to end in time.
+    const double second = Engine.GetWidth(lines->Second);
+    double x = ex + (problem.isEmpty() ? 0 : Engine.GetWidth(problem));
+    if (x + second > end)
+        x = std::max(ex, end - second);
+    out.Text(x, ey + SH, lines->Second, kNil);
 }
 
 // One and a half digit widths, cut to whole drawing units. Where a whole unit

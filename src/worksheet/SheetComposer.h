@@ -32,7 +32,7 @@ struct SheetProblems {
     QStringList Memo3;  // answers as display text
     QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
-    DivisionMode Division;  // how far the textbook form works a division
+    DivisionMode Division = {};  // how far the textbook form works a division
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
