@@ -48,13 +48,15 @@ TEST(SheetTextbookCommand, WorkedDivisionListsEveryStepOnTheDigitPitch)
         const QString quotient = f[2].section(QStringLiteral(" あまり "), 0, 0);
         const QString remainder = f[2].section(QStringLiteral(" あまり "), 1, 1);
         EXPECT_TRUE(rows.contains(QString(quotient).remove('.'))) << "quotient";
-        if (!remainder.isEmpty())
+        if (!remainder.isEmpty()) {
             EXPECT_TRUE(rows.contains(QString(remainder).remove('.'))) << "remainder";
+        }
         const long long divisor = QString(f[1]).remove('.').toLongLong();
         for (const QChar digit : QString(quotient).remove('.'))
-            if (digit != QLatin1Char('0'))
+            if (digit != QLatin1Char('0')) {
                 EXPECT_TRUE(rows.contains(QString::number(divisor * digit.digitValue())))
                     << "product " << divisor << " × " << digit.toLatin1();
+            }
         EXPECT_EQ(sheet.Out.count(QLatin1Char('"') + f[2] + QLatin1Char('"')), 1) << "answer text";
     }
 }
