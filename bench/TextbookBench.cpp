@@ -1,7 +1,8 @@
-// Compose and render, side by side: a 20-problem division answer sheet in
-// the classic column form, and the same problems as a worked answer sheet in
-// the textbook column form (every step of every division, on as many pages
-// as it takes). Both through the sheet pipeline onto the 1:1 page image.
+// Compose and render, side by side: a 20-problem division answer sheet and
+// problem sheet in the classic column form, and the same problems as a
+// worked answer sheet in the textbook column form (every step of every
+// division, on as many pages as it takes). All through the sheet pipeline
+// onto the 1:1 page image; the compose-only pair shows the composer's share.
 #include "common/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
@@ -29,7 +30,8 @@ SheetProblems Divisions()
     return p;
 }
 
-void ComposeAndRender(benchmark::State& state, bool worked)
+void ComposeAndRender(benchmark::State& state, bool worked, bool render = true,
+                      int mode = AnswerSheet)
 {
     QTemporaryDir dir;
     ScriptedPrompts prompt;
@@ -47,8 +49,10 @@ void ComposeAndRender(benchmark::State& state, bool worked)
     const SheetProblems problems = Divisions();
     int pages = 0;
     for (auto _ : state) {
-        const SheetDocument document = SheetPipeline(engine).Compose(problems, settings, records, 1);
+        const SheetDocument document = SheetPipeline(engine).Compose(problems, settings, records, mode);
         for (const QStringList& page : document.Pages) {
+            if (!render)
+                break;
             engine.ListbyProgram = page;
             engine.DrawGraphics();
         }
@@ -63,11 +67,31 @@ void ClassicColumnFormAnswerSheet(benchmark::State& state)
 }
 BENCHMARK(ClassicColumnFormAnswerSheet)->Unit(benchmark::kMillisecond);
 
+// The classic column form's problem sheet: the divisor, ")" and the bar.
+void ClassicColumnFormProblemSheet(benchmark::State& state)
+{
+    ComposeAndRender(state, false, true, ProblemSheet);
+}
+BENCHMARK(ClassicColumnFormProblemSheet)->Unit(benchmark::kMillisecond);
+
 void WorkedTextbookAnswerSheet(benchmark::State& state)
 {
     ComposeAndRender(state, true);
 }
 BENCHMARK(WorkedTextbookAnswerSheet)->Unit(benchmark::kMillisecond);
+
+// The composing alone, to tell its share from the rendering's.
+void ClassicComposeOnly(benchmark::State& state)
+{
+    ComposeAndRender(state, false, false);
+}
+BENCHMARK(ClassicComposeOnly)->Unit(benchmark::kMillisecond);
+
+void WorkedComposeOnly(benchmark::State& state)
+{
+    ComposeAndRender(state, true, false);
+}
+BENCHMARK(WorkedComposeOnly)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,9 +2,12 @@
 // Writes a problem sheet or an answer sheet into the preview engine's program
 // list: page strings, the boxed date-and-time heading, the optional dotted
 // frame and a grid of cells numbered down each column, each holding one
-// problem on one line or in the column form. Problems that would not fit
-// their cells in the problem font are written in a smaller size of it, the
-// same for a problem sheet and its answer sheet. It only appends command
+// problem on one line or in the column form. A remainder answer too wide
+// for its cell breaks before « あまり » onto a second line; problems that
+// would still not fit their cells in the problem font are written in a
+// smaller size of it, the same for a problem sheet and its answer sheet. The
+// textbook column form lays its cells out through TextbookSheet and may take
+// several pages. It only appends command
 // lines and measures text; it never renders and never writes into the
 // settings: the margins it ends up using come back from Layout(). It owns
 // none of its inputs and keeps references to them, so make one per run.

@@ -49,27 +49,32 @@ void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int
     auto fitsOnePage = [&](const Need& need) { return need.W * Cols <= w && need.H * Rows <= h; };
 
     // The largest whole point size from FntExam's down to the smallest at
-    // which the whole grid fits; smaller sizes only fit more easily.
-    int fails = std::max(Settings.FntExam.Size, kSmallestSize) + 1;
-    int fits = kSmallestSize;
-    if (fitsOnePage(Measure(fails - 1))) {
-        fits = fails - 1;
-    } else {
-        while (fails - fits > 1) {
-            const int size = fits + (fails - fits) / 2;
-            (fitsOnePage(Measure(size)) ? fits : fails) = size;
-        }
-    }
-    const Need need = Measure(fits);
-    if (fitsOnePage(need)) {
+    // which the whole grid fits; smaller sizes only fit more easily. A grid
+    // that does not even fit at the smallest (a worked division sheet,
+    // mostly) is known after two measurements.
+    const int start = std::max(Settings.FntExam.Size, kSmallestSize);
+    if (fitsOnePage(Measure(start))) {
         Place(area, Rows, Cols);
         return;
     }
-    // At the smallest size the grid runs on over pages of as many rows and
-    // columns as fit.
-    const int rows = std::clamp(int(std::floor(h / need.H)), 1, Rows);
-    const int cols = std::clamp(int(std::floor(w / need.W)), 1, Cols);
-    Place(area, rows, cols);
+    const Need smallest = Measure(kSmallestSize);
+    if (!fitsOnePage(smallest)) {
+        // At the smallest size the grid runs on over pages of as many rows
+        // and columns as fit.
+        const int rows = std::clamp(int(std::floor(h / smallest.H)), 1, Rows);
+        const int cols = std::clamp(int(std::floor(w / smallest.W)), 1, Cols);
+        Place(area, rows, cols);
+        return;
+    }
+    int fits = kSmallestSize;
+    int fails = start;
+    while (fails - fits > 1) {
+        const int size = fits + (fails - fits) / 2;
+        (fitsOnePage(Measure(size)) ? fits : fails) = size;
+    }
+    if (ExamFont.Size != fits)
+        Measure(fits);
+    Place(area, Rows, Cols);
 }
 
 // Cells spread evenly over the area, numbered down each column and on from
