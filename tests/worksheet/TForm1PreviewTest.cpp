@@ -8,12 +8,14 @@
 #include "worksheet/TForm1.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -179,15 +181,17 @@ TEST_F(TForm1PreviewTest, WorkedDivisionSheetFollowsTheWindowsRemainderSetting)
     ASSERT_TRUE(Form.FrmPrev->isVisible());
     ASSERT_GE(Form.FrmPrev->PageCount(), 2);
     QString document;
-    for (const QStringList& page : Form.FrmPrev->DocumentPages())
-        document += page.join(u'\n') + u'\n';
+    for (int page = 0; page < Form.FrmPrev->PageCount(); ++page) {
+        Form.FrmPrev->ShowPage(page);
+        document += Form.FrmPrev->Engine().ListbyProgram.join(u'\n') + u'\n';
+    }
     const QStringList answers = Lines(Form.Memo3);
     ASSERT_FALSE(answers.isEmpty());
     for (const QString& answer : answers) {
         ASSERT_TRUE(answer.contains(QStringLiteral(" あまり "))) << answer.toStdString();
         // The remainder row may carry zeros after the last digit of the answer's.
         const QString rest = answer.section(QStringLiteral(" あまり "), 1).remove(u'.');
-        EXPECT_TRUE(document.contains(QRegularExpression(u"\"" + rest + u"0*\",\\d")))
+        EXPECT_TRUE(document.contains(QRegularExpression(QStringLiteral("\"") + rest + QStringLiteral("0*\",\\d"))))
             << answer.toStdString();
         EXPECT_TRUE(document.contains(u'"' + answer + u'"')) << answer.toStdString();
     }
