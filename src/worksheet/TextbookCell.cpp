@@ -16,7 +16,7 @@ constexpr double kAnswerGap = 0.35;  // between the working and the answer text
 // Straight pieces of a curve: few, since every piece is a command line to
 // write and draw, enough for strokes a few millimetres long.
 constexpr int kBracketSegments = 6;
-constexpr int kArrowSegments = 5;
+constexpr int kArrowSegments = 4;
 
 constexpr uint32_t kSquareColor = 0xC0C0C0;  // a colour word of the command language
 constexpr uint32_t kBlack = 0x000000;
