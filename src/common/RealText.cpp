@@ -121,10 +121,13 @@ struct Digits {
 
 Digits SignificantDigits(double magnitude, int digits)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*E", digits - 1, magnitude);
+    // Rounded exactly as printf's "%.*e" rounds; a program list writes
+    // thousands of numbers, and this is several times faster than printf.
+    char buffer[64] = {};
+    std::to_chars(buffer, buffer + sizeof buffer - 1, magnitude, std::chars_format::scientific,
+                  digits - 1);
     const std::string text = buffer;
-    const size_t ePos = text.find('E');
+    const size_t ePos = text.find('e');
     Digits result;
     for (size_t i = 0; i < ePos; ++i)
         if (IsDigit(text[i]))
@@ -226,9 +229,9 @@ QString FormatFixedReal(double value)
 {
     value = WritableReal(value);
     const Digits d = SignificantDigits(std::fabs(value), 15);
-    char exponent[16];
-    std::snprintf(exponent, sizeof exponent, "%c%04d", d.Exponent < 0 ? '-' : '+',
-                  std::abs(d.Exponent));
+    char exponent[6] = {d.Exponent < 0 ? '-' : '+'};  // sign and four digits
+    for (int i = 4, e = std::abs(d.Exponent); i >= 1; --i, e /= 10)
+        exponent[i] = static_cast<char>('0' + e % 10);
     std::string text;
     text.reserve(23);
     text += value < 0.0 ? '-' : ' ';

@@ -2,6 +2,7 @@
 #include "worksheet/ColumnLayout.h"
 #include "worksheet/HeadingText.h"
 #include "common/RealText.h"
+#include "worksheet/RemainderBreak.h"
 #include <algorithm>
 #include <cmath>
 
@@ -81,7 +82,7 @@ void SheetComposer::EmitFontChange(const PageFont& font)
     CurFont = font;
 }
 
-void SheetComposer::ComposeSheet(int mode)
+void SheetComposer::ComposeSheet(int mode, int page)
 {
     if (Problems.Memo1.isEmpty())
         return;
@@ -92,7 +93,20 @@ void SheetComposer::ComposeSheet(int mode)
     PageStrings(mode, f);
     DateHeading(f);
     const Area area = ProblemArea();
-    Cells(mode, area, f);
+    if (Settings.fTextbook && Settings.ExamType)
+        TextbookCells(mode, area, page, f);
+    else
+        Cells(mode, area, f);
+}
+
+// Numbers in the subtitle's face, size and style, in black.
+void SheetComposer::NumberLabel(int n, double x, double y, PageFont& f)
+{
+    if (!Settings.fExNum)
+        return;
+    SetPageStrFont(Engine.SubTitle(), f);
+    EmitFontChange(f);
+    Engine.PrevTextOut(x, y, Label(n), kNil);
 }
 
 // Writes one page-string command with the record's position and font and
@@ -217,14 +231,9 @@ void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
     NarrowSeparation(places, cw, ch);
     ProgramCellWriter out(Engine);
     for (const CellPlace& place : places) {
-        if (Settings.fExNum) {
-            // Numbers in the subtitle's face, size and style, in black.
-            SetPageStrFont(Engine.SubTitle(), f);
-            EmitFontChange(f);
-            Engine.PrevTextOut(place.CX, place.CY, Label(place.N), kNil);
-        }
+        NumberLabel(place.N, place.CX, place.CY, f);
         EmitFontChange(Exam);
-        Cell(mode, place.N, place.EX, place.CY, out);
+        Cell(mode, place.N, place.EX, place.CY, CellEnd(place, cw), out);
     }
 }
 
@@ -302,7 +311,7 @@ SheetComposer::Overrun SheetComposer::CellsOverrun(const QList<CellPlace>& place
     for (const CellPlace& place : places)
         for (const int mode : modes) {
             CellExtent extent(Engine);
-            Cell(mode, place.N, place.EX, place.CY, extent);
+            Cell(mode, place.N, place.EX, place.CY, CellEnd(place, cw), extent);
             if (extent.Empty())
                 continue;
             overrun.Right = std::max(overrun.Right, extent.Right() - (place.CX + cw - gap));
@@ -346,12 +355,18 @@ void SheetComposer::MeasureIn(const PageFont& exam)
     SH = Engine.GetHeight(sign8);
 }
 
-void SheetComposer::Cell(int mode, int n, double ex, double ey, CellWriter& out)
+// Where a cell's text has to end: a blank before the cell's right edge.
+double SheetComposer::CellEnd(const CellPlace& place, double cw)
+{
+    return place.CX + cw - Engine.GetWidth(QStringLiteral(" "));
+}
+
+void SheetComposer::Cell(int mode, int n, double ex, double ey, double end, CellWriter& out)
 {
     if (mode == AnswerSheet)
-        out.Text(ex, ey, Line(Problems.Memo3, n), kNil);
+        Answer(ex, ey, QString(), Line(Problems.Memo3, n), end, out);
     else if (!Settings.ExamType)
-        OneLine(n, ex, ey, out);
+        OneLine(n, ex, ey, end, out);
     else if (Problems.TabIndex == 3)
         Division(n, ex, ey, out);
     else
@@ -359,7 +374,7 @@ void SheetComposer::Cell(int mode, int n, double ex, double ey, CellWriter& out)
 }
 
 // «1.5 ＋ 2.25 = », a negative second operand in parentheses: «1.5 ＋(-2.25)= ».
-void SheetComposer::OneLine(int n, double ex, double ey, CellWriter& out)
+void SheetComposer::OneLine(int n, double ex, double ey, double end, CellWriter& out)
 {
     const QString b = Line(Problems.Memo2, n);
     QString text = Line(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou;
@@ -368,8 +383,28 @@ void SheetComposer::OneLine(int n, double ex, double ey, CellWriter& out)
     else
         text += QLatin1Char(' ') + b + QStringLiteral(" = ");
     if (Settings.AnswerType == 2)
-        text += Line(Problems.Memo3, n);
-    out.Text(ex, ey, text, kNil);
+        Answer(ex, ey, text, Line(Problems.Memo3, n), end, out);
+    else
+        out.Text(ex, ey, text, kNil);
+}
+
+// The problem's text, if any, and its answer on one line; a remainder
+// answer that would reach past end breaks before « あまり ».
+void SheetComposer::Answer(double ex, double ey, const QString& problem, const QString& answer,
+                           double end, CellWriter& out)
+{
+    const std::optional<RemainderLines> lines = BreakBeforeRemainder(answer);
+    if (!lines || ex + Engine.GetWidth(problem + answer) <= end) {
+        out.Text(ex, ey, problem + answer, kNil);
+        return;
+    }
+    out.Text(ex, ey, problem + lines->First, kNil);
+    // Under the answer, or as far left as it has to go to end in time.
+    const double second = Engine.GetWidth(lines->Second);
+    double x = ex + (problem.isEmpty() ? 0 : Engine.GetWidth(problem));
+    if (x + second > end)
+        x = std::max(ex, end - second);
+    out.Text(x, ey + SH, lines->Second, kNil);
 }
 
 // One and a half digit widths, cut to whole drawing units. Where a whole unit

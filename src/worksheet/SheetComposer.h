@@ -2,13 +2,17 @@
 // Writes a problem sheet or an answer sheet into the preview engine's program
 // list: page strings, the boxed date-and-time heading, the optional dotted
 // frame and a grid of cells numbered down each column, each holding one
-// problem on one line or in the column form. Problems that would not fit
-// their cells in the problem font are written in a smaller size of it, the
-// same for a problem sheet and its answer sheet. It only appends command
+// problem on one line or in the column form. A remainder answer too wide
+// for its cell breaks before « あまり » onto a second line; problems that
+// would still not fit their cells in the problem font are written in a
+// smaller size of it, the same for a problem sheet and its answer sheet. The
+// textbook column form lays its cells out through TextbookSheet and may take
+// several pages. It only appends command
 // lines and measures text; it never renders and never writes into the
 // settings: the margins it ends up using come back from Layout(). It owns
 // none of its inputs and keeps references to them, so make one per run.
 // SheetPipeline is the one caller that composes whole sheets.
+#include "generation/WrittenCalc.h"
 #include "prevform/ComposeEngine.h"
 #include "worksheet/CellWriter.h"
 #include "worksheet/SheetSettings.h"
@@ -17,7 +21,10 @@
 #include <QStringList>
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
+
+class TextbookSheet;
 
 enum SheetMode : int { ProblemSheet = 0, AnswerSheet = 1 };
 
@@ -28,6 +35,7 @@ struct SheetProblems {
     QStringList Memo3;  // answers as display text
     QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
+    DivisionMode Division = {};  // how far the textbook form works a division
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
@@ -66,8 +74,13 @@ public:
     void SetClock(std::function<QDateTime()> clock, const QLocale& locale);
 
     // mode: ProblemSheet or AnswerSheet. Replaces the engine's program list
-    // with the sheet; does nothing when Memo1 is empty.
-    void ComposeSheet(int mode);
+    // with page `page` (0-based) of the sheet; does nothing when Memo1 is
+    // empty. Every page carries the page strings and the heading.
+    void ComposeSheet(int mode, int page = 0);
+    // The pages the sheet takes: one, except in the textbook column form,
+    // whose grid runs on over pages when it does not fit one. Known once
+    // the first page is composed.
+    int PageCount() const;
     // The margins and the problem area of the sheet composed last (the
     // settings' own before that).
     const SheetLayout& Layout() const { return Result; }
@@ -101,6 +114,8 @@ private:
     void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
+    void TextbookCells(int mode, const Area& area, int page, PageFont& f);
+    void NumberLabel(int n, double x, double y, PageFont& f);
     QList<CellPlace> CellPlaces(const Area& area, const GridSize& grid, double cw, double ch,
                                 PageFont& f);
     QString Label(int n) const;
@@ -109,8 +124,11 @@ private:
     bool AllCellsFit(const QList<CellPlace>& places, double cw, double ch);
     void NarrowSeparation(QList<CellPlace>& places, double cw, double ch);
     void MeasureIn(const PageFont& exam);
-    void Cell(int mode, int n, double ex, double ey, CellWriter& out);
-    void OneLine(int n, double ex, double ey, CellWriter& out);
+    double CellEnd(const CellPlace& place, double cw);
+    void Cell(int mode, int n, double ex, double ey, double end, CellWriter& out);
+    void OneLine(int n, double ex, double ey, double end, CellWriter& out);
+    void Answer(double ex, double ey, const QString& problem, const QString& answer, double end,
+                CellWriter& out);
     void ColumnForm(int n, double ex, double ey, CellWriter& out);
     void Division(int n, double ex, double ey, CellWriter& out);
     QString DigitPitch();
@@ -126,4 +144,5 @@ private:
     PageFont Exam;  // FntExam at the size this sheet writes its problems in
     double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;
+    std::shared_ptr<TextbookSheet> Textbook;  // laid out on the first page it writes
 };

@@ -41,5 +41,10 @@ SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetS
     composer.ComposeSheet(mode);
     document.Pages << Engine.ListbyProgram;
     document.Layout = composer.Layout();
+    for (int page = 1; page < composer.PageCount(); ++page) {
+        composer.ComposeSheet(mode, page);
+        document.Pages << Engine.ListbyProgram;
+    }
+    Engine.ListbyProgram = document.Pages.first();
     return document;
 }

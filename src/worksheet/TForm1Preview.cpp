@@ -82,7 +82,8 @@ void TForm1::ComposeSheet(int mode)
     Sheet.ExamRowN = Exam.ExamRowN;
     Sheet.ExamColN = Exam.ExamColN;
     const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
-                                 LblKigou->text(), TabControl1->currentIndex()};
+                                 LblKigou->text(), TabControl1->currentIndex(),
+                                 DivisionModeOf(Exam)};
     PrevEngine& engine = FrmPrev->Engine();
     const SheetDocument document = SheetPipeline(engine).Compose(
         problems, Sheet, PageStrRecords::From(engine), mode);

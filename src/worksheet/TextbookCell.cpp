@@ -13,7 +13,10 @@ constexpr double kBaseline = 0.80;   // the digits' baseline
 constexpr double kRuleGap = 0.22;    // extra room under a row with a rule
 constexpr double kBarAbove = 0.1;    // the division bar above the dividend's digits
 constexpr double kAnswerGap = 0.35;  // between the working and the answer text
-constexpr int kCurveSegments = 8;
+// Straight pieces of a curve: few, since every piece is a command line to
+// write and draw, enough for strokes a few millimetres long.
+constexpr int kBracketSegments = 6;
+constexpr int kArrowSegments = 4;
 
 constexpr uint32_t kSquareColor = 0xC0C0C0;  // a colour word of the command language
 constexpr uint32_t kBlack = 0x000000;
@@ -94,8 +97,8 @@ public:
         const double base = y + kBaseline * H() + 0.08 * H();
         const double depth = 0.12 * H();
         double px = xFrom, py = base;
-        for (int i = 1; i <= kCurveSegments; ++i) {
-            const double t = double(i) / kCurveSegments;
+        for (int i = 1; i <= kArrowSegments; ++i) {
+            const double t = double(i) / kArrowSegments;
             const double nx = xFrom + (xTo - xFrom) * t;
             const double ny = base + depth * std::sin(std::numbers::pi * t);
             Line(px, py, nx, ny);
@@ -112,8 +115,8 @@ public:
     void Bracket(double x, double top, double bottom, double bulge)
     {
         double px = x, py = top;
-        for (int i = 1; i <= kCurveSegments; ++i) {
-            const double t = double(i) / kCurveSegments;
+        for (int i = 1; i <= kBracketSegments; ++i) {
+            const double t = double(i) / kBracketSegments;
             const double nx = x + bulge * std::sin(std::numbers::pi * t) - 0.35 * bulge * t;
             const double ny = top + (bottom - top) * t;
             Line(px, py, nx, ny);

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -139,6 +142,34 @@ TEST(RealTextTest, FixedFormIsTwentyThreeCharactersAndAlwaysReadsBack)
         const std::optional<double> back = ReadReal(text);
         ASSERT_TRUE(back) << c.Text;
         EXPECT_NEAR(*back, WritableReal(c.Value), std::fabs(WritableReal(c.Value)) * 1e-14);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The fixed form's digits agree with printf's "%.14e" everywhere, ties and
+// carries included: values of drawing units of many sizes, and values whose
+// 16th digit is exactly a half.
+TEST(FixedRealTest, DigitsAgreeWithPrintfsRounding)
+{
+    std::vector<double> values{0.5, 1.5, 2.5e-7, 1.000000000000005, 9.999999999999995, 125.0,
+                               0.1 + 0.2, 1e22, 5e-324};
+    double x = 0.7236;
+    for (int i = 0; i < 2000; ++i) {
+        x = std::fmod(x * 7919.123 + 0.31, 1000.0);
+        values.push_back(x);
+        values.push_back(x / 1024);  // exact binary fractions: many ties
+        values.push_back(std::ldexp(x, i % 80 - 40));
+    }
+    for (const double v : values) {
+        char reference[64];
+        std::snprintf(reference, sizeof reference, "%.14e", v);
+        const QString text = FormatFixedReal(v);
+        const std::string mantissa = std::string(1, reference[0]) + "." + std::string(reference + 2, 14);
+        EXPECT_EQ(text.mid(1, 16).toStdString(), mantissa) << reference;
+        EXPECT_EQ(text.mid(18).toInt(), std::atoi(reference + 17)) << reference;
     }
 }
 

@@ -550,3 +550,42 @@ TEST_F(SheetComposerTest, AnswerSheetTakesItsProblemSheetsSize)
 }
 
 } // namespace
+
+namespace {
+
+// A remainder answer too wide for its cell breaks before « あまり » onto a
+// second line of the cell before the problems shrink; one that fits stays
+// on one line. Characters are 6 wide at 24 points, cells 85 wide.
+TEST_F(SheetComposerTest, RemainderAnswersBreakBeforeTheyShrink)
+{
+    const struct {
+        const char* Name;
+        int AnswerType;
+        int Mode;
+        const char* Answer;
+        QStringList Expected;
+    } cases[] = {
+        {"on the problem sheet", 2, ProblemSheet, "2 あまり 1", {"7 ÷ 3 = 2", "あまり 1"}},
+        {"answer sheet", 1, AnswerSheet, "2.33 あまり 0.001", {"2.33", "あまり 0.001"}},
+        {"fits on one line", 2, ProblemSheet, "2", {"7 ÷ 3 = 2"}},
+        {"answer fits", 1, AnswerSheet, "2 あまり 1", {"2 あまり 1"}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        UseScaledMetrics();
+        FillGrid(10, 2, "7", "3", QString::fromUtf8(c.Answer));
+        Problems.LblKigou = QStringLiteral("÷");
+        Problems.TabIndex = 3;
+        Settings.AnswerType = c.AnswerType;
+        Compose(c.Mode);
+        ExpectCellsInside(c.Name);
+        EXPECT_EQ(ProblemSize(), 24) << c.Name;
+        QStringList texts;
+        for (const QString& line : CellLines())
+            if (line.startsWith("TextOut,"))
+                texts << line.section('"', 1, 1);
+        EXPECT_EQ(texts.mid(1, c.Expected.size() + 1), c.Expected + QStringList{"( 2)"}) << c.Name;
+    }
+}
+
+} // namespace

@@ -47,6 +47,17 @@ SheetProblems ProblemsFor(int tab)
     }
 }
 
+// Division with remainder answers, too wide for narrow cells on one line.
+SheetProblems RemainderProblems()
+{
+    return {{"7.4", "13.6", "9.9", "45.2", "8.3", "6.5", "12.3", "0.75", "5.5", "3.3", "17.6", "2.9"},
+            {"0.3", "3", "0.4", "0.7", "0.6", "0.9", "3.1", "0.2", "1.3", "0.7", "0.9", "0.8"},
+            {"24.6 あまり 0.02", "4.5 あまり 0.1", "24.7 あまり 0.02", "64.5 あまり 0.05",
+             "13.8 あまり 0.02", "7.2 あまり 0.02", "3.9 あまり 0.21", "3.7 あまり 0.01",
+             "4.2 あまり 0.04", "4.7 あまり 0.01", "19.5 あまり 0.05", "3.6 あまり 0.02"},
+            QStringLiteral("÷"), 3, {}};
+}
+
 const char* const kOperations[] = {"add", "sub", "mul", "div"};
 
 struct GoldenCase {
@@ -64,6 +75,7 @@ struct GoldenCase {
     int FontSize = 0;     // 0: the default problem font
     QString Title;        // empty: the default title
     QString TitleX;       // empty: the starting position
+    bool Remainders = false;  // RemainderProblems() instead of the operation's
 };
 
 // Every operation × form × sheet × answer placement, with the decorations
@@ -108,6 +120,12 @@ QList<GoldenCase> Cases()
     extra(QStringLiteral("column-form-crowded-answer"),
           [](GoldenCase& c) { c.Rows = 10; c.Cols = 2; c.ColumnForm = true; c.Mode = AnswerSheet; c.Tab = 1; });
     extra(QStringLiteral("title-at-no-number"), [](GoldenCase& c) { c.TitleX = QStringLiteral("abc"); c.HeaderFooter = true; });
+    extra(QStringLiteral("remainders-broken-on-the-sheet"), [](GoldenCase& c) {
+        c.Remainders = true; c.Tab = 3; c.Rows = 4; c.Cols = 3; c.AnswerType = 2;
+    });
+    extra(QStringLiteral("remainders-broken-answer-sheet"), [](GoldenCase& c) {
+        c.Remainders = true; c.Tab = 3; c.Rows = 3; c.Cols = 4; c.Mode = AnswerSheet; c.FontSize = 40;
+    });
     extra(QStringLiteral("no-answer-sheet"), [](GoldenCase& c) { c.AnswerType = 0; c.Frame = true; });
     return cases;
 }
@@ -184,7 +202,8 @@ protected:
         // the pipeline starts every sheet from the same one.
         Engine.SetFontSets(PageFont{QStringLiteral("ＭＳ 明朝"), 40});
         const SheetDocument document =
-            pipeline.Compose(ProblemsFor(c.Tab), SettingsFor(c), RecordsFor(c), c.Mode);
+            pipeline.Compose(c.Remainders ? RemainderProblems() : ProblemsFor(c.Tab), SettingsFor(c),
+                             RecordsFor(c), c.Mode);
         EXPECT_EQ(document.PageCount(), 1) << c.Name.toStdString();
         return document.Pages.value(0) + QStringList{QStringLiteral("== layout ==")}
             + LayoutLines(document.Layout);

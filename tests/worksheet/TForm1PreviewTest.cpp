@@ -8,11 +8,14 @@
 #include "worksheet/TForm1.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -153,6 +156,45 @@ TEST_F(TForm1PreviewTest, PrintWhileThePreviewIsHiddenPrintsNothing)
     Prompts.FileAnswers = {std::nullopt};
     Form.Print1->trigger();
     EXPECT_EQ(Prompts.Asked, QStringList{QStringLiteral("save: PDF ファイルに印刷")});
+}
+
+} // namespace
+
+namespace {
+
+// The window works its divisions the way its answers are asked for: with
+// remainders on, the worked answer sheet ends every division in the
+// remainder of its answer, written on the digit pitch; a grid that does not
+// fit one page reaches the preview as a document of several pages.
+TEST_F(TForm1PreviewTest, WorkedDivisionSheetFollowsTheWindowsRemainderSetting)
+{
+    Form.show();
+    Form.TabControl1->setCurrentIndex(3);
+    Form.CBoxRest->setChecked(true);
+    Form.Exam.ExamRowN = 10;
+    Form.Exam.ExamColN = 2;
+    Form.Sheet.ExamType = true;
+    Form.Sheet.fTextbook = true;
+    Form.Sheet.fWorked = true;
+    Form.BtnMake->click();
+    Form.Button2->click();
+    ASSERT_TRUE(Form.FrmPrev->isVisible());
+    ASSERT_GE(Form.FrmPrev->PageCount(), 2);
+    QString document;
+    for (int page = 0; page < Form.FrmPrev->PageCount(); ++page) {
+        Form.FrmPrev->ShowPage(page);
+        document += Form.FrmPrev->Engine().ListbyProgram.join(u'\n') + u'\n';
+    }
+    const QStringList answers = Lines(Form.Memo3);
+    ASSERT_FALSE(answers.isEmpty());
+    for (const QString& answer : answers) {
+        ASSERT_TRUE(answer.contains(QStringLiteral(" あまり "))) << answer.toStdString();
+        // The remainder row may carry zeros after the last digit of the answer's.
+        const QString rest = answer.section(QStringLiteral(" あまり "), 1).remove(u'.');
+        EXPECT_TRUE(document.contains(QRegularExpression(QStringLiteral("\"") + rest + QStringLiteral("0*\",\\d"))))
+            << answer.toStdString();
+        EXPECT_TRUE(document.contains(u'"' + answer + u'"')) << answer.toStdString();
+    }
 }
 
 } // namespace

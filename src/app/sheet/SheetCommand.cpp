@@ -42,6 +42,9 @@ struct SheetOptions {
     bool fFrame = false;
     bool fNoNumbers = false;
     bool fAnswersOnSheet = false;
+    bool fTextbook = false;
+    bool fWorked = false;
+    bool fSquares = false;
     std::optional<QString> Title;
     std::optional<QString> SubTitle;
     int FontSize = 0;  // 0: the default problem font size
@@ -85,6 +88,9 @@ const SheetOptionSpec kSheetOptions[] = {
     {"--frame", false, [](SheetOptions& o, const std::string&) { o.fFrame = true; return std::string(); }},
     {"--no-numbers", false, [](SheetOptions& o, const std::string&) { o.fNoNumbers = true; return std::string(); }},
     {"--answers-on-sheet", false, [](SheetOptions& o, const std::string&) { o.fAnswersOnSheet = true; return std::string(); }},
+    {"--textbook", false, [](SheetOptions& o, const std::string&) { o.fTextbook = true; return std::string(); }},
+    {"--worked", false, [](SheetOptions& o, const std::string&) { o.fWorked = true; return std::string(); }},
+    {"--squares", false, [](SheetOptions& o, const std::string&) { o.fSquares = true; return std::string(); }},
     {"--font-size", true, ApplyFontSize},
     {"--title", true, [](SheetOptions& o, const std::string& v) { o.Title = QString::fromStdString(v); return std::string(); }},
     {"--subtitle", true, [](SheetOptions& o, const std::string& v) { o.SubTitle = QString::fromStdString(v); return std::string(); }},
@@ -163,7 +169,13 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
     }
     settings.ExamRowN = exam.ExamRowN;
     settings.ExamColN = exam.ExamColN;
-    settings.ExamType = settings.ExamType || options.fColumnForm;
+    // The textbook form is a kind of column form: asking for it on the
+    // command line asks for the column form too.
+    const bool textbook = options.fTextbook || options.fWorked;
+    settings.ExamType = settings.ExamType || options.fColumnForm || textbook;
+    settings.fTextbook = settings.fTextbook || textbook;
+    settings.fWorked = settings.fWorked || options.fWorked;
+    settings.fSquares = settings.fSquares || options.fSquares;
     settings.WindowFrame = settings.WindowFrame || options.fFrame;
     settings.fExNum = settings.fExNum && !options.fNoNumbers;
     if (options.fAnswersOnSheet)
@@ -185,10 +197,10 @@ QStringList ToLines(const std::vector<std::string>& lines)
     return result;
 }
 
-SheetProblems MakeProblems(const RunResult& run, int operation)
+SheetProblems MakeProblems(const RunResult& run, const ExamSettings& exam)
 {
     return {ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-            QString::fromUtf16(kSigns[operation]), operation};
+            QString::fromUtf16(kSigns[exam.Operation]), exam.Operation, DivisionModeOf(exam)};
 }
 
 // What a run composes: the settings, the page strings and the problem maker.
@@ -208,7 +220,7 @@ struct SheetRun {
                                    : Maker.MakeProblems(Generate.Settings, host);
         if (!run.Completed())
             return std::nullopt;
-        return MakeProblems(run, Generate.Settings.Operation);
+        return MakeProblems(run, Generate.Settings);
     }
 
     QList<QStringList> Pages(const SheetProblems& problems, int mode)
@@ -338,6 +350,16 @@ std::string SheetUsage()
            "                         from --code or --seed itself, each later one from\n"
            "                         the next code of the set derived from it\n"
            "  --column-form          written calculation: operands stacked on a digit pitch\n"
+           "  --textbook             column form as Japanese textbooks write it: digits on\n"
+           "                         a fixed pitch, points in slots of their own, division\n"
+           "                         under a 厂 bracket, room under every problem for its\n"
+           "                         working; problems stay at 14 points or more and a\n"
+           "                         grid that does not fit runs on over further pages\n"
+           "                         (implies --column-form)\n"
+           "  --worked               answer sheet with the whole written calculation under\n"
+           "                         each answer (implies --textbook)\n"
+           "  --squares              light grey squares behind the digit columns (with\n"
+           "                         --textbook or --worked)\n"
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
            "  --answers-on-sheet     answers on the problem sheet too (one-line form only)\n"
