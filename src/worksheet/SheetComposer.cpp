@@ -1,6 +1,7 @@
 #include "worksheet/SheetComposer.h"
 #include "worksheet/ColumnLayout.h"
 #include "worksheet/HeadingText.h"
+#include "worksheet/InstructionLine.h"
 #include "worksheet/PositionValue.h"
 #include <algorithm>
 #include <cmath>
@@ -90,7 +91,9 @@ void SheetComposer::ComposeSheet(int mode)
     PageFont f;
     ResetCurFont();
     PageStrings(mode, f);
+    NameBox.reset();
     DateHeading(f);
+    InstructionLine(f);
     const Area area = ProblemArea();
     Cells(mode, area, f);
 }
@@ -168,15 +171,55 @@ void SheetComposer::DateHeading(PageFont& f)
     EmitFontChange(f);
     Engine.PrevTextOut(x0, y0 + h / 2, t, QStringLiteral("NIL"));
     Engine.SetFontSets(f);
-    if (!Settings.sName.isEmpty())
-        Engine.PrevTextOut(x0, y0 + 3.5 * h, QStringLiteral("　") + Settings.sName + QLatin1Char(' '),
-                           QStringLiteral("NIL"));
+    const QString nameLine = (Settings.fClassBox ? QStringLiteral("　年　　組　　番　")
+                                                 : QStringLiteral("　"))
+        + Settings.sName + QLatin1Char(' ');
+    if (!Settings.sName.isEmpty() || Settings.fClassBox)
+        Engine.PrevTextOut(x0, y0 + 3.5 * h, nameLine, QStringLiteral("NIL"));
     Engine.PrevPenSize(1);
     Outline({x0, y0, x0 + w, y0 + 6 * h});
     Engine.PrevLine(x0, y0 + 2 * h, x0 + w, y0 + 2 * h);
+    NameBox = Area{x0, y0, x0 + w, y0 + 6 * h};
+    if (Settings.fClassBox)
+        ScoreCell(x0 + w, y0, h);
     // The name part of the box may reach into the problem area's margin;
     // only the separator has to stay above it.
     RaiseTop(y0, 2 * h);
+}
+
+// A square score cell in the right end of the name part of the box, 「点」
+// in its lower right corner: inside the box, so it never runs off a page
+// whose box stands near the right edge.
+void SheetComposer::ScoreCell(double right, double y, double h)
+{
+    const double side = 4 * h;
+    Engine.PrevLine(right - side, y + 2 * h, right - side, y + 6 * h);
+    const QString mark = QStringLiteral("点 ");
+    Engine.PrevTextOut(right - Engine.GetWidth(mark), y + 4.5 * h, mark, QStringLiteral("NIL"));
+}
+
+// The instruction line in its record's font, clear of the name box; the
+// problem area starts below it.
+void SheetComposer::InstructionLine(PageFont& f)
+{
+    const TPageStr& record = Settings.Instruction;
+    const QString text = InstructionLineText(record, Problems.Instruction);
+    if (record.psPos == 0 || text.isEmpty())
+        return;
+    SetPageStrFont(record, f);
+    Engine.SetFontSets(f);
+    const double h = Engine.GetHeight(text);
+    std::optional<LineBox> line = InstructionLineBox(record, Engine.Get_UnitWidth(),
+                                                     Result.WindowTop, Engine.GetWidth(text), h);
+    if (!line)
+        return;
+    const std::optional<LineBox> box =
+        NameBox ? std::optional<LineBox>(LineBox{NameBox->L, NameBox->U, NameBox->R, NameBox->D})
+                : std::nullopt;
+    *line = ClearOfNameBox(*line, box, h / 2);
+    EmitFontChange(f);
+    Engine.PrevTextOut(line->L, line->U, text, QStringLiteral("NIL"));
+    RaiseTop(line->U, h);
 }
 
 // Four lines clockwise from the top left corner.

@@ -28,6 +28,9 @@ struct SheetProblems {
     QStringList Memo3;  // answers as display text
     QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
+    // The instruction made from the settings that made the problems; the
+    // sheet shows it when the instruction line's own text is empty.
+    QString Instruction;
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
@@ -98,6 +101,8 @@ private:
                         PageFont& f);
     void RaiseTop(std::optional<double> y, double h);
     void DateHeading(PageFont& f);
+    void ScoreCell(double right, double y, double h);
+    void InstructionLine(PageFont& f);
     void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
@@ -123,6 +128,7 @@ private:
     PageFont& CurFont;
     std::function<QDateTime()> Clock;
     QLocale Locale;
+    std::optional<Area> NameBox;  // the date-and-time box as drawn
     PageFont Exam;  // FntExam at the size this sheet writes its problems in
     double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;

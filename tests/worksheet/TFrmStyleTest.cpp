@@ -148,6 +148,8 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
         Dialog.CBoxMC->setChecked(true);
         Dialog.CBoxExam->setChecked(false);
         Dialog.CBoxFrame->setChecked(true);
+        EXPECT_FALSE(Dialog.CBoxClassBox->isChecked());
+        Dialog.CBoxClassBox->setChecked(true);
         Dialog.Button3->click();
     }));
     EXPECT_EQ(Settings.ExamRowN, 4);
@@ -162,6 +164,8 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
     EXPECT_TRUE(Settings.ExamType);
     EXPECT_FALSE(Settings.fExNum);
     EXPECT_TRUE(Settings.WindowFrame);
+    EXPECT_TRUE(Settings.fClassBox);
+    EXPECT_EQ(Dialog.CBoxClassBox->text(), QStringLiteral("年・組・番と点数(&K)"));
     EXPECT_EQ(Settings.AnswerType, 2);
     EXPECT_EQ(Settings.FntExam, font);
 }
