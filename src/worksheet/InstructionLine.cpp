@@ -40,3 +40,20 @@ LineBox ClearOfNameBox(const LineBox& line, const std::optional<LineBox>& nameBo
     const double shift = nameBox->D + gap - line.U;
     return {line.L, line.U + shift, line.R, line.D + shift};
 }
+
+LineBox ClearOf(const LineBox& line, const std::vector<LineBox>& obstacles, double gap)
+{
+    LineBox box = line;
+    // Every move goes down past one obstacle, so each is passed at most once.
+    for (size_t pass = 0; pass <= obstacles.size(); ++pass) {
+        bool moved = false;
+        for (const LineBox& obstacle : obstacles)
+            if (box.Meets(obstacle)) {
+                box = ClearOfNameBox(box, obstacle, gap);
+                moved = true;
+            }
+        if (!moved)
+            break;
+    }
+    return box;
+}

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 struct LineBox {
     double L, U, R, D;
@@ -26,3 +27,6 @@ std::optional<LineBox> InstructionLineBox(const TPageStr& record, double pageWid
 
 // The box moved just below the name box (by gap) when the two would meet.
 LineBox ClearOfNameBox(const LineBox& line, const std::optional<LineBox>& nameBox, double gap);
+
+// The box moved down (by gap below each) until it meets none of obstacles.
+LineBox ClearOf(const LineBox& line, const std::vector<LineBox>& obstacles, double gap);

@@ -1,7 +1,6 @@
 #include "worksheet/SheetComposer.h"
 #include "worksheet/ColumnLayout.h"
 #include "worksheet/HeadingText.h"
-#include "worksheet/InstructionLine.h"
 #include "worksheet/PositionValue.h"
 #include <algorithm>
 #include <cmath>
@@ -90,8 +89,9 @@ void SheetComposer::ComposeSheet(int mode)
     Engine.PrevInit();
     PageFont f;
     ResetCurFont();
-    PageStrings(mode, f);
     NameBox.reset();
+    SubTitleBox.reset();
+    PageStrings(mode, f);
     DateHeading(f);
     InstructionLine(f);
     const Area area = ProblemArea();
@@ -146,7 +146,8 @@ void SheetComposer::PageStrings(int mode, PageFont& f)
     QString subTitle = Settings.sSubTitle;
     if (mode == AnswerSheet)
         subTitle += QStringLiteral(" (答)");
-    RaiseTop(PlacePageStr(Engine.SubTitle(), subTitle, &ComposeEngine::PrevSubTitle, f), h);
+    const TPageStr subTitleRecord = SubTitleClearOfNameBox(subTitle);
+    RaiseTop(PlacePageStr(subTitleRecord, subTitle, &ComposeEngine::PrevSubTitle, f), h);
     Engine.SetFontSets(f);
 }
 
@@ -185,41 +186,6 @@ void SheetComposer::DateHeading(PageFont& f)
     // The name part of the box may reach into the problem area's margin;
     // only the separator has to stay above it.
     RaiseTop(y0, 2 * h);
-}
-
-// A square score cell in the right end of the name part of the box, 「点」
-// in its lower right corner: inside the box, so it never runs off a page
-// whose box stands near the right edge.
-void SheetComposer::ScoreCell(double right, double y, double h)
-{
-    const double side = 4 * h;
-    Engine.PrevLine(right - side, y + 2 * h, right - side, y + 6 * h);
-    const QString mark = QStringLiteral("点 ");
-    Engine.PrevTextOut(right - Engine.GetWidth(mark), y + 4.5 * h, mark, QStringLiteral("NIL"));
-}
-
-// The instruction line in its record's font, clear of the name box; the
-// problem area starts below it.
-void SheetComposer::InstructionLine(PageFont& f)
-{
-    const TPageStr& record = Settings.Instruction;
-    const QString text = InstructionLineText(record, Problems.Instruction);
-    if (record.psPos == 0 || text.isEmpty())
-        return;
-    SetPageStrFont(record, f);
-    Engine.SetFontSets(f);
-    const double h = Engine.GetHeight(text);
-    std::optional<LineBox> line = InstructionLineBox(record, Engine.Get_UnitWidth(),
-                                                     Result.WindowTop, Engine.GetWidth(text), h);
-    if (!line)
-        return;
-    const std::optional<LineBox> box =
-        NameBox ? std::optional<LineBox>(LineBox{NameBox->L, NameBox->U, NameBox->R, NameBox->D})
-                : std::nullopt;
-    *line = ClearOfNameBox(*line, box, h / 2);
-    EmitFontChange(f);
-    Engine.PrevTextOut(line->L, line->U, text, QStringLiteral("NIL"));
-    RaiseTop(line->U, h);
 }
 
 // Four lines clockwise from the top left corner.

@@ -59,6 +59,8 @@ struct GridSize {
 
 class SheetComposer {
 public:
+    struct Area { double L, U, R, D; };
+
     // curFont is the font the program list written so far leaves in force;
     // its owner keeps it between runs.
     SheetComposer(ComposeEngine& engine, const SheetSettings& settings,
@@ -87,7 +89,6 @@ public:
     static constexpr int kSmallestProblemSize = 8;
 
 private:
-    struct Area { double L, U, R, D; };
     // One cell of the grid: its problem number, its top left corner and
     // where its problem starts, after the label and the separation.
     struct CellPlace { int N; double CX, CY, EX; };
@@ -103,6 +104,9 @@ private:
     void DateHeading(PageFont& f);
     void ScoreCell(double right, double y, double h);
     void InstructionLine(PageFont& f);
+    bool InstructionShown() const;
+    std::optional<Area> NameBoxPlace();
+    TPageStr SubTitleClearOfNameBox(const QString& text);
     void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
@@ -128,7 +132,8 @@ private:
     PageFont& CurFont;
     std::function<QDateTime()> Clock;
     QLocale Locale;
-    std::optional<Area> NameBox;  // the date-and-time box as drawn
+    std::optional<Area> NameBox;      // the date-and-time box as drawn
+    std::optional<Area> SubTitleBox;  // the subtitle, measured while the instruction is shown
     PageFont Exam;  // FntExam at the size this sheet writes its problems in
     double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;

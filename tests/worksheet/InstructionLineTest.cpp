@@ -179,6 +179,42 @@ TEST_F(SheetInstructionTest, NeverOverlapsTheNameBox)
             EXPECT_GE(box.Top, 40);
 }
 
+// A subtitle that would run through the name box (a long unit name, or
+// the answer sheet's 「(答)」) goes below the box while the instruction line
+// is shown, and the line below the subtitle; without the line the sheet
+// stays as it always was.
+TEST_F(SheetInstructionTest, LongSubtitleMovesBelowTheNameBoxWithTheLine)
+{
+    Settings.sSubTitle = QStringLiteral("4年　小数のたし算（1/100・1/1000の位）");
+    Engine.Widths[Settings.sSubTitle] = 100;
+    Compose();
+    EXPECT_EQ(Engine.Only("SubTitle").first().section(',', 3, 4), "10,36");
+
+    ShowInstructionLine(Settings.Instruction);
+    Engine.MeasureFont.reset();
+    Compose();
+    EXPECT_EQ(Engine.Only("SubTitle").first().section(',', 3, 4), "10,42.5");
+    EXPECT_EQ(TextsWith(QStringLiteral("しましょう")).first().section(',', 1, 2), "10,50");
+    EXPECT_DOUBLE_EQ(Layout.WindowTop, 55);
+
+    Settings.sSubTitle = QStringLiteral("短い");
+    Engine.MeasureFont.reset();
+    Compose();
+    EXPECT_EQ(Engine.Only("SubTitle").first().section(',', 3, 4), "10,36");
+    EXPECT_EQ(TextsWith(QStringLiteral("しましょう")).first().section(',', 1, 2), "10,46");
+}
+
+TEST(InstructionLine, ClearOfSeveralObstaclesMovesPastEach)
+{
+    const std::vector<LineBox> obstacles{{80, 10, 140, 40}, {10, 42, 110, 47}};
+    const LineBox moved = ClearOf({10, 38, 120, 43}, obstacles, 1);
+    EXPECT_DOUBLE_EQ(moved.U, 48);
+    for (const LineBox& obstacle : obstacles)
+        EXPECT_FALSE(moved.Meets(obstacle));
+    EXPECT_DOUBLE_EQ(ClearOf({10, 60, 20, 65}, obstacles, 1).U, 60);
+    EXPECT_DOUBLE_EQ(ClearOf({10, 60, 20, 65}, {}, 1).U, 60);
+}
+
 // With the class box the name line reads 年・組・番 and the name part of
 // the box ends in a square score cell (4 lines high: 120..140 × 20..40),
 // so the box keeps its size and place.
