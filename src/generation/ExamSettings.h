@@ -40,6 +40,7 @@ struct ExamSettings {
     bool fRoundSig = false;  // nRound counts figures from the first non-zero digit
     bool fDecOnly = false;   // no whole operands where a range has decimals
     bool fYaku = false;      // a rounded answer reads «約29.0»
+    bool fFullDec = false;   // a drawn operand shows every decimal place of its range
 
     static RangeTexts DefaultRanges() { return {"1", "00", "10", "00", "1", "00", "10", "00"}; }
 };

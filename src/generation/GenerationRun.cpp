@@ -52,9 +52,16 @@ std::int64_t GenerationRun::DrawOperand(int operand)
 {
     const OperandRange& range = Ranges.Operand[operand];
     bool random = operand == 0 ? Settings.CBox1 : Settings.CBox2;
-    if (random)
-        return RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
-    return operand == 0 ? Counter1.Value() : Counter2.Value();
+    if (!random)
+        return operand == 0 ? Counter1.Value() : Counter2.Value();
+    std::int64_t value = RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
+    // fFullDec: a last decimal digit 0 would vanish from the text (3.50
+    // reads «3.5»), so such a value is drawn again. A range whose every
+    // value ends in 0 keeps the last draw instead of looping.
+    if (Settings.fFullDec && range.FrcWo > 0)
+        for (int i = 0; i < kFullDecDraws && value % 10 == 0; ++i)
+            value = RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
+    return value;
 }
 
 int GenerationRun::WholeOnlyCode(const Decimal& left, const Decimal& right, bool resultWhole) const

@@ -23,6 +23,10 @@ enum AttemptCode : int {
     CodeWholeOnly = 5,    // fDecOnly: a whole operand or an all-whole problem
 };
 
+// How often fFullDec draws an operand again at most: one value in ten ends
+// in 0, so 64 draws leave a chance of 10^-64 for an ordinary range.
+constexpr int kFullDecDraws = 64;
+
 // The first attempt and 20,000 retries.
 constexpr int kMaxAttempts = 20001;
 
@@ -44,7 +48,8 @@ public:
 
     int ProblemCount() const;
     // Operand 0 or 1 of the current attempt, on its own scale: a draw when its
-    // "乱数" box is ticked, else the counter's value.
+    // "乱数" box is ticked (with fFullDec one whose last decimal digit is not
+    // 0), else the counter's value.
     std::int64_t DrawOperand(int operand);
     // fDecOnly: CodeWholeOnly when an operand whose range has decimal digits
     // came out whole, or when both operands are whole and so is the result

@@ -202,7 +202,7 @@ bool TFrmPageStr::eventFilter(QObject* watched, QEvent* event)
 QString PageStrCaption(PageStrFlow flow)
 {
     static const char* const kCaptions[] = {"ヘッダーの設定", "フッターの設定", "タイトルの設定",
-                                            "サブタイトルの設定", "日付の設定"};
+                                            "サブタイトルの設定", "日付の設定", "問題文の設定"};
     return QString::fromUtf8(kCaptions[static_cast<int>(flow)]);
 }
 

@@ -60,8 +60,8 @@ private:
     Prompts& UserPrompts;
 };
 
-// The five flows of the page-string dialog and the caption each shows.
-enum class PageStrFlow { Header, Footer, PageTitle, SubTitle, DateTime };
+// The flows of the page-string dialog and the caption each shows.
+enum class PageStrFlow { Header, Footer, PageTitle, SubTitle, DateTime, Instruction };
 QString PageStrCaption(PageStrFlow flow);
 
 // Set_SetOfHeader, Set_SetOfFooter, Set_SetOfPageTitle, Set_SetOfSubTitle and

@@ -1,5 +1,7 @@
 #include "worksheet/GradePresets.h"
 
+#include "generation/ExamSettings.h"
+
 #include <array>
 
 const char* const kPresetTabSection = "Exam";
@@ -36,9 +38,9 @@ const Row kRows[] = {
     {"g3-sub", "小数のひき算（1/10の位）", 3, 1, {"1", "1", "9", "9", "0", "1", "9", "9"},
      10, 2, false, 2, false, false, false, false, false},
     {"g4-add", "小数のたし算（1/100・1/1000の位）", 4, 0,
-     {"0", "001", "9", "999", "0", "01", "19", "999"}, 4, 3, false, 2, false, false, false, false, true},
+     {"0", "001", "9", "999", "0", "01", "19", "99"}, 4, 3, false, 2, false, false, false, false, true},
     {"g4-sub", "小数のひき算（1/100・1/1000の位）", 4, 1,
-     {"1", "01", "19", "999", "0", "001", "9", "999"}, 4, 3, false, 2, false, false, false, false, true},
+     {"1", "01", "19", "99", "0", "001", "9", "999"}, 4, 3, false, 2, false, false, false, false, true},
     {"g4-mul1", "小数×1けた", 4, 2, {"0", "1", "9", "99", "2", "", "9", ""},
      4, 3, false, 2, false, false, false, false, true},
     {"g4-mul2", "小数×2けた", 4, 2, {"0", "1", "9", "99", "10", "", "99", ""},
@@ -92,6 +94,9 @@ GradePreset FromRow(const Row& row)
     add("Exam", "RoundSig", Flag(row.RoundSig));
     add("Exam", "DecOnly", Flag(true));
     add("Exam", "Yaku", Flag(row.Yaku));
+    // Sums and differences of hundredths and thousandths show every place
+    // (4.594 + 13.27), so no operand loses its last one (3.50 → 3.5).
+    add("Exam", "FullDec", Flag(row.Grade == 4 && row.Tab <= OpSub));
     add("Exam", "Type", Flag(row.ColumnForm));
     add("Hissan", "Textbook", Flag(true));
     add("Hissan", "Worked", Flag(true));

@@ -1,5 +1,7 @@
 #include "worksheet/MainSettings.h"
 #include "common/IniFile.h"
+#include "generation/RangeCheck.h"
+#include "worksheet/GradePresets.h"
 
 namespace {
 
@@ -9,6 +11,8 @@ const QString kWindow = QStringLiteral("Window");
 const QString kExam = QStringLiteral("Exam");
 const QString kExamFont = QStringLiteral("ExamFont");
 const QString kHissan = QStringLiteral("Hissan");
+const QString kRange = QString::fromLatin1(kPresetRangeSection);
+const QString kInstruction = QStringLiteral("Instruction");
 
 QString Key(const char* name)
 {
@@ -34,6 +38,27 @@ void LoadHissan(const IniFile& ini, SheetSettings& sheet)
                           : pen;
 }
 
+// The tab and the eight range texts; absent keys keep the record's values
+// (a fresh record's are the window's starting ones), and eight texts the
+// window's range check refuses keep the record's eight.
+void LoadTabAndRanges(const IniFile& ini, ExamSettings& exam)
+{
+    const int tab = ini.ReadInteger(kExam, QString::fromLatin1(kPresetTabKey), exam.Operation);
+    if (tab >= OpAdd && tab <= OpDiv)
+        exam.Operation = tab;
+    RangeTexts ranges = exam.Ranges;
+    for (int i = 0; i < RangeEditCount; ++i)
+        ranges[i] = ini.ReadString(kRange, Key(kPresetRangeKeys[i]),
+                                   QString::fromStdString(ranges[i])).toStdString();
+    for (int i = 0; i < RangeEditCount; ++i) {
+        const RangeVerdict verdict = CheckRange(ranges, i);
+        if (!verdict.Accepted)
+            return;
+        ranges[i] = verdict.Text;
+    }
+    exam.Ranges = ranges;
+}
+
 } // namespace
 
 void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet)
@@ -47,6 +72,7 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     sheet.sDateTime = ini.ReadString(kPage, Key("DateTime"), defaults.sDateTime);
     sheet.sName = ini.ReadString(kPage, Key("Name"), defaults.sName);
     sheet.fCode = ini.ReadBool(kPage, Key("Code"), false);
+    sheet.fClassBox = ReadSwitch(ini, kPage, "ClassBox", false);
 
     sheet.AnswerType = ini.ReadInteger(kAnswer, Key("Type"), 1);
 
@@ -75,6 +101,8 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     exam.fRoundSig = ini.ReadBool(kExam, Key("RoundSig"), false);
     exam.fDecOnly = ini.ReadBool(kExam, Key("DecOnly"), false);
     exam.fYaku = ini.ReadBool(kExam, Key("Yaku"), false);
+    exam.fFullDec = ReadSwitch(ini, kExam, "FullDec", false);
+    LoadTabAndRanges(ini, exam);
 
     PageFont& font = sheet.FntExam;
     font.Name = ini.ReadString(kExamFont, Key("Name"), font.Name);
@@ -84,6 +112,8 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     font.Italic = ini.ReadBool(kExamFont, Key("Italic"), false);
 
     LoadHissan(ini, sheet);
+    sheet.Instruction.GetIniSets(ini, kInstruction, QString(), 0, QStringLiteral("0"),
+                                 QStringLiteral("0"));
 }
 
 void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSettings& sheet,
@@ -96,6 +126,7 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteString(kPage, Key("DateTime"), sheet.sDateTime);
     ini.WriteString(kPage, Key("Name"), sheet.sName);
     ini.WriteBool(kPage, Key("Code"), sheet.fCode);
+    ini.WriteBool(kPage, Key("ClassBox"), sheet.fClassBox);
 
     ini.WriteInteger(kAnswer, Key("Type"), sheet.AnswerType);
 
@@ -124,6 +155,10 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kExam, Key("RoundSig"), exam.fRoundSig);
     ini.WriteBool(kExam, Key("DecOnly"), exam.fDecOnly);
     ini.WriteBool(kExam, Key("Yaku"), exam.fYaku);
+    ini.WriteBool(kExam, Key("FullDec"), exam.fFullDec);
+    ini.WriteInteger(kExam, Key(kPresetTabKey), exam.Operation);
+    for (int i = 0; i < RangeEditCount; ++i)
+        ini.WriteString(kRange, Key(kPresetRangeKeys[i]), QString::fromStdString(exam.Ranges[i]));
 
     const PageFont& font = sheet.FntExam;
     ini.WriteString(kExamFont, Key("Name"), font.Name);
@@ -136,4 +171,5 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kHissan, Key("Worked"), sheet.fWorked);
     ini.WriteBool(kHissan, Key("Squares"), sheet.fSquares);
     ini.WriteFloat(kHissan, Key("Pen"), sheet.HissanPen);
+    sheet.Instruction.SetIniSets(ini, kInstruction);
 }

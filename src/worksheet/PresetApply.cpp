@@ -3,6 +3,7 @@
 #include "common/IniFile.h"
 #include "generation/RangeCheck.h"
 #include "worksheet/MainSettings.h"
+#include "worksheet/StartingLayout.h"
 
 #include <QFileInfo>
 
@@ -24,17 +25,20 @@ const KeySpec kKeys[] = {
     {"Exam", "Just", Kind::Bool},        {"Exam", "Zero", Kind::Bool},
     {"Exam", "One", Kind::Bool},         {"Exam", "RoundSig", Kind::Bool},
     {"Exam", "DecOnly", Kind::Bool},     {"Exam", "Yaku", Kind::Bool},
+    {"Exam", "FullDec", Kind::Bool},
     {"Exam", "Type", Kind::Bool},        {"Hissan", "Textbook", Kind::Bool},
     {"Hissan", "Worked", Kind::Bool},    {"Page", "PageTitle", Kind::Text},
     {"Page", "SubTitle", Kind::Text},    {"Instruction", "String", Kind::Text},
+    {"Instruction", "Pos", Kind::Integer},
 };
 
 std::vector<KeySpec> AllKeys()
 {
-    std::vector<KeySpec> keys(std::begin(kKeys), std::end(kKeys));
+    std::vector<KeySpec> keys;
     keys.push_back({kPresetTabSection, kPresetTabKey, Kind::Integer});
     for (const char* key : kPresetRangeKeys)
         keys.push_back({kPresetRangeSection, key, Kind::Range});
+    keys.insert(keys.end(), std::begin(kKeys), std::end(kKeys));
     return keys;
 }
 
@@ -64,29 +68,6 @@ bool Readable(const PresetEntry& entry)
     }
 }
 
-// The tab and the eight ranges, which the settings file does not hold.
-void ApplyTabAndRanges(const IniFile& ini, ExamSettings& exam)
-{
-    const QString tabSection = QLatin1String(kPresetTabSection);
-    const int tab = ini.ReadInteger(tabSection, QLatin1String(kPresetTabKey), -1);
-    if (tab >= OpAdd && tab <= OpDiv)
-        exam.Operation = tab;
-    RangeTexts ranges = exam.Ranges;
-    for (int i = 0; i < RangeEditCount; ++i) {
-        const QString key = QLatin1String(kPresetRangeKeys[i]);
-        if (ini.HasKey(QLatin1String(kPresetRangeSection), key))
-            ranges[i] = ini.ReadString(QLatin1String(kPresetRangeSection), key, QString())
-                            .toStdString();
-    }
-    for (int i = 0; i < RangeEditCount; ++i) {
-        const RangeVerdict verdict = CheckRange(ranges, i);
-        if (!verdict.Accepted)
-            return;  // the current ranges stay
-        ranges[i] = verdict.Text;
-    }
-    exam.Ranges = ranges;
-}
-
 }  // namespace
 
 void ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& sheet)
@@ -96,11 +77,17 @@ void ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& s
     IniFile ini{QString()};
     SaveMainSettings(ini, exam, sheet, {sheet.sHeader, sheet.sFooter, sheet.sPageTitle,
                                         sheet.sSubTitle});
+    // The tab and the ranges as LoadMainSettings reads them: a preset's eight
+    // texts that the range check refuses keep the current eight.
     for (const PresetEntry& entry : preset.Entries)
         if (Readable(entry))
             ini.WriteString(entry.Section, entry.Key, entry.Value);
     LoadMainSettings(ini, exam, sheet);
-    ApplyTabAndRanges(ini, exam);
+    // A preset that sets the instruction shows it, unless it turns it off.
+    const QString instruction = QStringLiteral("Instruction");
+    if (PresetValue(preset, instruction, QStringLiteral("String"))
+        && (!PresetValue(preset, instruction, QStringLiteral("Pos")) || sheet.Instruction.psPos != 0))
+        ShowInstructionLine(sheet.Instruction);
 }
 
 PresetFileRead ReadPresetFile(const QString& path)
@@ -134,4 +121,12 @@ void WritePresetEntries(IniFile& ini, const GradePreset& preset)
 {
     for (const PresetEntry& entry : preset.Entries)
         ini.WriteString(entry.Section, entry.Key, entry.Value);
+}
+
+std::vector<PresetKey> PresetKeys()
+{
+    std::vector<PresetKey> keys;
+    for (const KeySpec& spec : AllKeys())
+        keys.push_back({QLatin1String(spec.Section), QLatin1String(spec.Key)});
+    return keys;
 }

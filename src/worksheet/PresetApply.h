@@ -23,5 +23,12 @@ struct PresetFileRead {
 };
 PresetFileRead ReadPresetFile(const QString& path);
 
+// Every section and key a preset may set, in the order preset files hold them.
+struct PresetKey {
+    QString Section;
+    QString Key;
+};
+std::vector<PresetKey> PresetKeys();
+
 // The preset's entries into an INI file (a preset file, or a settings file).
 void WritePresetEntries(IniFile& ini, const GradePreset& preset);

@@ -90,8 +90,11 @@ void SheetComposer::ComposeSheet(int mode, int page)
     Engine.PrevInit();
     PageFont f;
     ResetCurFont();
+    NameBox.reset();
+    SubTitleBox.reset();
     PageStrings(mode, f);
     DateHeading(f);
+    InstructionLine(f);
     const Area area = ProblemArea();
     if (Settings.fTextbook && Settings.ExamType)
         TextbookCells(mode, area, page, f);
@@ -157,7 +160,8 @@ void SheetComposer::PageStrings(int mode, PageFont& f)
     QString subTitle = Settings.sSubTitle;
     if (mode == AnswerSheet)
         subTitle += QStringLiteral(" (答)");
-    RaiseTop(PlacePageStr(Engine.SubTitle(), subTitle, &ComposeEngine::PrevSubTitle, f), h);
+    const TPageStr subTitleRecord = SubTitleClearOfNameBox(subTitle);
+    RaiseTop(PlacePageStr(subTitleRecord, subTitle, &ComposeEngine::PrevSubTitle, f), h);
     Engine.SetFontSets(f);
 }
 
@@ -182,12 +186,17 @@ void SheetComposer::DateHeading(PageFont& f)
     EmitFontChange(f);
     Engine.PrevTextOut(x0, y0 + h / 2, t, QStringLiteral("NIL"));
     Engine.SetFontSets(f);
-    if (!Settings.sName.isEmpty())
-        Engine.PrevTextOut(x0, y0 + 3.5 * h, QStringLiteral("　") + Settings.sName + QLatin1Char(' '),
-                           QStringLiteral("NIL"));
+    const QString nameLine = (Settings.fClassBox ? QStringLiteral("　年　　組　　番　")
+                                                 : QStringLiteral("　"))
+        + Settings.sName + QLatin1Char(' ');
+    if (!Settings.sName.isEmpty() || Settings.fClassBox)
+        Engine.PrevTextOut(x0, y0 + 3.5 * h, nameLine, QStringLiteral("NIL"));
     Engine.PrevPenSize(1);
     Outline({x0, y0, x0 + w, y0 + 6 * h});
     Engine.PrevLine(x0, y0 + 2 * h, x0 + w, y0 + 2 * h);
+    NameBox = Area{x0, y0, x0 + w, y0 + 6 * h};
+    if (Settings.fClassBox)
+        ScoreCell(x0 + w, y0, h);
     // The name part of the box may reach into the problem area's margin;
     // only the separator has to stay above it.
     RaiseTop(y0, 2 * h);

@@ -36,6 +36,9 @@ struct SheetProblems {
     QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
     int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
     DivisionMode Division = {};  // how far the textbook form works a division
+    // The instruction made from the settings that made the problems; the
+    // sheet shows it when the instruction line's own text is empty.
+    QString Instruction;
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
@@ -64,6 +67,8 @@ struct GridSize {
 
 class SheetComposer {
 public:
+    struct Area { double L, U, R, D; };
+
     // curFont is the font the program list written so far leaves in force;
     // its owner keeps it between runs.
     SheetComposer(ComposeEngine& engine, const SheetSettings& settings,
@@ -97,7 +102,6 @@ public:
     static constexpr int kSmallestProblemSize = 8;
 
 private:
-    struct Area { double L, U, R, D; };
     // One cell of the grid: its problem number, its top left corner and
     // where its problem starts, after the label and the separation.
     struct CellPlace { int N; double CX, CY, EX; };
@@ -111,6 +115,11 @@ private:
                         PageFont& f);
     void RaiseTop(std::optional<double> y, double h);
     void DateHeading(PageFont& f);
+    void ScoreCell(double right, double y, double h);
+    void InstructionLine(PageFont& f);
+    bool InstructionShown() const;
+    std::optional<Area> NameBoxPlace();
+    TPageStr SubTitleClearOfNameBox(const QString& text);
     void Outline(const Area& box);
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
@@ -141,6 +150,8 @@ private:
     PageFont& CurFont;
     std::function<QDateTime()> Clock;
     QLocale Locale;
+    std::optional<Area> NameBox;      // the date-and-time box as drawn
+    std::optional<Area> SubTitleBox;  // the subtitle, measured while the instruction is shown
     PageFont Exam;  // FntExam at the size this sheet writes its problems in
     double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;

@@ -7,6 +7,7 @@
 // edges of the problem area); the composer itself only reads it.
 #include "prevform/PageFont.h"
 #include "prevform/PageStr.h"
+#include "worksheet/StartingLayout.h"
 #include <QString>
 #include <cstdint>
 
@@ -19,6 +20,11 @@ struct SheetSettings {
     QString sDateTime = QStringLiteral("　　月　　日　　　時　　分 ～　　　時　　分");
     QString sName = QStringLiteral("なまえ");
     TPageStr DateTime = StartingDateTime();  // position and font of the heading; psStr unused
+    bool fClassBox = false;  // name line 「　年　　組　　番　」 and a score cell 「点」 in the box
+    // The instruction line under the subtitle (section "Instruction"): psStr
+    // is the typed text, empty for the one made from the problem settings;
+    // code 0 ("なし") until a preset, a typed text or the user places it.
+    TPageStr Instruction = UnconfiguredPageStr();
 
     // Margins in the drawing unit.
     double WindowTop = 10;

@@ -99,6 +99,7 @@ void TForm1::ConnectHandlers()
     connect(Z1, &QAction::triggered, this, &TForm1::Z1Click);
     connect(I1, &QAction::triggered, this, &TForm1::I1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
+    connect(L1, &QAction::triggered, this, &TForm1::L1Click);
     connect(CBoxRoundSig, &QCheckBox::toggled, this, &TForm1::CBoxRoundSigClick);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
     connect(E1, &QAction::triggered, this, &TForm1::E1Click);
@@ -135,6 +136,7 @@ void TForm1::ApplySettingsToControls()
     CBoxRoundSig->setChecked(Exam.fRoundSig);
     I1->setChecked(Exam.fDecOnly);
     Y1->setChecked(Exam.fYaku);
+    L1->setChecked(Exam.fFullDec);
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
     EdtTotal->setText(QString::number(static_cast<qint64>(Exam.ExamRowN) * Exam.ExamColN));
@@ -356,6 +358,11 @@ void TForm1::I1Click()
 void TForm1::Y1Click()
 {
     Exam.fYaku = Y1->isChecked();
+}
+
+void TForm1::L1Click()
+{
+    Exam.fFullDec = L1->isChecked();
 }
 
 void TForm1::CBoxRoundSigClick(bool checked)

@@ -11,6 +11,7 @@
 #include "generation/SheetCode.h"
 #include "generation/TestModeSettings.h"
 #include "prevform/PageFont.h"
+#include "worksheet/GradePresets.h"
 #include "worksheet/SheetSettings.h"
 
 #include <QMainWindow>
@@ -33,6 +34,7 @@ class PrevEngine;
 class TFrmAbout;
 class TFrmPageStr;
 class TFrmPrev;
+class TFrmPresets;
 class TFrmRndD;
 class TFrmStyle;
 enum class PageStrFlow;
@@ -109,15 +111,17 @@ public:
     QPlainTextEdit* Memo2 = nullptr;
     QPlainTextEdit* Memo3 = nullptr;
 
-    // "用紙": the four sheet texts, each with its "設定" button.
+    // "用紙": the five sheet texts, each with its "設定" button.
     QLineEdit* EdtPageTitle = nullptr;
     QLineEdit* EdtSubTitle = nullptr;
     QLineEdit* EdtHeader = nullptr;
     QLineEdit* EdtFooter = nullptr;
+    QLineEdit* EdtInstruction = nullptr;  // "問題文"; empty: made from the settings
     QPushButton* BtnPageTitle = nullptr;
     QPushButton* BtnSubTitle = nullptr;
     QPushButton* BtnHeader = nullptr;
     QPushButton* BtnFooter = nullptr;
+    QPushButton* BtnInstruction = nullptr;
 
     QStatusBar* StBarInf = nullptr;
     QLabel* StBarPanel0 = nullptr;  // counter, "Information" at start
@@ -140,6 +144,10 @@ public:
     QAction* Z1 = nullptr;
     QAction* I1 = nullptr;          // "整数だけの数を出さない(&I)"
     QAction* Y1 = nullptr;          // "がい数の答えに「約」をつける(&Y)"
+    QAction* L1 = nullptr;          // "最後の位まで使う(&L)"
+    QMenu* MenuGrade = nullptr;     // "学年別(&G)"
+    QAction* PresetSave = nullptr;  // "今の設定を保存(&S)..."
+    QAction* PresetManage = nullptr; // "プリセットの整理(&M)..."
     QAction* Help2 = nullptr;       // "Dododヘルプ(&D)"
     QAction* A1 = nullptr;          // "バージョン情報(&A)"
 
@@ -149,6 +157,7 @@ public:
     TFrmPageStr* FrmPageStr = nullptr;
     TFrmStyle* FrmStyle = nullptr;
     TFrmAbout* FrmAbout = nullptr;
+    TFrmPresets* FrmPresets = nullptr;  // made when first asked for
 
     // The preview engine: page-string records, composing and measuring.
     PrevEngine& Engine();
@@ -176,6 +185,15 @@ public:
     void Z1Click();
     void I1Click();
     void Y1Click();
+    void L1Click();
+    // The grade menu, in TForm1Presets.cpp: a preset over the settings and
+    // the controls; the current settings as a user's preset; the dialog
+    // that renames and deletes them.
+    void ApplyGradePreset(const GradePreset& preset);
+    void PresetSaveClick();
+    void PresetManageClick();
+    // The user's presets in the grade menu, read again from their folder.
+    void FillUserPresets();
     void CBoxRoundSigClick(bool checked);
     void R1Click();
     // Asks for a sheet code and makes its problems with the current settings;
@@ -201,10 +219,12 @@ public:
     void Style1Click();
     void D1Click();
     void N5Click();
-    // Leaving one of the four sheet-text boxes.
+    // Leaving one of the five sheet-text boxes.
     void EdtPageTextExit(QLineEdit* edit);
     // A "設定" button: the page-string dialog on the matching engine record.
     void PageStrButtonClick(PageStrFlow flow);
+    // "設定" of the instruction line: the dialog on its own record.
+    void InstructionButtonClick();
     // The date-and-time heading's record through the page-string dialog.
     bool Set_SetOfDateTime();
 
@@ -255,6 +275,7 @@ private:
     QWidget* CreateBottomStrip();
     QWidget* CreateSheetGroup();
     void CreateMenus();
+    void CreatePresetMenu();
     void CreateStatusBar();
     void ConnectHandlers();
     // The preview window, its two buttons and the printing menu items.
@@ -293,4 +314,7 @@ private:
     bool fShown = false;
     HelpLinks PageLinks;
     TestDivOption TestMarked = TestDivOption::None;  // what the test last switched on
+    QAction* UserPresetsEnd = nullptr;  // the separator after the user's presets
+    QList<QAction*> UserPresetActions;
+    QStringList ReportedPresetFiles;    // damaged preset files already reported
 };

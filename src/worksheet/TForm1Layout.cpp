@@ -351,6 +351,9 @@ void TForm1::CreateMenus()
     I1->setCheckable(true);
     Y1 = MenuOption->addAction(QStringLiteral("がい数の答えに「約」をつける(&Y)"));
     Y1->setCheckable(true);
+    L1 = MenuOption->addAction(QStringLiteral("最後の位まで使う(&L)"));
+    L1->setCheckable(true);
+    CreatePresetMenu();
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     Help2 = MenuHelp->addAction(QStringLiteral("Dododヘルプ(&D)"));

@@ -3,6 +3,8 @@
 // printer items of the file menu.
 #include "worksheet/TForm1.h"
 
+#include "generation/InstructionText.h"
+
 #include "preview/TFrmPrev.h"
 #include "worksheet/SheetPipeline.h"
 
@@ -10,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -81,9 +84,12 @@ void TForm1::ComposeSheet(int mode)
     // The grid counts the window's handlers and the style dialog keep.
     Sheet.ExamRowN = Exam.ExamRowN;
     Sheet.ExamColN = Exam.ExamColN;
+    ExamSettings exam = Exam;
+    exam.Operation = TabControl1->currentIndex();
+    Sheet.Instruction.psStr = EdtInstruction->text();
     const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
-                                 LblKigou->text(), TabControl1->currentIndex(),
-                                 DivisionModeOf(Exam)};
+                                 LblKigou->text(), exam.Operation, DivisionModeOf(exam),
+                                 QString::fromStdString(InstructionText(exam, Sheet.ExamType))};
     PrevEngine& engine = FrmPrev->Engine();
     const SheetDocument document = SheetPipeline(engine).Compose(
         problems, Sheet, PageStrRecords::From(engine), mode);

@@ -41,7 +41,8 @@ void TForm1::ConnectSheetHandlers()
     connect(N5, &QAction::triggered, this, &TForm1::N5Click);
     const std::pair<QPushButton*, PageStrFlow> buttons[] = {
         {BtnPageTitle, PageStrFlow::PageTitle}, {BtnSubTitle, PageStrFlow::SubTitle},
-        {BtnHeader, PageStrFlow::Header}, {BtnFooter, PageStrFlow::Footer}};
+        {BtnHeader, PageStrFlow::Header}, {BtnFooter, PageStrFlow::Footer},
+        {BtnInstruction, PageStrFlow::Instruction}};
     for (const auto& [button, flow] : buttons) {
         connect(button, &QPushButton::clicked, this, [this, flow] { PageStrButtonClick(flow); });
         PageTextEdit(flow)->installEventFilter(this);
@@ -64,9 +65,14 @@ void TForm1::FormShow()
     EdtSubTitle->setText(Sheet.sSubTitle);
     EdtHeader->setText(Sheet.sHeader);
     EdtFooter->setText(Sheet.sFooter);
+    EdtInstruction->setText(Sheet.Instruction.psStr);
+    // The tab and the range texts as last saved (a tab change empties the lists).
+    TabControl1->setCurrentIndex(Exam.Operation);
+    SetRangeTexts(Exam.Ranges);
     GiveStartingLayouts(Engine(), Sheet);
     // Counts, sign mode, answer adjustments (their handlers run) and "&Z".
     ApplySettingsToControls();
+    FillUserPresets();
     GroupBox3->setVisible(TabControl1->currentIndex() >= OpMul);
     FrmAbout->SetProductName(QStringLiteral("Dodod　小数の加減乗除篇"));
 }
@@ -79,6 +85,11 @@ void TForm1::LoadSettings()
 bool TForm1::SaveSettings()
 {
     IniFile ini(SettingsLocation::FilePath());
+    // The tab, the range edits and the instruction box as they stand.
+    Exam.Operation = TabControl1->currentIndex();
+    for (int i = 0; i < RangeEditCount; ++i)
+        Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
+    Sheet.Instruction.psStr = EdtInstruction->text();
     SaveMainSettings(ini, Exam, Sheet,
                      {EdtHeader->text(), EdtFooter->text(), EdtPageTitle->text(),
                       EdtSubTitle->text()});

@@ -7,6 +7,7 @@
 #include "prevform/PrevEngine.h"
 #include "preview/FieldWidth.h"
 #include "preview/TFrmPageStr.h"
+#include "worksheet/StartingLayout.h"
 #include "worksheet/TFrmStyle.h"
 
 #include <QGroupBox>
@@ -33,7 +34,8 @@ QWidget* TForm1::CreateSheetGroup()
     const Row rows[] = {{"タイトル", &EdtPageTitle, &BtnPageTitle},
                         {"サブタイトル", &EdtSubTitle, &BtnSubTitle},
                         {"ヘッダー", &EdtHeader, &BtnHeader},
-                        {"フッター", &EdtFooter, &BtnFooter}};
+                        {"フッター", &EdtFooter, &BtnFooter},
+                        {"問題文", &EdtInstruction, &BtnInstruction}};
     for (const Row& row : rows) {
         box->addWidget(new QLabel(QString::fromUtf8(row.Caption), GroupBox4));
         auto* line = new QHBoxLayout;
@@ -61,6 +63,7 @@ QLineEdit* TForm1::PageTextEdit(PageStrFlow flow) const
     case PageStrFlow::Footer: return EdtFooter;
     case PageStrFlow::PageTitle: return EdtPageTitle;
     case PageStrFlow::SubTitle: return EdtSubTitle;
+    case PageStrFlow::Instruction: return EdtInstruction;
     case PageStrFlow::DateTime: break;
     }
     return nullptr;
@@ -74,6 +77,7 @@ QString* TForm1::PageTextField(PageStrFlow flow)
     case PageStrFlow::PageTitle: return &Sheet.sPageTitle;
     case PageStrFlow::SubTitle: return &Sheet.sSubTitle;
     case PageStrFlow::DateTime: return &Sheet.sDateTime;
+    case PageStrFlow::Instruction: return &Sheet.Instruction.psStr;
     }
     return nullptr;
 }
@@ -85,6 +89,7 @@ TPageStr& TForm1::PageStrRecord(PageStrFlow flow)
     case PageStrFlow::Footer: return Engine().Footer();
     case PageStrFlow::PageTitle: return Engine().PageTitle();
     case PageStrFlow::SubTitle: return Engine().SubTitle();
+    case PageStrFlow::Instruction: return Sheet.Instruction;
     case PageStrFlow::DateTime: break;
     }
     return Sheet.DateTime;
@@ -93,7 +98,8 @@ TPageStr& TForm1::PageStrRecord(PageStrFlow flow)
 namespace {
 
 constexpr PageStrFlow kPageTextFlows[] = {PageStrFlow::Header, PageStrFlow::Footer,
-                                          PageStrFlow::PageTitle, PageStrFlow::SubTitle};
+                                          PageStrFlow::PageTitle, PageStrFlow::SubTitle,
+                                          PageStrFlow::Instruction};
 
 } // namespace
 
@@ -110,12 +116,36 @@ void TForm1::EdtPageTextExit(QLineEdit* edit)
     for (PageStrFlow flow : kPageTextFlows)
         if (PageTextEdit(flow) == edit)
             *PageTextField(flow) = edit->text();
+    // A typed instruction is meant to be seen: a line never placed gets its
+    // starting place under the subtitle (one set to "なし" stays off).
+    if (edit == EdtInstruction && !edit->text().isEmpty() && IsUnconfigured(Sheet.Instruction))
+        ShowInstructionLine(Sheet.Instruction);
+}
+
+// The instruction record keeps its own text. The dialog works on a copy
+// that shows the starting place while the line was never placed, so
+// Cancel leaves the record as it was.
+void TForm1::InstructionButtonClick()
+{
+    TPageStr record;
+    record.Assign(Sheet.Instruction);
+    record.psStr = EdtInstruction->text();
+    if (IsUnconfigured(record))
+        ShowInstructionLine(record);
+    if (!RunPageStrFlow(*FrmPageStr, PageStrFlow::Instruction, record))
+        return;
+    Sheet.Instruction.Assign(record);
+    EdtInstruction->setText(record.psStr);
 }
 
 // The record carries the text only while the dialog is open: the window keeps
 // the texts itself, and the record's own text stays empty in the file.
 void TForm1::PageStrButtonClick(PageStrFlow flow)
 {
+    if (flow == PageStrFlow::Instruction) {
+        InstructionButtonClick();
+        return;
+    }
     TPageStr& record = PageStrRecord(flow);
     QLineEdit* edit = PageTextEdit(flow);
     record.psStr = edit ? edit->text() : *PageTextField(flow);

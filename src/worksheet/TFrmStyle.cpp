@@ -160,6 +160,9 @@ QWidget* TFrmStyle::CreateMarginGroup()
     grid->addWidget(EdtBottomP, 1, 3);
     grid->addWidget(Text("mm", group), 1, 4);
     grid->addWidget(CBoxFrame, 0, 4);
+    // The name box belongs to the page's top margin.
+    CBoxClassBox = new QCheckBox(QStringLiteral("年・組・番と点数(&K)"), group);
+    grid->addWidget(CBoxClassBox, 2, 0, 1, 5);
     return group;
 }
 
@@ -204,6 +207,7 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings)
     EdtRight->setText(settings.ExNumRight);
     CBoxExam->setChecked(settings.fExNum);
     CBoxFrame->setChecked(settings.WindowFrame);
+    CBoxClassBox->setChecked(settings.fClassBox);
     CBoxTextbook->setChecked(settings.fTextbook);
     CBoxWorked->setChecked(settings.fWorked);
     CBoxSquares->setChecked(settings.fSquares);
@@ -253,6 +257,7 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings)
     settings.AnswerType = RButton1->isChecked() ? 1 : 2;
     settings.WindowFrame = CBoxFrame->isChecked();
     settings.fCode = CBoxCode->isChecked();
+    settings.fClassBox = CBoxClassBox->isChecked();
     settings.FntExam = FontExam;
     settings.fTextbook = CBoxTextbook->isChecked();
     settings.fWorked = CBoxWorked->isChecked();

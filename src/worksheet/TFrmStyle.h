@@ -60,6 +60,7 @@ public:
     QLineEdit* EdtRightP = nullptr;
     QLineEdit* EdtBottomP = nullptr;
     QCheckBox* CBoxFrame = nullptr;   // "枠"
+    QCheckBox* CBoxClassBox = nullptr;  // "年・組・番と点数(&K)"
     // "筆算": the last two only with the first
     QCheckBox* CBoxTextbook = nullptr;  // "教科書の書き方(&T)"
     QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"

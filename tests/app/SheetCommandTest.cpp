@@ -126,6 +126,31 @@ TEST(SheetCommand, ClassSetPutsEachAnswerSheetAfterItsProblems)
     EXPECT_EQ(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page[^s]")), 6);
 }
 
+// --instruction shows the line: the text as typed, or empty for the one
+// made from the settings; --class-box adds 年・組・番 and the score cell.
+TEST(SheetCommand, InstructionAndClassBoxOptions)
+{
+    struct Case { QStringList Args; const char* Expected; };
+    const Case cases[] = {
+        {{"--op", "div", "--just", "--instruction", ""}, "わりきれるまで計算しましょう。"},
+        {{"--op", "div", "--just", "--instruction=ていねいに"}, "ていねいに"},
+        {{"--op", "add", "--column-form", "--instruction", ""}, "筆算でしましょう。"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunSheet(c.Args + QStringList{"--seed", "2", "--list", "--rows", "2"});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        EXPECT_EQ(run.Lines().filter(QRegularExpression(
+                      "^TextOut,.*,\"" + QString::fromUtf8(c.Expected) + "\",NIL$")).size(), 1)
+            << c.Expected;
+    }
+    const ToolRun plain = RunSheet({"--op", "div", "--just", "--seed", "2", "--list"});
+    EXPECT_TRUE(plain.Lines().filter("しましょう").isEmpty());
+    EXPECT_TRUE(plain.Lines().filter("番").isEmpty());
+    const ToolRun boxed = RunSheet({"--class-box", "--seed", "2", "--list"});
+    EXPECT_EQ(boxed.Lines().filter("\"　年　　組　　番　なまえ \"").size(), 1);
+    EXPECT_EQ(boxed.Lines().filter("\"点 \"").size(), 1);
+}
+
 TEST(SheetCommand, RefusesMeaninglessOptions)
 {
     const QStringList cases[] = {

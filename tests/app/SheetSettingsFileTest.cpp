@@ -113,6 +113,60 @@ TEST_F(SheetSettingsFileTest, OptionsOverrideTheFile)
     EXPECT_FALSE(lines.contains("FontSize,18"));
 }
 
+// A division drill saved by the window: its tab, ranges and options, the
+// instruction line and the class box come from the file alone.
+TEST_F(SheetSettingsFileTest, TheTabRangesAndLinesOfTheFileReachTheSheet)
+{
+    ExamSettings exam;
+    exam.Operation = OpDiv;
+    exam.Ranges = {"1", "0", "99", "9", "2", "", "9", ""};
+    exam.ExamRowN = 4;
+    exam.fRound = exam.fRest = true;
+    SheetSettings sheet;
+    sheet.fClassBox = true;
+    sheet.Instruction.psPos = 4;
+    sheet.Instruction.psX = QStringLiteral("10");
+    sheet.Instruction.psY = QStringLiteral("46");
+    IniFile ini(Ini);
+    SaveMainSettings(ini, exam, sheet, {QString(), QString(), QStringLiteral("題"), QStringLiteral("副題")});
+    ASSERT_FALSE(ini.Save().has_value());
+
+    const ToolRun run = RunSheet({"--settings", Ini, "--seed", "5", "--list"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QStringList lines = run.Lines();
+    const QStringList problems = lines.filter(QRegularExpression("^TextOut,.* ÷ \\d = \",Nil$"));
+    EXPECT_EQ(problems.size(), 4) << lines.join('\n').toStdString();
+    for (const QString& line : problems)
+        EXPECT_TRUE(line.contains(QRegularExpression("\"\\d{1,2}(\\.\\d)? ÷ [2-9] = "))) << line.toStdString();
+    EXPECT_EQ(lines.filter("\"商は1/10の位まで求めて、あまりも出しましょう。\"").size(), 1);
+    EXPECT_EQ(lines.filter("\"　年　　組　　番　なまえ \"").size(), 1);
+
+    const ToolRun answers = RunSheet({"--settings", Ini, "--seed", "5", "--list", "--answer"});
+    EXPECT_FALSE(answers.Lines().filter(" あまり ").isEmpty()) << "remainders asked for";
+    EXPECT_EQ(answers.Lines().filter("あまりも出しましょう").size(), 1);
+}
+
+// The file first, then the preset, then the options: a preset changes the
+// file's problems but keeps its other sheet settings, and options change both.
+TEST_F(SheetSettingsFileTest, FileThenPresetThenOptions)
+{
+    SaveAsTheWindowDoes();
+    const ToolRun run = RunSheet({"--settings", Ini, "--preset", "g4-div1", "--rows", "2",
+                                  "--title", "きょうの題", "--seed", "3", "--list"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QStringList lines = run.Lines();
+    EXPECT_EQ(lines.filter(QRegularExpression("^PageTitle,\"きょうの題\",4,")).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression("^SubTitle,\"4年　小数÷1けた（わりきれる）\",4,")).size(), 1);
+    // The preset's 3 columns, the option's 2 rows, the file's brackets.
+    EXPECT_EQ(lines.filter(QRegularExpression("^TextOut,.*\"\\[ \\d\\)\",Nil$")).size(), 6);
+    EXPECT_EQ(lines.filter("わりきれるまで計算しましょう。").size(), 1);
+
+    // Without the preset the file's own grid and operation stand.
+    const ToolRun plain = RunSheet({"--settings", Ini, "--seed", "3", "--list"});
+    EXPECT_EQ(plain.Lines().filter(QRegularExpression("^TextOut,.*\"\\[ \\d\\)\",Nil$")).size(), 8);
+    EXPECT_TRUE(plain.Lines().filter("しましょう").isEmpty()) << "no instruction line in an old file";
+}
+
 TEST_F(SheetSettingsFileTest, AMissingOrUnreadableFileIsAnErrorNamingIt)
 {
     const QString missing = Dir.filePath(QStringLiteral("missing.ini"));

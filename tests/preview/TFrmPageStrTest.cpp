@@ -121,7 +121,8 @@ TEST_F(TFrmPageStrTest, EachFlowShowsItsCaptionWhicheverRanBefore)
     const std::pair<PageStrFlow, const char*> flows[] = {
         {PageStrFlow::DateTime, "日付の設定"}, {PageStrFlow::Header, "ヘッダーの設定"},
         {PageStrFlow::Footer, "フッターの設定"}, {PageStrFlow::PageTitle, "タイトルの設定"},
-        {PageStrFlow::SubTitle, "サブタイトルの設定"}, {PageStrFlow::DateTime, "日付の設定"}};
+        {PageStrFlow::SubTitle, "サブタイトルの設定"}, {PageStrFlow::DateTime, "日付の設定"},
+        {PageStrFlow::Instruction, "問題文の設定"}};
     for (const auto& [flow, caption] : flows) {
         TPageStr record = Record();
         QString shown;

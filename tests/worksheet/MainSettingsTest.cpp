@@ -60,8 +60,73 @@ TEST_F(MainSettingsTest, NoFileGivesTheDefaults)
     EXPECT_EQ(Sheet.FntExam.Name, "ＭＳ Ｐゴシック");
     EXPECT_EQ(Sheet.FntExam.Size, 24);
     EXPECT_TRUE(Exam.fZero && Exam.fOne && Exam.fDelZero);
-    EXPECT_FALSE(Exam.fRoundSig || Exam.fDecOnly || Exam.fYaku);
+    EXPECT_FALSE(Exam.fRoundSig || Exam.fDecOnly || Exam.fYaku || Exam.fFullDec);
     EXPECT_EQ(Exam.nRound, 2);
+    EXPECT_EQ(Exam.Operation, OpAdd);
+    EXPECT_EQ(Exam.Ranges, ExamSettings::DefaultRanges());
+    EXPECT_FALSE(Sheet.fClassBox);
+    EXPECT_EQ(Sheet.Instruction.psPos, 0);  // an old file's sheets stay as they were
+    EXPECT_EQ(Sheet.Instruction.psStr, "");
+}
+
+// The tab and the eight range texts survive a restart; a file without
+// them gives the window's starting ones, and eight texts the window's range
+// check refuses (or a tab it lacks) keep what the record holds.
+TEST_F(MainSettingsTest, TabAndRangesRoundTripOrKeepTheRecords)
+{
+    Exam.Operation = OpDiv;
+    Exam.Ranges = {"1", "0", "99", "9", "0", "1", "9", "9"};
+    Save();
+    EXPECT_TRUE(FileText().contains("[Range]\nMin1=1\nMin1e=0\nMax1=99\nMax1e=9\nMin2=0\n"
+                                    "Min2e=1\nMax2=9\nMax2e=9\n"));
+    ExamSettings loaded;
+    SheetSettings sheet;
+    LoadMainSettings(IniFile(Path), loaded, sheet);
+    EXPECT_EQ(loaded.Operation, OpDiv);
+    EXPECT_EQ(loaded.Ranges, Exam.Ranges);
+
+    struct Case { const char* File; int Tab; RangeTexts Ranges; };
+    const RangeTexts mine{"2", "5", "30", "5", "1", "", "8", ""};
+    const Case cases[] = {
+        {"[Exam]\nTab=2\n[Range]\nMax1=40\n", OpMul, {"2", "5", "40", "5", "1", "", "8", ""}},
+        {"[exam]\ntab=9\n[range]\nmin1= 7 \n", OpSub, {"7", "5", "30", "5", "1", "", "8", ""}},
+        {"[Exam]\nTab=x\n[Range]\nMin1=50\nMax1=20\n", OpSub, mine},
+        {"[Range]\nMin2e=abc\n", OpSub, mine},
+    };
+    for (const Case& c : cases) {
+        WriteFile(c.File);
+        ExamSettings exam;
+        exam.Operation = OpSub;
+        exam.Ranges = mine;
+        LoadMainSettings(IniFile(Path), exam, sheet);
+        EXPECT_EQ(exam.Operation, c.Tab) << c.File;
+        EXPECT_EQ(exam.Ranges, c.Ranges) << c.File;
+    }
+}
+
+TEST_F(MainSettingsTest, InstructionRecordKeepsItsTextAndPlace)
+{
+    Sheet.Instruction.psStr = "ていねいに";
+    Sheet.Instruction.psPos = 4;
+    Sheet.Instruction.psX = "12";
+    Sheet.Instruction.psY = "48.5";
+    Sheet.Instruction.psSize = 14;
+    Sheet.fClassBox = true;
+    Exam.fFullDec = true;
+    Save();
+    ExamSettings exam;
+    SheetSettings sheet;
+    LoadMainSettings(IniFile(Path), exam, sheet);
+    EXPECT_EQ(sheet.Instruction.psStr, "ていねいに");
+    EXPECT_EQ(sheet.Instruction.psPos, 4);
+    EXPECT_EQ(sheet.Instruction.psX, "12");
+    EXPECT_EQ(sheet.Instruction.psY, "48.5");
+    EXPECT_EQ(sheet.Instruction.psSize, 14);
+    EXPECT_TRUE(sheet.fClassBox && exam.fFullDec);
+    // Switches read as switches: anything but 0 or 1 is the default.
+    WriteFile("[Page]\nClassBox=2\n[Exam]\nFullDec=-1\n");
+    LoadMainSettings(IniFile(Path), exam, sheet);
+    EXPECT_FALSE(sheet.fClassBox || exam.fFullDec);
 }
 
 TEST_F(MainSettingsTest, TheDateTimeDefaultCharacterByCharacter)
@@ -168,11 +233,14 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
 
     EXPECT_EQ(FileText(),
               "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
-              "Name=名前：\nCode=1\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
+              "Name=名前：\nCode=1\nClassBox=0\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
               "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
-              "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\n[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
-              "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nPen=0.45\n");
+              "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\nFullDec=0\nTab=0\n"
+              "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
+              "[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
+              "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nPen=0.45\n"
+              "[Instruction]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n");
 
     ExamSettings exam;
     SheetSettings sheet;

@@ -94,14 +94,17 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
     const QString dateTime = SheetSettings().sDateTime;
     EXPECT_EQ(FileText(),
               "[Page]\nPageTitle=練習\nHeader=%d\nFooter=\nSubTitle=たしざんのもんだい\n"
-              "DateTime=" + dateTime + "\nName=なまえ\nCode=0\n"
+              "DateTime=" + dateTime + "\nName=なまえ\nCode=0\nClassBox=0\n"
               "[Exam]\nRow=5\nCol=4\nType=1\nSeparate=10\nNumber=1\nRand=0\nMinus=0\nRound=0\n"
               "RoundPos=2\nRest=0\nJust=0\nZero=1\nOne=1\nLeft=(\nRight=)\nDel0=1\nRoundSig=0\nDecOnly=0\nYaku=0\n"
+              "FullDec=0\nTab=0\n"
               "[Foreign]\nx=1\n"
               "[Answer]\nType=1\n"
               "[Window]\nTop=10\nLeft=10\nRight=10\nBottom=10\nFrame=0\n"
+              "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
               "[ExamFont]\nName=ＭＳ Ｐゴシック\nSize=24\nColor=0\nBold=0\nItalic=0\n"
               "[Hissan]\nTextbook=0\nWorked=0\nSquares=0\nPen=0.3\n"
+              "[Instruction]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"
               "[PageView]\nIndex=1\n[Unit]\nType=2\n[Sw]\nScale=0\nMesh=0\n"
               "[ListFile]\nName=PrevForm.prv\n[Option]\nQuality=90\n"
               "[Header]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"

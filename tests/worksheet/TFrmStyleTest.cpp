@@ -151,6 +151,8 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
         Dialog.CBoxExam->setChecked(false);
         Dialog.CBoxFrame->setChecked(true);
         Dialog.CBoxCode->setChecked(true);
+        EXPECT_FALSE(Dialog.CBoxClassBox->isChecked());
+        Dialog.CBoxClassBox->setChecked(true);
         Dialog.Button3->click();
     }));
     EXPECT_EQ(Settings.ExamRowN, 4);
@@ -166,6 +168,8 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
     EXPECT_FALSE(Settings.fExNum);
     EXPECT_TRUE(Settings.WindowFrame);
     EXPECT_TRUE(Settings.fCode);
+    EXPECT_TRUE(Settings.fClassBox);
+    EXPECT_EQ(Dialog.CBoxClassBox->text(), QStringLiteral("年・組・番と点数(&K)"));
     EXPECT_EQ(Settings.AnswerType, 2);
     EXPECT_EQ(Settings.FntExam, font);
 }

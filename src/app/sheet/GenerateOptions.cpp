@@ -162,6 +162,7 @@ std::string ApplyAllowOne(ParseState& s, const std::string&) { s.Options.Setting
 std::string ApplyRoundSig(ParseState& s, const std::string&) { s.Options.Settings.fRoundSig = true; return {}; }
 std::string ApplyDecOnly(ParseState& s, const std::string&) { s.Options.Settings.fDecOnly = true; return {}; }
 std::string ApplyYaku(ParseState& s, const std::string&) { s.Options.Settings.fYaku = true; return {}; }
+std::string ApplyFullDec(ParseState& s, const std::string&) { s.Options.Settings.fFullDec = true; return {}; }
 // Applied before the loop (FindPreset); here only taken out of the arguments.
 std::string SkipPreset(ParseState&, const std::string&) { return {}; }
 
@@ -195,6 +196,7 @@ const OptionSpec kOptions[] = {
     {"--no-zero", false, ApplyAllowZero},    {"--no-one", false, ApplyAllowOne},
     {"--round-sig", false, ApplyRoundSig},   {"--dec-only", false, ApplyDecOnly},
     {"--yaku", false, ApplyYaku},            {"--preset", true, SkipPreset},
+    {"--full-dec", false, ApplyFullDec},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -238,10 +240,13 @@ std::string FindPreset(const std::string& name, std::optional<GradePreset>& pres
 
 } // namespace
 
-GenerateParse ParseGenerateOptions(const CommandArgs& args)
+GenerateParse ParseGenerateOptions(const CommandArgs& args, const ExamSettings& base)
 {
     GenerateParse parse;
+    parse.Options.Settings = base;
     ParseState state{parse.Options};
+    state.RowText = std::to_string(base.ExamRowN);
+    state.ColText = std::to_string(base.ExamColN);
     if (std::optional<std::string> name = PresetArg(args)) {
         parse.Error = FindPreset(*name, parse.Options.Preset);
         if (!parse.Ok())
@@ -267,6 +272,9 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args)
         if (!parse.Ok())
             return parse;
     }
+    // The base's own grid is held to the window's rules too (a hand-edited
+    // settings file), after the options given, whose messages come first.
+    state.GivenCounts.insert(state.GivenCounts.end(), {true, false});
     parse.Error = CheckGivenRanges(state);
     if (parse.Error.empty())
         parse.Error = CheckGivenCounts(state);
@@ -315,6 +323,8 @@ std::string GenerateOptionsUsage()
            "  --dec-only             an operand whose range has decimals is never whole,\n"
            "                         and no problem is made of whole numbers only\n"
            "  --yaku                 a rounded answer reads 約29.0 (the place's zeros kept)\n"
+           "  --full-dec             a drawn operand shows every decimal place of its\n"
+           "                         range (3.57, never 3.5 from 3.50)\n"
            "  --preset ID|FILE       apply a built-in preset (see 'shosu-sheet presets') or\n"
            "                         a preset file first; the other options change it\n";
 }

@@ -26,12 +26,14 @@ struct GenerateParse {
     bool Ok() const { return Error.empty(); }
 };
 
-// Parses args; stops at the first error. A "--preset ID|FILE" is applied
+// Parses args onto base (the settings of a settings file, or the defaults);
+// stops at the first error. A "--preset ID|FILE" is applied over base
 // first, wherever it stands, so every other option changes the preset. A range text, rows, columns or
-// rounding place that the window would refuse gives the window's message.
+// rounding place that the window would refuse gives the window's message,
+// as do rows and columns of base that it would refuse.
 // Ranges, rows and columns are checked against each other once all options
 // are read, so "--min1 20 --max1 30" and "--max1 30 --min1 20" agree.
-GenerateParse ParseGenerateOptions(const CommandArgs& args);
+GenerateParse ParseGenerateOptions(const CommandArgs& args, const ExamSettings& base = {});
 
 // The option lines of --help, for every command that takes these options.
 std::string GenerateOptionsUsage();

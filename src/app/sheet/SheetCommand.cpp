@@ -13,6 +13,7 @@
 #include "sheet/GenerateOptions.h"
 #include "sheet/SheetSetup.h"
 
+#include "generation/InstructionText.h"
 #include "generation/ProblemMaker.h"
 #include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
@@ -48,6 +49,8 @@ struct SheetOptions {
     std::optional<QString> Title;
     std::optional<QString> SubTitle;
     int FontSize = 0;  // 0: the default problem font size
+    std::optional<QString> Instruction;  // "": the one made from the settings
+    bool fClassBox = false;
 };
 
 using ApplyFn = std::string (*)(SheetOptions&, const std::string&);
@@ -94,6 +97,8 @@ const SheetOptionSpec kSheetOptions[] = {
     {"--font-size", true, ApplyFontSize},
     {"--title", true, [](SheetOptions& o, const std::string& v) { o.Title = QString::fromStdString(v); return std::string(); }},
     {"--subtitle", true, [](SheetOptions& o, const std::string& v) { o.SubTitle = QString::fromStdString(v); return std::string(); }},
+    {"--instruction", true, [](SheetOptions& o, const std::string& v) { o.Instruction = QString::fromStdString(v); return std::string(); }},
+    {"--class-box", false, [](SheetOptions& o, const std::string&) { o.fClassBox = true; return std::string(); }},
 };
 
 const SheetOptionSpec* FindSheetOption(const std::string& name)
@@ -186,6 +191,11 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
         settings.sPageTitle = *options.Title;
     if (options.SubTitle)
         settings.sSubTitle = *options.SubTitle;
+    if (options.Instruction) {
+        settings.Instruction.psStr = *options.Instruction;
+        ShowInstructionLine(settings.Instruction);
+    }
+    settings.fClassBox = settings.fClassBox || options.fClassBox;
     return settings;
 }
 
@@ -197,10 +207,11 @@ QStringList ToLines(const std::vector<std::string>& lines)
     return result;
 }
 
-SheetProblems MakeProblems(const RunResult& run, const ExamSettings& exam)
+SheetProblems MakeProblems(const RunResult& run, const ExamSettings& exam, bool columnForm)
 {
     return {ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-            QString::fromUtf16(kSigns[exam.Operation]), exam.Operation, DivisionModeOf(exam)};
+            QString::fromUtf16(kSigns[exam.Operation]), exam.Operation, DivisionModeOf(exam),
+            QString::fromStdString(InstructionText(exam, columnForm))};
 }
 
 // What a run composes: the settings, the page strings and the problem maker.
@@ -220,7 +231,7 @@ struct SheetRun {
                                    : Maker.MakeProblems(Generate.Settings, host);
         if (!run.Completed())
             return std::nullopt;
-        return MakeProblems(run, Generate.Settings);
+        return MakeProblems(run, Generate.Settings, Settings.ExamType);
     }
 
     QList<QStringList> Pages(const SheetProblems& problems, int mode)
@@ -255,32 +266,27 @@ std::optional<QList<QStringList>> ComposeDocument(SheetRun& run, const SheetOpti
     return pages;
 }
 
-// The generate and sheet options of the command line over the generate
-// settings of the settings file, when one is given (its path goes to
-// filePath). An error text when an option or the file is refused.
+// The generate settings of the settings file when one is given (its path
+// goes to filePath), then the preset, then the options of the command line;
+// the sheet options. An error text when an option or the file is refused.
 std::string ParseAll(const CommandArgs& args, GenerateOptions& generate, SheetOptions& options,
                      std::optional<QString>& filePath)
 {
     const SettingsArg settingsArg = TakeSettingsArg(args);
     if (!settingsArg.Error.empty())
         return Prefixed(settingsArg.Error);
-    CommandArgs all = settingsArg.Rest;
-    ExamSettings fileExam;
+    ExamSettings base;
     if (settingsArg.Path) {
         if (std::string error = CheckSettingsFile(*settingsArg.Path); !error.empty())
             return Prefixed(error);
         filePath = settingsArg.Path;
         SheetSettings sheet;
-        LoadMainSettings(IniFile(*filePath), fileExam, sheet);
-        all = ExamAsOptions(fileExam);
-        all.insert(all.end(), settingsArg.Rest.begin(), settingsArg.Rest.end());
+        LoadMainSettings(IniFile(*filePath), base, sheet);
     }
-    GenerateParse parse = ParseGenerateOptions(all);
+    GenerateParse parse = ParseGenerateOptions(settingsArg.Rest, base);
     if (!parse.Ok())
         return parse.Error;
     generate = parse.Options;
-    if (filePath)
-        generate.Settings = MergeExam(fileExam, parse.Options.Settings, settingsArg.Rest);
     return ParseSheetOptions(parse.Rest, options);
 }
 
@@ -304,7 +310,7 @@ int SheetCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
     // The sheet settings and page strings of the file, read as the window reads them.
     std::optional<SheetSettings> fileSheet;
     if (filePath) {
-        ExamSettings fileExam;  // taken, merged with the options, while parsing
+        ExamSettings fileExam;  // taken as the base of the options while parsing
         LoadSheetSetup(IniFile(*filePath), fileExam, fileSheet.emplace(), engine);
     } else {
         GiveStartingRecords(engine);
@@ -334,9 +340,11 @@ std::string SheetUsage()
            "  sheet settings; rows and columns are those of --rows and --cols.\n"
            "Sheet options:\n"
            "  --settings FILE        take every problem and sheet setting from a settings\n"
-           "                         file the window wrote (operation, ranges, options,\n"
-           "                         grid, fonts, margins, page strings, answers); the\n"
-           "                         options given override it. The file is only read;\n"
+           "                         file the window wrote (operation tab, ranges,\n"
+           "                         options, grid, fonts, margins, page strings with\n"
+           "                         the instruction line, name box, answers); a\n"
+           "                         --preset goes over it and the options given over\n"
+           "                         both. The file is only read;\n"
            "                         a missing or unreadable one is an error (exit 1)\n"
            "  --list                 print the program list, one command line per line;\n"
            "                         each page after the first of a document of several\n"
@@ -368,6 +376,10 @@ std::string SheetUsage()
            "                         writes them smaller, down to 8\n"
            "  --title T              page title (default かずの計算)\n"
            "  --subtitle T           subtitle (default by operation, e.g. たしざんのもんだい)\n"
+           "  --instruction T        the instruction line under the subtitle, on both\n"
+           "                         sheets; an empty T: the one made from the settings\n"
+           "                         (e.g. わりきれるまで計算しましょう。)\n"
+           "  --class-box            name box with 年・組・番 and a score cell 点\n"
            "Generate options:\n" +
            GenerateOptionsUsage();
 }
