@@ -1,5 +1,5 @@
 #include "worksheet/InstructionLine.h"
-#include "worksheet/PositionValue.h"
+#include "common/RealText.h"
 
 bool LineBox::Meets(const LineBox& other) const
 {

@@ -3,7 +3,7 @@
 // name box for upper grades.
 #include "worksheet/SheetComposer.h"
 #include "worksheet/InstructionLine.h"
-#include "worksheet/PositionValue.h"
+#include "common/RealText.h"
 
 namespace {
 

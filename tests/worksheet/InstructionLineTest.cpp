@@ -102,7 +102,7 @@ class SheetInstructionTest : public ::testing::Test {
 protected:
     FakeComposeEngine Engine;
     SheetSettings Settings;
-    SheetProblems Problems{{"7.4"}, {"0.3"}, {"24 あまり 0.2"}, QStringLiteral("÷"), 3,
+    SheetProblems Problems{{"7.4"}, {"0.3"}, {"24 あまり 0.2"}, QStringLiteral("÷"), 3, {},
                            QStringLiteral("商は1/10の位まで求めて、あまりも出しましょう。")};
     PageFont CurFont;
     SheetLayout Layout;
@@ -175,8 +175,9 @@ TEST_F(SheetInstructionTest, NeverOverlapsTheNameBox)
               QStringList{"TextOut,60,42.5,\"" + Problems.Instruction + "\",NIL"});
     EXPECT_DOUBLE_EQ(Layout.WindowTop, 47.5);
     for (const FakeComposeEngine::Box& box : Engine.Boxes)
-        if (Engine.Lines.at(box.Index).contains(QStringLiteral("しましょう")))
+        if (Engine.Lines.at(box.Index).contains(QStringLiteral("しましょう"))) {
             EXPECT_GE(box.Top, 40);
+        }
 }
 
 // A subtitle that would run through the name box (a long unit name, or
