@@ -72,13 +72,13 @@ void DrawDivision(GenerationRun& run, DivAttempt& attempt)
     }
     pair.Dividend = Decimal::FromScaled(pair.X, pair.Places1);
     pair.Divisor = Decimal::FromScaled(pair.Y, pair.Places2);
-    if (!run.Settings.fJust)
-        return;
-    if (!FitSimpleQuotient(run, pair))
-        attempt.Code = CodeNoSimpleQuotient;
-    else if (attempt.Code != CodeZeroDivisor)
-        // The replaced dividend decides the quotient's sign: test it again.
-        attempt.Code = SignCode(run.Settings.nMinus, pair.X * pair.Y);
+    if (run.Settings.fJust) {
+        if (!FitSimpleQuotient(run, pair))
+            attempt.Code = CodeNoSimpleQuotient;
+        else if (attempt.Code != CodeZeroDivisor)
+            // The replaced dividend decides the quotient's sign: test it again.
+            attempt.Code = SignCode(run.Settings.nMinus, pair.X * pair.Y);
+    }
     // The dividend as listed (b × q for a simple quotient) is what must show
     // its decimals.
     if (attempt.Code == CodeOk && run.Settings.fDecOnly)
