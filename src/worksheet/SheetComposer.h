@@ -38,7 +38,7 @@ struct SheetProblems {
     DivisionMode Division = {};  // how far the textbook form works a division
     // The instruction made from the settings that made the problems; the
     // sheet shows it when the instruction line's own text is empty.
-    QString Instruction;
+    QString Instruction = {};
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
