@@ -84,8 +84,11 @@ void TForm1::ComposeSheet(int mode)
     const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
                                  LblKigou->text(), TabControl1->currentIndex()};
     PrevEngine& engine = FrmPrev->Engine();
+    SheetMarks marks;
+    if (Sheet.fCode && CurCode)
+        marks.sCode = QString::fromStdString(CurCode->Text());
     const SheetDocument document = SheetPipeline(engine).Compose(
-        problems, Sheet, PageStrRecords::From(engine), mode);
+        problems, Sheet, PageStrRecords::From(engine), mode, marks);
     if (document.IsEmpty())
         return;
     // The raised top margin is kept, and saved with the settings.
