@@ -1,0 +1,91 @@
+// Class sets from the main window: the menu item, a set saved as one PDF
+// with the window's settings, and nothing written when the user cancels.
+#include "support/ScriptedPrompts.h"
+#include "worksheet/ClassSet.h"
+#include "worksheet/SetProgress.h"
+#include "worksheet/TForm1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StopAt : public SetProgress {
+public:
+    int CancelAt = -1;
+    bool Step(int done, int, const QString&) override { return done != CancelAt; }
+};
+
+class TForm1ClassSetTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    ScriptedPrompts Prompts;
+    TForm1 Form{Prompts, 2024};
+    StopAt Progress;
+
+    QString Path() const { return Dir.filePath(QStringLiteral("class.pdf")); }
+
+    int PdfPages() const
+    {
+        QFile file(Path());
+        if (!file.open(QIODevice::ReadOnly))
+            return -1;
+        return int(QString::fromLatin1(file.readAll())
+                       .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+    }
+};
+
+TEST_F(TForm1ClassSetTest, TheMenuItemFollowsPrint)
+{
+    const QList<QAction*> items = Form.MenuFile->actions();
+    const qsizetype print = items.indexOf(Form.Print1);
+    ASSERT_GE(print, 0);
+    ASSERT_LT(print + 1, items.size());
+    EXPECT_EQ(items.at(print + 1), Form.K1);
+    EXPECT_EQ(Form.K1->text(), QStringLiteral("クラス分を作る(&K)..."));
+}
+
+TEST_F(TForm1ClassSetTest, ASetOfNamesIsSavedAsOnePdfAndTheListsStayAsTheyWere)
+{
+    Form.BtnMake->click();
+    const QString memo = Form.Memo1->toPlainText();
+    const std::optional<SheetCode> code = Form.CurCode;
+    SetRequest request{1, {"Aoi", "Ren", "Sora"}, SetOrder::Pairs, 99};
+    ASSERT_TRUE(Form.MakeClassSet(request, Path(), Progress));
+    EXPECT_EQ(PdfPages(), 6);
+    EXPECT_EQ(Form.Memo1->toPlainText(), memo);
+    EXPECT_EQ(Form.CurCode, code);
+    EXPECT_EQ(Form.PanelText(0), QStringLiteral("No. ") + QString::fromStdString(code->Text()));
+
+    request.Order = SetOrder::Problems;
+    ASSERT_TRUE(Form.MakeClassSet(request, Path(), Progress));
+    EXPECT_EQ(PdfPages(), 3);
+}
+
+TEST_F(TForm1ClassSetTest, CancellingWritesNothing)
+{
+    for (int cancelAt : {1, 5}) {  // while making the sheets; while writing the PDF
+        Progress.CancelAt = cancelAt;
+        EXPECT_FALSE(Form.MakeClassSet(SetRequest{4, {}, SetOrder::Pairs, 5}, Path(), Progress));
+        EXPECT_FALSE(QFile::exists(Path())) << cancelAt;
+        EXPECT_TRUE(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        EXPECT_TRUE(Prompts.Messages.isEmpty());
+    }
+}
+
+TEST_F(TForm1ClassSetTest, AFileThatCannotBeWrittenIsNamed)
+{
+    EXPECT_FALSE(Form.MakeClassSet(SetRequest{1, {}, SetOrder::Pairs, 5},
+                                   QStringLiteral("/nonexistent-dir/class.pdf"), Progress));
+    ASSERT_EQ(Prompts.Messages.size(), 1);
+    EXPECT_TRUE(Prompts.Messages.first().contains(QStringLiteral("/nonexistent-dir/class.pdf")));
+}
+
+} // namespace
