@@ -167,10 +167,10 @@ std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
     if (options.fOrderGiven && options.Count == 0)
         return Prefixed("--order needs a set: give --count N or --names FILE");
     if (options.Count > 0) {
-        if (suffix != QLatin1String("pdf"))
-            return Prefixed("a set (--count, --names) needs --out FILE.pdf");
-        if (options.fAnswer || options.fList)
-            return Prefixed("a set writes problem and answer sheets; leave out --answer and --list");
+        if (!options.OutPath.isEmpty() && suffix != QLatin1String("pdf"))
+            return Prefixed("a set (--count, --names) is written with --out FILE.pdf");
+        if (options.fAnswer)
+            return Prefixed("a set chooses its sheets with --order; leave out --answer");
     }
     return {};
 }
