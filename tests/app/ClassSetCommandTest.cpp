@@ -126,6 +126,16 @@ TEST_F(ClassSetCommandTest, ASingleSheetShowsItsCodeOnlyWhenAsked)
     rest.removeAll(QStringLiteral("FontSize,9"));
     rest.removeIf([](const QString& line) { return line.endsWith(QStringLiteral("\"7KT3MA\",NIL")); });
     EXPECT_EQ(rest, plain.Lines());
+
+    // The window's "番号を印刷する" in a settings file does the same.
+    const QString ini = Dir.filePath("window.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Page]\nCode=1\n");
+    file.close();
+    const ToolRun fromFile = RunSheet({"--settings", ini, "--code", "7KT3MA", "--list"});
+    ASSERT_EQ(fromFile.ExitCode, 0) << fromFile.Err.toStdString();
+    EXPECT_EQ(MarkLine(fromFile.Lines()), QStringLiteral("7KT3MA"));
 }
 
 TEST_F(ClassSetCommandTest, SetsThatCannotBeMadeAreRefused)

@@ -8,10 +8,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -78,6 +80,40 @@ TEST_F(TForm1ClassSetTest, CancellingWritesNothing)
         EXPECT_TRUE(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         EXPECT_TRUE(Prompts.Messages.isEmpty());
     }
+}
+
+// Ranges that leave only 5 - 5 = 0, which a positive result refuses: every
+// problem loops over.
+class LoopingSetTest : public TForm1ClassSetTest {
+protected:
+    void SetUp() override
+    {
+        Form.TabControl1->setCurrentIndex(OpSub);
+        const char* const ranges[] = {"5", "", "5", "", "5", "", "5", ""};
+        for (int i = 0; i < RangeEditCount; ++i)
+            Form.RangeEdit(i)->setText(QString::fromUtf8(ranges[i]));
+    }
+
+    int Questions() const
+    {
+        return int(Prompts.Asked.filter(QStringLiteral("confirm:")).size());
+    }
+};
+
+TEST_F(LoopingSetTest, TheLoopOverQuestionIsAskedOnceAndYesCarriesThroughTheSet)
+{
+    Prompts.ConfirmAnswers = {true};
+    ASSERT_TRUE(Form.MakeClassSet(SetRequest{3, {}, SetOrder::Pairs, 5}, Path(), Progress));
+    EXPECT_EQ(Questions(), 1);
+    EXPECT_EQ(PdfPages(), 6);
+}
+
+TEST_F(LoopingSetTest, NoAbandonsTheSetAndWritesNothing)
+{
+    Prompts.ConfirmAnswers = {false};
+    EXPECT_FALSE(Form.MakeClassSet(SetRequest{3, {}, SetOrder::Pairs, 5}, Path(), Progress));
+    EXPECT_EQ(Questions(), 1);
+    EXPECT_FALSE(QFile::exists(Path()));
 }
 
 TEST_F(TForm1ClassSetTest, AFileThatCannotBeWrittenIsNamed)
