@@ -1,6 +1,8 @@
 // Class sets from the main window: the menu item, a set saved as one PDF
 // with the window's settings, and nothing written when the user cancels.
 #include "support/ScriptedPrompts.h"
+#include "prevform/PrevEngine.h"
+#include "preview/TFrmPrev.h"
 #include "worksheet/ClassSet.h"
 #include "worksheet/SetProgress.h"
 #include "worksheet/TForm1.h"
@@ -79,6 +81,32 @@ TEST_F(TForm1ClassSetTest, CancellingWritesNothing)
         EXPECT_FALSE(QFile::exists(Path())) << cancelAt;
         EXPECT_TRUE(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         EXPECT_TRUE(Prompts.Messages.isEmpty());
+    }
+}
+
+TEST_F(TForm1ClassSetTest, PrintingShowsTheSetAndSendsEveryPageAsOneJob)
+{
+    Form.show();
+    // No printer on this machine: the one job goes to a PDF file.
+    Prompts.FileAnswers = {Path()};
+    ASSERT_TRUE(Form.MakeClassSet(SetRequest{2, {}, SetOrder::Pairs, 5}, std::nullopt, Progress));
+    EXPECT_TRUE(Form.FrmPrev->isVisible());
+    EXPECT_EQ(PdfPages(), 4);
+    EXPECT_EQ(Prompts.Asked.filter(QStringLiteral("save:")).size(), 1);
+}
+
+TEST_F(TForm1ClassSetTest, ASingleSheetShowsTheCodeOfItsProblemsWhenAsked)
+{
+    Form.show();
+    Form.BtnMake->click();
+    const QString code = QString::fromStdString(Form.CurCode->Text());
+    const QString drawn = QStringLiteral("\"%1\",NIL").arg(code);
+    Form.Button1->click();
+    EXPECT_TRUE(Form.FrmPrev->Engine().ListbyProgram.filter(drawn).isEmpty());
+    Form.Sheet.fCode = true;
+    for (QPushButton* button : {Form.Button1, Form.Button2}) {
+        button->click();
+        EXPECT_EQ(Form.FrmPrev->Engine().ListbyProgram.filter(drawn).size(), 1);
     }
 }
 
