@@ -146,7 +146,10 @@ public:
     // be written).
     QImage RenderImage();
     bool RenderPdf(const QString& path, QString* error = nullptr);
-    bool RenderPdf(const QString& path, const QList<QStringList>& pages, QString* error = nullptr);
+    // pageDone(k) is told after page k (from 1) is drawn; when it answers
+    // false the pass stops there and fails (a cancelled set).
+    bool RenderPdf(const QString& path, const QList<QStringList>& pages, QString* error = nullptr,
+                   const std::function<bool(int)>& pageDone = {});
 
 private:
     class PageSequence;

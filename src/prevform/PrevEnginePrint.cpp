@@ -82,7 +82,8 @@ bool PrevEngine::RenderPdf(const QString& path, QString* error)
     return RenderPdf(path, {ListbyProgram}, error);
 }
 
-bool PrevEngine::RenderPdf(const QString& path, const QList<QStringList>& pages, QString* error)
+bool PrevEngine::RenderPdf(const QString& path, const QList<QStringList>& pages, QString* error,
+                           const std::function<bool(int)>& pageDone)
 {
     auto fail = [&](const QString& reason) {
         if (error)
@@ -107,11 +108,14 @@ bool PrevEngine::RenderPdf(const QString& path, const QList<QStringList>& pages,
         ListbyProgram = shown;
         LoadListPictures(2);
     });
+    int done = 0;
     for (const QStringList& program : pages) {
         ListbyProgram = program;
         LoadListPictures(2);
         if (!DrawGraphicsOn(sequence))
             return fail(QStringLiteral("PDF ファイルを書き出せません: %1").arg(path));
+        if (pageDone && !pageDone(++done))
+            return fail(QStringLiteral("中止しました"));
     }
     sequence.Finish();
     return true;

@@ -2,6 +2,7 @@
 
 #include "prevform/PrevEngine.h"
 #include "preview/PageExport.h"
+#include "worksheet/SetProgress.h"
 
 #include <QFileInfo>
 
@@ -66,4 +67,22 @@ bool SavePages(PrevEngine& engine, const QList<QStringList>& pages, const QStrin
             return false;
     }
     return true;
+}
+
+bool SavePdfPages(PrevEngine& engine, const QList<QStringList>& pages, const QString& path,
+                  SetProgress& progress, QString& error)
+{
+    const int count = int(pages.size());
+    bool cancelled = !progress.Step(0, count, QStringLiteral("PDF を書いています"));
+    const bool saved = !cancelled && ReplaceFileWith(path, [&](const QString& temp) {
+        return engine.RenderPdf(temp, pages, nullptr, [&](int done) {
+            cancelled = !progress.Step(done, count,
+                                       QStringLiteral("PDF を書いています (%1 / %2 ページ)")
+                                           .arg(done).arg(count));
+            return !cancelled;
+        });
+    }, &error);
+    if (cancelled)
+        error.clear();
+    return saved && !cancelled;
 }

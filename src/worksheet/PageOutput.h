@@ -11,6 +11,7 @@
 #include <ostream>
 
 class PrevEngine;
+class SetProgress;
 
 // The pages one after another, a command line a line; each page after the
 // first is preceded by "== page k/n ==".
@@ -28,3 +29,9 @@ bool SavePageImage(const QImage& image, const QString& path, int dpi, QString& e
 // engine's screen resolution; false with the reason in error.
 bool SavePages(PrevEngine& engine, const QList<QStringList>& pages, const QString& path,
                QString& error);
+
+// Every page into the PDF file path, telling progress after each page. A
+// cancel or a failure leaves path as it was; false then, with error empty
+// for a cancel and otherwise naming the file.
+bool SavePdfPages(PrevEngine& engine, const QList<QStringList>& pages, const QString& path,
+                  SetProgress& progress, QString& error);

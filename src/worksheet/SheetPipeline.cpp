@@ -24,7 +24,8 @@ void SheetPipeline::SetClock(std::function<QDateTime()> clock, const QLocale& lo
 }
 
 SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetSettings& settings,
-                                     const PageStrRecords& records, int mode)
+                                     const PageStrRecords& records, int mode,
+                                     const SheetMarks& marks)
 {
     SheetDocument document;
     document.Layout = SheetLayout::Of(settings);
@@ -36,9 +37,11 @@ SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetS
     Engine.SubTitle().Assign(records.SubTitle);
     Engine.SetFontSets(PageFont{});
     PageFont curFont;
-    SheetComposer composer(Engine, settings, problems, curFont);
+    const SheetSettings marked = WithPupil(settings, marks.sPupil);
+    SheetComposer composer(Engine, marked, problems, curFont);
     composer.SetClock(Clock, Locale);
     composer.ComposeSheet(mode);
+    WriteMarkLine(composer, Engine, composer.Layout(), marked, marks);
     document.Pages << Engine.ListbyProgram;
     document.Layout = composer.Layout();
     for (int page = 1; page < composer.PageCount(); ++page) {

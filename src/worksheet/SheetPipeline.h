@@ -8,6 +8,7 @@
 // writes into its inputs, and it neither renders nor shows a page: the
 // preview window or the command-line tool does that with the document.
 #include "worksheet/SheetComposer.h"
+#include "worksheet/SheetMarks.h"
 
 #include <QList>
 #include <QStringList>
@@ -48,9 +49,12 @@ public:
     // the records, since it draws the page strings from them, and its
     // program list holds the first page afterwards; the engine's measuring
     // font starts from the one "INITPARAM" sets, so a problem sheet and its
-    // answer sheet share one layout whatever was drawn before.
+    // answer sheet share one layout whatever was drawn before. marks puts
+    // the pupil's name in the name line and the number and code at the
+    // bottom; without marks the sheet is as it always was.
     SheetDocument Compose(const SheetProblems& problems, const SheetSettings& settings,
-                          const PageStrRecords& records, int mode);
+                          const PageStrRecords& records, int mode,
+                          const SheetMarks& marks = {});
 
 private:
     PrevEngine& Engine;

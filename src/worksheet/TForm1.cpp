@@ -62,6 +62,7 @@ TForm1::TForm1(Prompts& prompts, std::optional<std::uint64_t> seed, QWidget* par
     Timer1->setInterval(1000);
     FrmRndD = new TFrmRndD(prompts, this);
     CreatePreview();
+    CreateClassSet();
     CreateDialogs();
     ConnectHandlers();
     ConnectInfoHandlers();
@@ -167,14 +168,7 @@ bool TForm1::MakeProblemsFromCode(const SheetCode& code)
 {
     if (Maker.IsRunning())
         return false;
-    Exam.Operation = TabControl1->currentIndex();
-    for (int i = 0; i < RangeEditCount; ++i)
-        Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
-    Exam.CBox1 = CBox1->isChecked();
-    Exam.CBox2 = CBox2->isChecked();
-    // The run gets its own copy: events let through during the run must not
-    // change the settings under it.
-    const ExamSettings settings = Exam;
+    const ExamSettings settings = ReadExamControls();
 
     RunResult result = Maker.MakeProblems(settings, *Host, code.Seed());
     // Problems of another operation must not appear under the new tab's
@@ -187,6 +181,18 @@ bool TForm1::MakeProblemsFromCode(const SheetCode& code)
     CurCode = code;
     SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(code.Text()));
     return true;
+}
+
+ExamSettings TForm1::ReadExamControls()
+{
+    Exam.Operation = TabControl1->currentIndex();
+    for (int i = 0; i < RangeEditCount; ++i)
+        Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
+    Exam.CBox1 = CBox1->isChecked();
+    Exam.CBox2 = CBox2->isChecked();
+    // A run gets its own copy: events let through during the run must not
+    // change the settings under it.
+    return Exam;
 }
 
 void TForm1::TabControl1Change(int tab)

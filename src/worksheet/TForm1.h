@@ -31,7 +31,10 @@ class QStatusBar;
 class QTabBar;
 class QTimer;
 class PrevEngine;
+class SetProgress;
 class TFrmAbout;
+class TFrmClassSet;
+struct SetRequest;
 class TFrmPageStr;
 class TFrmPrev;
 class TFrmPresets;
@@ -133,6 +136,7 @@ public:
     QAction* Style1 = nullptr;      // "スタイル(&S)"
     QAction* S1 = nullptr;          // "プリンタ設定(&S)"
     QAction* Print1 = nullptr;      // "印刷(&P)"
+    QAction* K1 = nullptr;          // "クラス分を作る(&K)..."
     QAction* Exit1 = nullptr;
     QAction* D1 = nullptr;          // "日時(&D)"
     QAction* N5 = nullptr;          // "名前(&N)"
@@ -158,6 +162,7 @@ public:
     TFrmStyle* FrmStyle = nullptr;
     TFrmAbout* FrmAbout = nullptr;
     TFrmPresets* FrmPresets = nullptr;  // made when first asked for
+    TFrmClassSet* FrmClassSet = nullptr;
 
     // The preview engine: page-string records, composing and measuring.
     PrevEngine& Engine();
@@ -208,6 +213,16 @@ public:
     void Button2Click();
     void S1Click();
     void Print1Click();
+    // "クラス分を作る(&K)...": the dialog, then the set saved or printed with a
+    // progress dialog. In TForm1ClassSet.cpp.
+    void K1Click();
+    // Makes the set of request with the window's settings and the first
+    // seed of request; saves it into pdfPath, or without one shows it in the
+    // preview and prints it as one job. false when a run was abandoned, the
+    // user cancelled (nothing written or printed) or the file could not be
+    // written (explained).
+    bool MakeClassSet(const SetRequest& request, const std::optional<QString>& pdfPath,
+                      SetProgress& progress);
     // The web links, in TForm1Info.cpp.
     void Help2Click();
     void StBarInfClick();
@@ -280,6 +295,9 @@ private:
     void ConnectHandlers();
     // The preview window, its two buttons and the printing menu items.
     void CreatePreview();
+    void CreateClassSet();
+    // The problem settings as the controls hold them now, also kept in Exam.
+    ExamSettings ReadExamControls();
     // Shows the preview window when hidden, then composes sheet mode into it.
     void PreviewSheet(int mode);
     void ConnectInfoHandlers();

@@ -91,8 +91,11 @@ void TForm1::ComposeSheet(int mode)
                                  LblKigou->text(), exam.Operation, DivisionModeOf(exam),
                                  QString::fromStdString(InstructionText(exam, Sheet.ExamType))};
     PrevEngine& engine = FrmPrev->Engine();
+    SheetMarks marks;
+    if (Sheet.fCode && CurCode)
+        marks.sCode = QString::fromStdString(CurCode->Text());
     const SheetDocument document = SheetPipeline(engine).Compose(
-        problems, Sheet, PageStrRecords::From(engine), mode);
+        problems, Sheet, PageStrRecords::From(engine), mode, marks);
     if (document.IsEmpty())
         return;
     // The raised top margin is kept, and saved with the settings.

@@ -5,6 +5,9 @@
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "worksheet/PageOutput.h"
+#include "worksheet/SetProgress.h"
+
+#include <QDir>
 
 #include <QFile>
 #include <QRegularExpression>
@@ -98,6 +101,59 @@ TEST_F(PageFilesTest, AFailedSaveNamesTheFile)
         EXPECT_FALSE(SavePages(Engine, kTwoPages, QString::fromUtf8(name), error)) << name;
         EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent-dir/"))) << error.toStdString();
     }
+}
+
+// Cancels at page CancelAt; counts the pages it was told of.
+class CancellingProgress : public SetProgress {
+public:
+    int CancelAt = -1;
+    int Last = -1;
+    bool Step(int done, int, const QString&) override
+    {
+        Last = done;
+        return done != CancelAt;
+    }
+};
+
+TEST_F(PageFilesTest, ASetPdfCancelledOrFailedLeavesTheOlderFileAlone)
+{
+    const QByteArray older("older content");
+    for (int cancelAt : {0, 1}) {  // before the first page, after the first page
+        QFile file(Path("set.pdf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(older);
+        file.close();
+        CancellingProgress progress;
+        progress.CancelAt = cancelAt;
+        QString error;
+        EXPECT_FALSE(SavePdfPages(Engine, kTwoPages, Path("set.pdf"), progress, error));
+        EXPECT_TRUE(error.isEmpty()) << "a cancel is no failure to report";
+        EXPECT_EQ(progress.Last, cancelAt);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), older) << cancelAt;
+        file.close();
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
+            << "no temporary file is left behind";
+    }
+    CancellingProgress progress;
+    QString error;
+    EXPECT_FALSE(SavePdfPages(Engine, kTwoPages, "/nonexistent-dir/set.pdf", progress, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("/nonexistent-dir/set.pdf"))) << error.toStdString();
+}
+
+TEST_F(PageFilesTest, ASetPdfReplacesTheOlderFileWithEveryPage)
+{
+    QFile file(Path("set.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("older");
+    file.close();
+    CancellingProgress progress;
+    QString error;
+    ASSERT_TRUE(SavePdfPages(Engine, kTwoPages, Path("set.pdf"), progress, error)) << error.toStdString();
+    EXPECT_EQ(progress.Last, 2);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString pdf = QString::fromLatin1(file.readAll());
+    EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))), 2);
 }
 
 } // namespace

@@ -83,8 +83,8 @@ TEST_F(TForm1PreviewTest, PrintingItemsComeAfterStyleBeforeTheSeparatorAndExit)
         captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(captions,
               (QStringList{QStringLiteral("スタイル(&S)"), QStringLiteral("プリンタ設定(&S)"),
-                           QStringLiteral("印刷(&P)"), QStringLiteral("-"),
-                           QStringLiteral("終了(&X)")}));
+                           QStringLiteral("印刷(&P)"), QStringLiteral("クラス分を作る(&K)..."),
+                           QStringLiteral("-"), QStringLiteral("終了(&X)")}));
     EXPECT_EQ(Form.Button1->text(), QStringLiteral("問題(&Q)"));
     EXPECT_EQ(Form.Button2->text(), QStringLiteral("答え(&A)"));
     EXPECT_FALSE(Form.FrmPrev->isVisible()) << "created hidden";

@@ -4,41 +4,49 @@
 // window wrote (--settings), and prints the program lists or renders the
 // pages to PNG, BMP or JPEG at 96 dots per inch, or to PDF at true size.
 // With --count N a PDF holds N different problem sheets, each followed by
-// its answer sheet; sheet k is made from the k-th seed derived from the
-// first (--seed, --code or one drawn from the clock), so each sheet of a
-// set can be made again alone.
+// its answer sheet (or in another --order); sheet k is made from the k-th
+// seed derived from the first (--seed, --code or one drawn from the clock),
+// so each sheet of a set can be made again alone. --names FILE makes one
+// sheet for each name of a class list.
 #include "sheet/CliGenHost.h"
 #include "sheet/CliSupport.h"
 #include "sheet/Commands.h"
 #include "sheet/GenerateOptions.h"
 #include "sheet/SheetSetup.h"
 
-#include "generation/InstructionText.h"
 #include "generation/ProblemMaker.h"
 #include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "common/IniFile.h"
+#include "worksheet/ClassSet.h"
 #include "worksheet/MainSettings.h"
 #include "worksheet/PageOutput.h"
+#include "worksheet/SetGenHost.h"
+#include "worksheet/SetProgress.h"
 #include "worksheet/SheetPipeline.h"
 #include "worksheet/SheetSetupFile.h"
 #include "worksheet/PresetApply.h"
 #include "worksheet/StartingLayout.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <memory>
 #include <optional>
 
 namespace {
 
-constexpr int kMaxCount = 50;  // one class set; more is almost surely a typo
+constexpr int kMaxCount = SetRequest::MaxSheets;  // one class set; more is almost surely a typo
 
 struct SheetOptions {
     bool fAnswer = false;
     bool fList = false;
     QString OutPath;
     int Count = 0;  // 0: one sheet as asked
+    QStringList Names;  // --names: one sheet each
+    SetOrder Order = SetOrder::Pairs;
+    bool fOrderGiven = false;
+    bool fPrintCode = false;
     bool fColumnForm = false;
     bool fFrame = false;
     bool fNoNumbers = false;
@@ -82,11 +90,38 @@ std::string ApplyFontSize(SheetOptions& o, const std::string& value)
     return {};
 }
 
+std::string ApplyNames(SheetOptions& o, const std::string& value)
+{
+    QFile file(QString::fromStdString(value));
+    if (!file.open(QIODevice::ReadOnly))
+        return "--names: cannot read '" + value + "'";
+    o.Names = NamesFromFile(file.readAll());
+    if (o.Names.isEmpty())
+        return "--names: '" + value + "' holds no names";
+    if (o.Names.size() > kMaxCount)
+        return "--names: '" + value + "' holds " + std::to_string(o.Names.size())
+            + " names; a set has at most " + std::to_string(kMaxCount) + " sheets";
+    return {};
+}
+
+std::string ApplyOrder(SheetOptions& o, const std::string& value)
+{
+    const std::optional<SetOrder> order = ParseSetOrder(value);
+    if (!order)
+        return "--order takes pairs, problems-first, problems or answers, not '" + value + "'";
+    o.Order = *order;
+    o.fOrderGiven = true;
+    return {};
+}
+
 const SheetOptionSpec kSheetOptions[] = {
     {"--answer", false, [](SheetOptions& o, const std::string&) { o.fAnswer = true; return std::string(); }},
     {"--list", false, [](SheetOptions& o, const std::string&) { o.fList = true; return std::string(); }},
     {"--out", true, [](SheetOptions& o, const std::string& v) { o.OutPath = QString::fromStdString(v); return std::string(); }},
     {"--count", true, ApplyCount},
+    {"--names", true, ApplyNames},
+    {"--order", true, ApplyOrder},
+    {"--print-code", false, [](SheetOptions& o, const std::string&) { o.fPrintCode = true; return std::string(); }},
     {"--column-form", false, [](SheetOptions& o, const std::string&) { o.fColumnForm = true; return std::string(); }},
     {"--frame", false, [](SheetOptions& o, const std::string&) { o.fFrame = true; return std::string(); }},
     {"--no-numbers", false, [](SheetOptions& o, const std::string&) { o.fNoNumbers = true; return std::string(); }},
@@ -134,11 +169,18 @@ std::string ParseSheetOptions(const CommandArgs& args, SheetOptions& options)
     if (!options.OutPath.isEmpty()
         && !IsPageImageSuffix(suffix) && suffix != QLatin1String("pdf"))
         return Prefixed("--out needs a file ending in .png, .bmp, .jpg or .pdf");
+    if (!options.Names.isEmpty()) {
+        if (options.Count > 0 && options.Count != options.Names.size())
+            return Prefixed("--count and --names disagree: the list makes one sheet a name");
+        options.Count = int(options.Names.size());
+    }
+    if (options.fOrderGiven && options.Count == 0)
+        return Prefixed("--order needs a set: give --count N or --names FILE");
     if (options.Count > 0) {
-        if (suffix != QLatin1String("pdf"))
-            return Prefixed("--count needs --out FILE.pdf");
-        if (options.fAnswer || options.fList)
-            return Prefixed("--count writes problem and answer sheets; leave out --answer and --list");
+        if (!options.OutPath.isEmpty() && suffix != QLatin1String("pdf"))
+            return Prefixed("a set (--count, --names) is written with --out FILE.pdf");
+        if (options.fAnswer)
+            return Prefixed("a set chooses its sheets with --order; leave out --answer");
     }
     return {};
 }
@@ -155,7 +197,6 @@ void GiveStartingRecords(PrevEngine& engine)
     GiveStartingLayout(engine.SubTitle(), StartingLayout::SubTitle);
 }
 
-const char16_t* const kSigns[] = {u"＋", u"－", u"×", u"÷"};
 const char16_t* const kSubTitles[] = {u"たしざんのもんだい", u"ひきざんのもんだい",
                                       u"かけざんのもんだい", u"わりざんのもんだい"};
 
@@ -185,6 +226,7 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
     settings.fExNum = settings.fExNum && !options.fNoNumbers;
     if (options.fAnswersOnSheet)
         settings.AnswerType = 2;
+    settings.fCode = settings.fCode || options.fPrintCode;
     if (options.FontSize > 0)
         settings.FntExam.Size = options.FontSize;
     if (options.Title)
@@ -199,21 +241,6 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
     return settings;
 }
 
-QStringList ToLines(const std::vector<std::string>& lines)
-{
-    QStringList result;
-    for (const std::string& line : lines)
-        result << QString::fromStdString(line);
-    return result;
-}
-
-SheetProblems MakeProblems(const RunResult& run, const ExamSettings& exam, bool columnForm)
-{
-    return {ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-            QString::fromUtf16(kSigns[exam.Operation]), exam.Operation, DivisionModeOf(exam),
-            QString::fromStdString(InstructionText(exam, columnForm))};
-}
-
 // What a run composes: the settings, the page strings and the problem maker.
 struct SheetRun {
     PrevEngine& Engine;
@@ -223,47 +250,56 @@ struct SheetRun {
     ProblemMaker Maker;
     std::ostream& Err;
 
-    // One problem list, from seed when given; nullopt when the run was abandoned.
-    std::optional<SheetProblems> Problems(std::optional<std::uint64_t> seed = std::nullopt)
+    // One problem list from seed; nullopt when the run was abandoned.
+    std::optional<SheetProblems> Problems(GenHost& host, std::uint64_t seed)
     {
-        CliGenHost host(Err, Generate.fYes);
-        const RunResult run = seed ? Maker.MakeProblems(Generate.Settings, host, *seed)
-                                   : Maker.MakeProblems(Generate.Settings, host);
+        const RunResult run = Maker.MakeProblems(Generate.Settings, host, seed);
         if (!run.Completed())
             return std::nullopt;
-        return MakeProblems(run, Generate.Settings, Settings.ExamType);
+        return ProblemsOf(run, Generate.Settings, Settings.ExamType);
     }
 
-    QList<QStringList> Pages(const SheetProblems& problems, int mode)
+    // The seed of the run, or of a set's first sheet: the one given, or
+    // one drawn that has a code, like the window's runs.
+    std::uint64_t FirstSeed()
     {
-        return SheetPipeline(Engine).Compose(problems, Settings, Records, mode).Pages;
+        return Generate.Seed.value_or(Maker.Source().UniformInt(SheetCode::SeedCount));
     }
 };
 
-// The document to write: one sheet as asked, or N problem sheets, each
-// followed by its answer sheet; nullopt when a run was abandoned. Sheet k of
-// a set is made from the k-th seed derived from the first, so it can be made
-// again alone from its code.
+// The code of seed as printed, when the settings print it and it has one.
+SheetMarks CodeMarks(const SheetSettings& settings, std::uint64_t seed)
+{
+    const std::optional<SheetCode> code = SheetCode::FromSeed(seed);
+    if (!settings.fCode || !code)
+        return {};
+    return {QString::fromStdString(code->Text()), 0, {}};
+}
+
+// The document to write: one sheet as asked, or a class set; nullopt when
+// a run was abandoned.
 std::optional<QList<QStringList>> ComposeDocument(SheetRun& run, const SheetOptions& options)
 {
+    CliGenHost cliHost(run.Err, run.Generate.fYes);
+    SheetPipeline pipeline(run.Engine);
     if (options.Count == 0) {
-        const std::optional<SheetProblems> problems = run.Problems();
-        if (!problems)
+        // Without --seed or --code an unprinted sheet draws as it always did.
+        const bool drawn = !run.Generate.Seed && !run.Settings.fCode;
+        const std::uint64_t seed = drawn ? 0 : run.FirstSeed();
+        const RunResult result = drawn ? run.Maker.MakeProblems(run.Generate.Settings, cliHost)
+                                       : run.Maker.MakeProblems(run.Generate.Settings, cliHost, seed);
+        if (!result.Completed())
             return std::nullopt;
-        return run.Pages(*problems, options.fAnswer ? AnswerSheet : ProblemSheet);
+        return pipeline.Compose(ProblemsOf(result, run.Generate.Settings, run.Settings.ExamType), run.Settings,
+                                run.Records, options.fAnswer ? AnswerSheet : ProblemSheet,
+                                drawn ? SheetMarks{} : CodeMarks(run.Settings, seed)).Pages;
     }
-    // Without a seed the set still starts from a code, like the window's runs.
-    const std::uint64_t first =
-        run.Generate.Seed.value_or(run.Maker.Source().UniformInt(SheetCode::SeedCount));
-    QList<QStringList> pages;
-    for (int i = 0; i < options.Count; ++i) {
-        const std::optional<SheetProblems> problems =
-            run.Problems(DerivedSeed(first, static_cast<std::uint64_t>(i)));
-        if (!problems)
-            return std::nullopt;
-        pages << run.Pages(*problems, ProblemSheet) << run.Pages(*problems, AnswerSheet);
-    }
-    return pages;
+    SetRequest request{options.Count, options.Names, options.Order, run.FirstSeed()};
+    SetGenHost host(cliHost);
+    SilentProgress progress;
+    return ClassSet(pipeline, progress)
+        .Make(request, [&](std::uint64_t seed) { return run.Problems(host, seed); }, run.Settings,
+              run.Records);
 }
 
 // The generate settings of the settings file when one is given (its path
@@ -353,10 +389,19 @@ std::string SheetUsage()
            "                         inch (several pages: FILE-1.png, FILE-2.png ...),\n"
            "                         .pdf at true size with every page\n"
            "  --answer               the answer sheet instead of the problem sheet\n"
-           "  --count N              with --out FILE.pdf: N different problem sheets, each\n"
-           "                         followed by its answer sheet (1..50); the first\n"
-           "                         from --code or --seed itself, each later one from\n"
-           "                         the next code of the set derived from it\n"
+           "  --count N              a set (with --out FILE.pdf or --list) of N different\n"
+           "                         problem sheets, each followed by its answer sheet\n"
+           "                         (1..50); the first from --code or --seed itself,\n"
+           "                         each later one from the next code derived from it.\n"
+           "                         Every sheet shows No.k and its code at the bottom\n"
+           "  --names FILE           a set with one sheet for each name of a text or CSV\n"
+           "                         file (UTF-8 or Shift_JIS, first column, at most 50);\n"
+           "                         the name goes into the sheet's name line\n"
+           "  --order ORDER          the pages of a set: pairs (each problem sheet, then\n"
+           "                         its answers; default), problems-first (all problem\n"
+           "                         sheets, then all answer sheets), problems, answers\n"
+           "  --print-code           print the sheet code small at the bottom of the\n"
+           "                         problem and answer sheet (settings: Code in Page)\n"
            "  --column-form          written calculation: operands stacked on a digit pitch\n"
            "  --textbook             column form as Japanese textbooks write it: digits on\n"
            "                         a fixed pitch, points in slots of their own, division\n"

@@ -1,0 +1,96 @@
+// The main window's class sets: "クラス分を作る(&K)..." in the file menu makes
+// a set of sheets with every current setting of the window, each from its
+// own code, and saves it as one PDF or prints it as one job.
+#include "worksheet/TForm1.h"
+
+#include "common/Prompts.h"
+#include "prevform/AtExit.h"
+#include "prevform/PrevEngine.h"
+#include "preview/TFrmPrev.h"
+#include "worksheet/ClassSet.h"
+#include "worksheet/PageOutput.h"
+#include "worksheet/QtSetProgress.h"
+#include "worksheet/SetGenHost.h"
+#include "worksheet/TFrmClassSet.h"
+#include "worksheet/WindowGenHost.h"
+
+#include <QAction>
+#include <QMenu>
+
+void TForm1::CreateClassSet()
+{
+    FrmClassSet = new TFrmClassSet(UserPrompts, this);
+    K1 = new QAction(QStringLiteral("クラス分を作る(&K)..."), MenuFile);
+    const QList<QAction*> items = MenuFile->actions();
+    const qsizetype print = items.indexOf(Print1);
+    MenuFile->insertAction(print >= 0 && print + 1 < items.size() ? items.at(print + 1) : nullptr,
+                           K1);
+    connect(K1, &QAction::triggered, this, &TForm1::K1Click);
+}
+
+void TForm1::K1Click()
+{
+    if (Maker.IsRunning())
+        return;
+    const TFrmClassSet::Action action = FrmClassSet->Execute();
+    if (action == TFrmClassSet::Action::Cancel)
+        return;
+    SetRequest request = FrmClassSet->Request();
+    request.FirstSeed = SeedSource.UniformInt(SheetCode::SeedCount);
+    std::optional<QString> path;
+    if (action == TFrmClassSet::Action::Pdf) {
+        path = UserPrompts.SaveFileName(QStringLiteral("PDFに保存"), QString(),
+                                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+        if (!path || path->isEmpty())
+            return;
+    }
+    QtSetProgress progress(this, QStringLiteral("クラス分を作る"));
+    MakeClassSet(request, path, progress);
+}
+
+bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString>& pdfPath,
+                          SetProgress& progress)
+{
+    if (Maker.IsRunning() || !ClassSet::Check(request).isEmpty())
+        return false;
+    const ExamSettings settings = ReadExamControls();
+    Sheet.ExamRowN = Exam.ExamRowN;
+    Sheet.ExamColN = Exam.ExamColN;
+    PrevEngine& engine = FrmPrev->Engine();
+    // The preview keeps showing its own sheet while the set passes through
+    // the engine.
+    const QStringList shown = engine.ListbyProgram;
+    bool fShowSet = false;
+    AtExit restore([&] {
+        if (!fShowSet)
+            engine.ListbyProgram = shown;
+    });
+    SetGenHost host(*Host);
+    SheetPipeline pipeline(engine);
+    const std::optional<QList<QStringList>> pages = ClassSet(pipeline, progress).Make(
+        request,
+        [&](std::uint64_t seed) -> std::optional<SheetProblems> {
+            const RunResult run = Maker.MakeProblems(settings, host, seed);
+            if (!run.Completed())
+                return std::nullopt;
+            return ProblemsOf(run, settings, Sheet.ExamType);
+        },
+        Sheet, PageStrRecords::From(engine));
+    if (CurCode)
+        SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(CurCode->Text()));
+    if (!pages)
+        return false;
+    if (pdfPath) {
+        QString error;
+        const bool saved = SavePdfPages(engine, *pages, *pdfPath, progress, error);
+        if (!saved && !error.isEmpty())
+            UserPrompts.Message(error);
+        return saved;
+    }
+    fShowSet = true;
+    if (!FrmPrev->isVisible())
+        FrmPrev->show();
+    FrmPrev->ShowDocument(*pages);
+    FrmPrev->PrintOut();
+    return true;
+}

@@ -1,0 +1,155 @@
+// Class sets from the main window: the menu item, a set saved as one PDF
+// with the window's settings, and nothing written when the user cancels.
+#include "support/ScriptedPrompts.h"
+#include "prevform/PrevEngine.h"
+#include "preview/TFrmPrev.h"
+#include "worksheet/ClassSet.h"
+#include "worksheet/SetProgress.h"
+#include "worksheet/TForm1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StopAt : public SetProgress {
+public:
+    int CancelAt = -1;
+    bool Step(int done, int, const QString&) override { return done != CancelAt; }
+};
+
+class TForm1ClassSetTest : public ::testing::Test {
+protected:
+    QTemporaryDir Dir;
+    ScriptedPrompts Prompts;
+    TForm1 Form{Prompts, 2024};
+    StopAt Progress;
+
+    QString Path() const { return Dir.filePath(QStringLiteral("class.pdf")); }
+
+    int PdfPages() const
+    {
+        QFile file(Path());
+        if (!file.open(QIODevice::ReadOnly))
+            return -1;
+        return int(QString::fromLatin1(file.readAll())
+                       .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))));
+    }
+};
+
+TEST_F(TForm1ClassSetTest, TheMenuItemFollowsPrint)
+{
+    const QList<QAction*> items = Form.MenuFile->actions();
+    const qsizetype print = items.indexOf(Form.Print1);
+    ASSERT_GE(print, 0);
+    ASSERT_LT(print + 1, items.size());
+    EXPECT_EQ(items.at(print + 1), Form.K1);
+    EXPECT_EQ(Form.K1->text(), QStringLiteral("クラス分を作る(&K)..."));
+}
+
+TEST_F(TForm1ClassSetTest, ASetOfNamesIsSavedAsOnePdfAndTheListsStayAsTheyWere)
+{
+    Form.BtnMake->click();
+    const QString memo = Form.Memo1->toPlainText();
+    const std::optional<SheetCode> code = Form.CurCode;
+    SetRequest request{1, {"Aoi", "Ren", "Sora"}, SetOrder::Pairs, 99};
+    ASSERT_TRUE(Form.MakeClassSet(request, Path(), Progress));
+    EXPECT_EQ(PdfPages(), 6);
+    EXPECT_EQ(Form.Memo1->toPlainText(), memo);
+    EXPECT_EQ(Form.CurCode, code);
+    EXPECT_EQ(Form.PanelText(0), QStringLiteral("No. ") + QString::fromStdString(code->Text()));
+
+    request.Order = SetOrder::Problems;
+    ASSERT_TRUE(Form.MakeClassSet(request, Path(), Progress));
+    EXPECT_EQ(PdfPages(), 3);
+}
+
+TEST_F(TForm1ClassSetTest, CancellingWritesNothing)
+{
+    for (int cancelAt : {1, 5}) {  // while making the sheets; while writing the PDF
+        Progress.CancelAt = cancelAt;
+        EXPECT_FALSE(Form.MakeClassSet(SetRequest{4, {}, SetOrder::Pairs, 5}, Path(), Progress));
+        EXPECT_FALSE(QFile::exists(Path())) << cancelAt;
+        EXPECT_TRUE(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        EXPECT_TRUE(Prompts.Messages.isEmpty());
+    }
+}
+
+TEST_F(TForm1ClassSetTest, PrintingShowsTheSetAndSendsEveryPageAsOneJob)
+{
+    Form.show();
+    // No printer on this machine: the one job goes to a PDF file.
+    Prompts.FileAnswers = {Path()};
+    ASSERT_TRUE(Form.MakeClassSet(SetRequest{2, {}, SetOrder::Pairs, 5}, std::nullopt, Progress));
+    EXPECT_TRUE(Form.FrmPrev->isVisible());
+    EXPECT_EQ(PdfPages(), 4);
+    EXPECT_EQ(Prompts.Asked.filter(QStringLiteral("save:")).size(), 1);
+}
+
+TEST_F(TForm1ClassSetTest, ASingleSheetShowsTheCodeOfItsProblemsWhenAsked)
+{
+    Form.show();
+    Form.BtnMake->click();
+    const QString code = QString::fromStdString(Form.CurCode->Text());
+    const QString drawn = QStringLiteral("\"%1\",NIL").arg(code);
+    Form.Button1->click();
+    EXPECT_TRUE(Form.FrmPrev->Engine().ListbyProgram.filter(drawn).isEmpty());
+    Form.Sheet.fCode = true;
+    for (QPushButton* button : {Form.Button1, Form.Button2}) {
+        button->click();
+        EXPECT_EQ(Form.FrmPrev->Engine().ListbyProgram.filter(drawn).size(), 1);
+    }
+}
+
+// Ranges that leave only 5 - 5 = 0, which a positive result refuses: every
+// problem loops over.
+class LoopingSetTest : public TForm1ClassSetTest {
+protected:
+    void SetUp() override
+    {
+        Form.TabControl1->setCurrentIndex(OpSub);
+        const char* const ranges[] = {"5", "", "5", "", "5", "", "5", ""};
+        for (int i = 0; i < RangeEditCount; ++i)
+            Form.RangeEdit(i)->setText(QString::fromUtf8(ranges[i]));
+    }
+
+    int Questions() const
+    {
+        return int(Prompts.Asked.filter(QStringLiteral("confirm:")).size());
+    }
+};
+
+TEST_F(LoopingSetTest, TheLoopOverQuestionIsAskedOnceAndYesCarriesThroughTheSet)
+{
+    Prompts.ConfirmAnswers = {true};
+    ASSERT_TRUE(Form.MakeClassSet(SetRequest{3, {}, SetOrder::Pairs, 5}, Path(), Progress));
+    EXPECT_EQ(Questions(), 1);
+    EXPECT_EQ(PdfPages(), 6);
+}
+
+TEST_F(LoopingSetTest, NoAbandonsTheSetAndWritesNothing)
+{
+    Prompts.ConfirmAnswers = {false};
+    EXPECT_FALSE(Form.MakeClassSet(SetRequest{3, {}, SetOrder::Pairs, 5}, Path(), Progress));
+    EXPECT_EQ(Questions(), 1);
+    EXPECT_FALSE(QFile::exists(Path()));
+}
+
+TEST_F(TForm1ClassSetTest, AFileThatCannotBeWrittenIsNamed)
+{
+    EXPECT_FALSE(Form.MakeClassSet(SetRequest{1, {}, SetOrder::Pairs, 5},
+                                   QStringLiteral("/nonexistent-dir/class.pdf"), Progress));
+    ASSERT_EQ(Prompts.Messages.size(), 1);
+    EXPECT_TRUE(Prompts.Messages.first().contains(QStringLiteral("/nonexistent-dir/class.pdf")));
+}
+
+} // namespace
