@@ -1,4 +1,5 @@
 #include "worksheet/TFrmClassSet.h"
+#include "worksheet/ClassSet.h"
 
 #include "common/Prompts.h"
 

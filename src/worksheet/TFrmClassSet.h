@@ -3,11 +3,10 @@
 // name), the order of the pages, and whether to save them as a PDF or print
 // them. It only reads its controls into a SetRequest and refuses a request
 // ClassSet::Check refuses; making the set is the main window's work.
-#include "worksheet/ClassSet.h"
-
 #include <QDialog>
 
 class Prompts;
+struct SetRequest;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
