@@ -2,6 +2,7 @@
 #include "worksheet/ClassSet.h"
 
 #include "common/Prompts.h"
+#include "preview/MemoEdit.h"
 
 #include <QButtonGroup>
 #include <QFile>
@@ -38,7 +39,7 @@ TFrmClassSet::TFrmClassSet(Prompts& prompts, QWidget* parent)
     auto* names = new QGroupBox(QStringLiteral("名簿"), this);
     auto* namesBox = new QVBoxLayout(names);
     namesBox->addWidget(new QLabel(QStringLiteral("1行に1人（なくてもよい）"), names));
-    MemoNames = new QPlainTextEdit(names);
+    MemoNames = new MemoEdit(names);  // a paste of an empty clipboard does nothing
     MemoNames->setMinimumHeight(120);
     namesBox->addWidget(MemoNames);
     BtnLoad = new QPushButton(QStringLiteral("ファイルから読む(&L)..."), names);
