@@ -89,10 +89,10 @@ DivisionMode Effective(const DivisionMode& mode, const Worked& w, int n, int poi
 
 // A remainder division that comes out even by the place asked for is
 // written as the answer reads: the quotient stops where the division came
-// out even (no further than the ones place), the last difference is 0 and
-// there is no remainder row. Returns that column, or -1 when something is
-// left over.
-int EvenEnd(const Worked& w, const std::string& dividend, int point, int last)
+// out even (not before the ones place, nor, when the answer keeps its
+// zeros, before the place asked for), the last difference is 0 and there
+// is no remainder row. Returns that column, or -1 when something is left.
+int EvenEnd(const Worked& w, const std::string& dividend, int from, int last)
 {
     const auto restIsZero = [&](int j) {
         for (int k = j + 1; k < Length(dividend); ++k)
@@ -100,7 +100,7 @@ int EvenEnd(const Worked& w, const std::string& dividend, int point, int last)
                 return false;
         return w.Left[static_cast<size_t>(j)] == 0;
     };
-    for (int j = std::max(point - 1, 0); j <= last; ++j)
+    for (int j = std::max(from, 0); j <= last; ++j)
         if (restIsZero(j))
             return j;
     return -1;
@@ -210,7 +210,8 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     if (last < 0 || last > limit)
         return std::nullopt;
     if (mode.Mode == DivisionMode::Remainder) {
-        if (const int even = EvenEnd(w, dividend, point, last); even >= 0) {
+        const int from = asked.KeepZeros ? last : point - 1;
+        if (const int even = EvenEnd(w, dividend, from, last); even >= 0) {
             mode = {DivisionMode::Exact};
             last = even;
         }

@@ -85,6 +85,10 @@ const Worked kExamples[] = {
     {"4.80", "/", "2", RemainderAt(1), {" 2.4", " 4.8 0", " 4", "   8", "   8", "   0"}, "2.4", ""},
     {"7.2", "/", "0.3", RemainderAt(1), {" 2 4", " 7'2.", " 6", " 1 2", " 1 2", "   0"}, "24", ""},
     {"0.6", "/", "3", RemainderAt(2), {" 0.2", " 0.6", "   6", "   0"}, "0.2", ""},
+    // An answer that keeps its zeros («2.0») is worked to the place asked for.
+    {"4", "/", "2", {DivisionMode::Remainder, 1, 2, true}, {" 2.0", " 4.", " 4", "   0"}, "2.0", ""},
+    {"4.8", "/", "2", {DivisionMode::Remainder, 2, 2, true},
+     {" 2.4 0", " 4.8", " 4", "   8", "   8", "     0"}, "2.40", ""},
     // Something left only in the dividend's last digits stays a remainder.
     {"4.04", "/", "2", RemainderAt(1), {" 2.0", " 4.0 4", " 4", " 0.0 4"}, "2.0", "0.04"},
     // Rounded quotients are worked one place further than kept.
@@ -255,6 +259,9 @@ TEST(WrittenCalc, DivisionModeFollowsTheAnswerSettings)
         const DivisionMode mode = DivisionModeOf(settings);
         EXPECT_EQ(mode.Mode, c.Mode);
         EXPECT_EQ(mode.Places, c.Places);
+        EXPECT_FALSE(mode.KeepZeros);
+        settings.fDelZero = false;
+        EXPECT_EQ(DivisionModeOf(settings).KeepZeros, c.Rest);  // «4.0 あまり 0.1» keeps them
     }
 }
 
