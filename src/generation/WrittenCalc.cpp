@@ -149,7 +149,7 @@ DivisionMode DivisionModeOf(const ExamSettings& settings)
 {
     const int places = KeptDecimals(settings.nRound);
     if (settings.fRest)
-        return {DivisionMode::Remainder, places};
+        return {DivisionMode::Remainder, places, 2, !settings.fDelZero};
     if (settings.fJust)
         return {DivisionMode::Exact};
     return {DivisionMode::Round, places};

@@ -42,6 +42,9 @@ struct DivisionMode {
     Kind Mode = Exact;
     int Places = 0;
     int Figures = 2;
+    // Remainder: the answer keeps the quotient's zeros («2.0», not «2»), so
+    // a division that comes out even is still worked to Places decimals.
+    bool KeepZeros = false;
 };
 
 struct WorkedRow {

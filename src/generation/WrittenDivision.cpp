@@ -87,6 +87,25 @@ DivisionMode Effective(const DivisionMode& mode, const Worked& w, int n, int poi
     return mode;
 }
 
+// A remainder division that comes out even by the place asked for is
+// written as the answer reads: the quotient stops where the division came
+// out even (not before the ones place, nor, when the answer keeps its
+// zeros, before the place asked for), the last difference is 0 and there
+// is no remainder row. Returns that column, or -1 when something is left.
+int EvenEnd(const Worked& w, const std::string& dividend, int from, int last)
+{
+    const auto restIsZero = [&](int j) {
+        for (int k = j + 1; k < Length(dividend); ++k)
+            if (dividend[static_cast<size_t>(k)] != '0')
+                return false;
+        return w.Left[static_cast<size_t>(j)] == 0;
+    };
+    for (int j = std::max(from, 0); j <= last; ++j)
+        if (restIsZero(j))
+            return j;
+    return -1;
+}
+
 // The last column the quotient is worked to, or -1 when it cannot be had.
 int LastColumn(const Worked& w, const DivisionMode& mode, int n, int point, int limit)
 {
@@ -186,10 +205,17 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     if (limit >= MaxQuotientDigits)
         return std::nullopt;  // the quotient's digits would not fit the integers used
     const Worked w = Divide(dividend, b.Value, limit);
-    const DivisionMode mode = Effective(asked, w, n, point, limit);
-    const int last = LastColumn(w, mode, n, point, limit);
+    DivisionMode mode = Effective(asked, w, n, point, limit);
+    int last = LastColumn(w, mode, n, point, limit);
     if (last < 0 || last > limit)
         return std::nullopt;
+    if (mode.Mode == DivisionMode::Remainder) {
+        const int from = asked.KeepZeros ? last : point - 1;
+        if (const int even = EvenEnd(w, dividend, from, last); even >= 0) {
+            mode = {DivisionMode::Exact};
+            last = even;
+        }
+    }
 
     WrittenCalc calc;
     calc.Op = CalcOp::Div;

@@ -3,6 +3,7 @@
 #include "prevform/FontMap.h"
 #include "prevform/PrinterInfo.h"
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLineF>
 #include <QPrinter>
 #include <algorithm>
@@ -248,13 +249,54 @@ void QPainterSurface::PaintText(QPainter& p, QPoint topLeft, const QString& text
         p.fillRect(topLeft.x(), baseline + m.underlinePos(), rowWidth, lineWidth, ToQColor(font.Color));
     if (font.StrikeOut)
         p.fillRect(topLeft.x(), baseline - m.strikeOutPos(), rowWidth, lineWidth, ToQColor(font.Color));
+    const QPoint origin(topLeft.x(), baseline);
+    if (PaintGlyphRow(p, made, plain, origin, text, advance))
+        return;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char(' '))
+            continue;  // a blank cell: nothing to draw (rows of points are mostly blanks)
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         const QString glyph = text.mid(i, pair ? 2 : 1);
         p.drawText(QPoint(topLeft.x() + static_cast<int>(i) * advance, baseline), glyph);
         if (pair)
             ++i;
     }
+}
+
+// A row on a pitch of characters the font holds itself (digits, points,
+// Latin letters) drawn as one run of glyphs, a cell apart, without shaping
+// every cell on its own; false, with nothing drawn, for any other text.
+bool QPainterSurface::PaintGlyphRow(QPainter& p, const MadeFont& made, const QFont& plain,
+                                    QPoint origin, const QString& text, int advance)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() >= 0x7F)
+            return false;
+    if (!made.Raw)
+        made.Raw = QRawFont::fromFont(plain);
+    if (!made.Raw->isValid())
+        return false;
+    const QList<quint32> glyphs = made.Raw->glyphIndexesForString(text);
+    if (glyphs.size() != text.size())
+        return false;
+    QList<quint32> shown;
+    QList<QPointF> places;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char(' '))
+            continue;
+        if (glyphs[i] == 0)
+            return false;  // not in this font: drawn with a fallback font
+        shown.append(glyphs[i]);
+        places.append(QPointF(static_cast<double>(i * advance), 0));
+    }
+    if (shown.isEmpty())
+        return true;
+    QGlyphRun run;
+    run.setRawFont(*made.Raw);
+    run.setGlyphIndexes(shown);
+    run.setPositions(places);
+    p.drawGlyphRun(origin, run);
+    return true;
 }
 
 void QPainterSurface::DrawText(QPoint topLeft, const QString& text, const DeviceFont& font,

@@ -14,6 +14,7 @@
 #include "prevform/Surface.h"
 #include <QFont>
 #include <QFontMetrics>
+#include <QRawFont>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -67,9 +68,12 @@ private:
         DeviceFont Asked;  // the font as the interpreter asked for it
         QFont Font;
         QFontMetrics Metrics;
+        mutable std::optional<QRawFont> Raw;  // made at its first row on a pitch
     };
     mutable std::vector<MadeFont> Fonts;
     const MadeFont& FontFor(const DeviceFont& font) const;
+    static bool PaintGlyphRow(QPainter& p, const MadeFont& made, const QFont& plain, QPoint origin,
+                              const QString& text, int advance);
 
     // What the open painter holds, so that unchanged pens and fonts are not
     // set again; none after a painter was begun or its state restored.

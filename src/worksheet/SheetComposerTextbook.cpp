@@ -27,7 +27,9 @@ void SheetComposer::TextbookCells(int mode, const Area& area, int page, PageFont
     Textbook->MeasureInExam();
     Exam = Textbook->Exam();
     for (const TextbookPlace& place : Textbook->Places(page)) {
-        NumberLabel(place.N, place.CX, place.CY, f);
+        // Level with the row the pupil reads first: a division's dividend,
+        // not the empty quotient row above it.
+        NumberLabel(place.N, place.CX, place.CY + Textbook->FirstOperandTop(place.N), f);
         EmitFontChange(Exam);
         Textbook->WriteCell(mode, place.N, place.EX, place.CY);
     }

@@ -183,6 +183,13 @@ TextbookCell::TextbookCell(const WrittenCalc& calc, const QString& sign, const T
 {
 }
 
+// Division rows start under the quotient's row, the dividend's digits just
+// under the bar.
+double TextbookCell::DividendTop() const
+{
+    return M.LineHeight + (kBarAbove - kDigitTop) * M.LineHeight;
+}
+
 CellSize TextbookCell::ProblemSize() const
 {
     return Extent(Plan(false, 0, 0, {}, 0, 0), 0, 0);
@@ -190,7 +197,12 @@ CellSize TextbookCell::ProblemSize() const
 
 CellSize TextbookCell::WorkedSize(ComposeEngine& measure, const QString& answer) const
 {
-    return Extent(Plan(true, 0, 0, answer, measure.GetWidth(answer), measure.GetHeight(answer)), 0, 0);
+    return WorkedSize(answer, {measure.GetWidth(answer), measure.GetHeight(answer)});
+}
+
+CellSize TextbookCell::WorkedSize(const QString& answer, const CellSize& answerSize) const
+{
+    return Extent(Plan(true, 0, 0, answer, answerSize.Width, answerSize.Height), 0, 0);
 }
 
 void TextbookCell::WriteProblem(ComposeEngine& engine, double x, double y) const
@@ -200,7 +212,18 @@ void TextbookCell::WriteProblem(ComposeEngine& engine, double x, double y) const
 
 void TextbookCell::WriteWorked(ComposeEngine& engine, double x, double y, const QString& answer) const
 {
-    Emit(engine, Plan(true, x, y, answer, engine.GetWidth(answer), engine.GetHeight(answer)));
+    WriteWorked(engine, x, y, answer, {engine.GetWidth(answer), engine.GetHeight(answer)});
+}
+
+void TextbookCell::WriteWorked(ComposeEngine& engine, double x, double y, const QString& answer,
+                               const CellSize& answerSize) const
+{
+    Emit(engine, Plan(true, x, y, answer, answerSize.Width, answerSize.Height));
+}
+
+double TextbookCell::FirstOperandTop() const
+{
+    return Calc.Op == CalcOp::Div ? DividendTop() : 0;
 }
 
 std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QString& answer,
@@ -216,8 +239,6 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
     const double bracketX = x + divisor.Digits.size() * M.Pitch + 0.15 * M.Pitch;
     p.Gx = division ? bracketX + bulge + 0.3 * M.Pitch : x + M.SignWidth + 0.3 * M.Pitch;
 
-    // Division rows start under the quotient's row, the dividend's digits
-    // just under the bar.
     const double barY = y + h;
     const double firstY = division ? barY + (kBarAbove - kDigitTop) * h : y;
     std::vector<double> tops = RowTops(Calc.Rows, firstY, h, division ? 1 : 0);

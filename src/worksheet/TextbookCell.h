@@ -57,10 +57,17 @@ public:
     // engine's measuring font.
     CellSize ProblemSize() const;
     CellSize WorkedSize(ComposeEngine& measure, const QString& answer) const;
+    // The same with the answer text's size measured already.
+    CellSize WorkedSize(const QString& answer, const CellSize& answerSize) const;
 
     // Writes the cell with its top-left corner at (x, y).
     void WriteProblem(ComposeEngine& engine, double x, double y) const;
     void WriteWorked(ComposeEngine& engine, double x, double y, const QString& answer) const;
+    void WriteWorked(ComposeEngine& engine, double x, double y, const QString& answer,
+                     const CellSize& answerSize) const;
+    // How far below the cell's top the row with the first operand (the
+    // dividend of a division) starts.
+    double FirstOperandTop() const;
 
     // One drawing step of the cell.
     struct Step {
@@ -74,6 +81,7 @@ public:
 private:
     std::vector<Step> Plan(bool worked, double x, double y, const QString& answer,
                            double answerWidth, double answerHeight) const;
+    double DividendTop() const;
     static CellSize Extent(const std::vector<Step>& steps, double x, double y);
     static void Emit(ComposeEngine& engine, const std::vector<Step>& steps);
 

@@ -103,6 +103,11 @@ TextbookSheet::Need TextbookSheet::Measure(int size)
     MeasureInExam();
     Need need;
     const double gap = Engine.GetWidth(QStringLiteral(" "));
+    AnswerSizes.clear();
+    for (size_t i = 0; i < Calcs.size(); ++i) {
+        const QString answer = Answer(static_cast<int>(i) + 1);
+        AnswerSizes.push_back({Engine.GetWidth(answer), Engine.GetHeight(answer)});
+    }
     for (size_t i = 0; i < Calcs.size(); ++i) {
         const CellSize content = ContentSize(static_cast<int>(i) + 1);
         need.W = std::max(need.W, Offsets[i] + content.Width + gap);
@@ -126,9 +131,10 @@ CellSize TextbookSheet::ContentSize(int n)
         return {Engine.GetWidth(text), Engine.GetHeight(text)};
     }
     const TextbookCell cell = CellOf(n);
+    const CellSize answer = AnswerSizes[size_t(n - 1)];
     const CellSize problem = cell.ProblemSize();
-    const CellSize worked = cell.WorkedSize(Engine, Answer(n));
-    return {std::max({problem.Width, worked.Width, Engine.GetWidth(Answer(n))}),
+    const CellSize worked = cell.WorkedSize(Answer(n), answer);
+    return {std::max({problem.Width, worked.Width, answer.Width}),
             std::max(problem.Height, worked.Height)};
 }
 
@@ -141,9 +147,14 @@ void TextbookSheet::WriteCell(int mode, int n, double ex, double ey)
     if (mode != AnswerSheet)
         CellOf(n).WriteProblem(Engine, ex, ey);
     else if (Settings.fWorked)
-        CellOf(n).WriteWorked(Engine, ex, ey, Answer(n));
+        CellOf(n).WriteWorked(Engine, ex, ey, Answer(n), AnswerSizes[size_t(n - 1)]);
     else
         Engine.PrevTextOut(ex, ey, Answer(n), QStringLiteral("Nil"));
+}
+
+double TextbookSheet::FirstOperandTop(int n) const
+{
+    return Calcs[size_t(n - 1)] ? CellOf(n).FirstOperandTop() : 0;
 }
 
 // «a ÷ b = », with the answer on the answer sheet.

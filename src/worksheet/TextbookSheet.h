@@ -55,6 +55,9 @@ public:
     // Writes cell n (1-based) of the problem sheet or the answer sheet with
     // its problem's top left corner at (ex, ey), in Exam().
     void WriteCell(int mode, int n, double ex, double ey);
+    // How far below its cell's top cell n's first operand row starts: the
+    // row its number stands level with.
+    double FirstOperandTop(int n) const;
 
     static constexpr int kSmallestSize = 14;
 
@@ -75,6 +78,7 @@ private:
     const SheetProblems& Problems;
     std::vector<std::optional<WrittenCalc>> Calcs;  // per problem, none for the one-line cell
     std::vector<double> Offsets;
+    std::vector<CellSize> AnswerSizes;  // per problem, in the font last measured
     int Rows = 1;
     int Cols = 1;
     PageFont ExamFont;

@@ -78,6 +78,19 @@ const Worked kExamples[] = {
     // Digits left over after the quotient's last place join the remainder.
     {"13.65", "/", "3", RemainderAt(1),
      {"   4.5", " 1 3.6 5", " 1 2", "   1 6", "   1 5", "   0.1 5"}, "4.5", "0.15"},
+    // A remainder division that comes out even stops where it does, as its
+    // answer reads («2», not «2.0 あまり 0»): no remainder row.
+    {"4", "/", "2", RemainderAt(1), {" 2", " 4", " 4", " 0"}, "2", ""},
+    {"4.8", "/", "2", RemainderAt(2), {" 2.4", " 4.8", " 4", "   8", "   8", "   0"}, "2.4", ""},
+    {"4.80", "/", "2", RemainderAt(1), {" 2.4", " 4.8 0", " 4", "   8", "   8", "   0"}, "2.4", ""},
+    {"7.2", "/", "0.3", RemainderAt(1), {" 2 4", " 7'2.", " 6", " 1 2", " 1 2", "   0"}, "24", ""},
+    {"0.6", "/", "3", RemainderAt(2), {" 0.2", " 0.6", "   6", "   0"}, "0.2", ""},
+    // An answer that keeps its zeros («2.0») is worked to the place asked for.
+    {"4", "/", "2", {DivisionMode::Remainder, 1, 2, true}, {" 2.0", " 4.", " 4", "   0"}, "2.0", ""},
+    {"4.8", "/", "2", {DivisionMode::Remainder, 2, 2, true},
+     {" 2.4 0", " 4.8", " 4", "   8", "   8", "     0"}, "2.40", ""},
+    // Something left only in the dividend's last digits stays a remainder.
+    {"4.04", "/", "2", RemainderAt(1), {" 2.0", " 4.0 4", " 4", " 0.0 4"}, "2.0", "0.04"},
     // Rounded quotients are worked one place further than kept.
     {"2.6", "/", "0.9", RoundedTo(1),
      {"   2.8 8", " 2'6.", " 1 8", "   8 0", "   7 2", "     8 0", "     7 2", "       8"}, "2.9", ""},
@@ -246,6 +259,9 @@ TEST(WrittenCalc, DivisionModeFollowsTheAnswerSettings)
         const DivisionMode mode = DivisionModeOf(settings);
         EXPECT_EQ(mode.Mode, c.Mode);
         EXPECT_EQ(mode.Places, c.Places);
+        EXPECT_FALSE(mode.KeepZeros);
+        settings.fDelZero = false;
+        EXPECT_EQ(DivisionModeOf(settings).KeepZeros, c.Rest);  // «4.0 あまり 0.1» keeps them
     }
 }
 

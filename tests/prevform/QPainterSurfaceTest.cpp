@@ -100,6 +100,34 @@ TEST_F(PageImageTest, APitchedUnderlineRunsThroughTheGaps)
     EXPECT_GT(CountNonWhite(QRect(90, 38, 1, 22)), 0);
 }
 
+// A pitched row of plain Latin characters is drawn as one run of glyphs;
+// a row with any other character is drawn cell by cell. Both must put the
+// same pixels in the same cells, in every style.
+TEST_F(PageImageTest, PitchedRowsDrawTheSameCellsEitherWay)
+{
+    const struct { const char* Style; const char* Size; const char* Row; } cases[] = {
+        {"", "14", "12.5"},
+        {"", "24", "0 7 ."},
+        {"FontStyle,BOLD", "18", "9.04"},
+        {"FontStyle,ITALIC", "16", "ab 3"},
+        {"FontName,\"ＭＳ 明朝\"", "20", "86.1"},
+    };
+    Geometry.UnitType = PageGeometry::UnitPixel;
+    Geometry.PrinterResX = Geometry.PrinterResY = 96;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Row);
+        const QString row = QString::fromLatin1(c.Row);
+        Image.FillRect(0, 0, 300, 300, 0xFFFFFF);
+        Exec({QString::fromLatin1(c.Style), QStringLiteral("FontSize,") + c.Size,
+              QStringLiteral("TextOut,10,10,\"%1\",30").arg(row),
+              QStringLiteral("TextOut,10,160,\"%1＋\",30").arg(row)});
+        const QRect run(0, 0, 10 + 30 * int(row.size()), 150);
+        const QRect cells = run.translated(0, 150);
+        EXPECT_GT(CountNonWhite(run), 20);
+        EXPECT_EQ(Image.Image().copy(run), Image.Image().copy(cells));
+    }
+}
+
 TEST_F(PageImageTest, OpaqueBrushFillsTheTextBox)
 {
     Exec({"BrushColor,YELLOW", "TextOut,10,10,\"a\""});

@@ -238,6 +238,41 @@ TEST_F(TextbookPipelineTest, WorkedRowsAreTextsOnTheDigitPitch)
         EXPECT_EQ(document.Pages.first().filter(QString::fromUtf8(answer)).size(), 1) << answer;
 }
 
+// A problem's number stands level with the row the pupil reads first: the
+// first operand, and for a division the dividend (not the empty quotient
+// row above the bar), on the problem sheet and the worked answer sheet.
+TEST_F(TextbookPipelineTest, TheNumberStandsLevelWithTheFirstOperandRow)
+{
+    Settings.ExamRowN = 1;
+    Settings.ExamColN = 1;
+    const struct { int Tab; const char* A; const char* B; const char* Answer; const char* Row; } cases[] = {
+        {3, "7.4", "0.3", "24 あまり 0.2", "74"},
+        {3, "13.6", "3", "4.5 あまり 0.1", "136"},
+        {0, "1.2", "3.5", "4.7", "12"},
+        {2, "2.7", "12", "32.4", "27"},
+    };
+    for (const auto& c : cases) {
+        for (const int mode : {int(ProblemSheet), int(AnswerSheet)}) {
+            SCOPED_TRACE(std::string(c.A) + " mode " + std::to_string(mode));
+            SheetProblems p{{c.A}, {c.B}, {QString::fromUtf8(c.Answer)}, QString::fromUtf16(kSigns[c.Tab]),
+                            c.Tab, {DivisionMode::Remainder, 1}};
+            const SheetDocument document = Compose(p, mode);
+            std::optional<double> label, row;
+            for (const QString& line : document.Pages.first()) {
+                const QStringList f = SplitCommandLine(line);
+                if (CommandKeyword(f) != QLatin1String("TEXTOUT"))
+                    continue;
+                if (f[3] == QStringLiteral("( 1)"))
+                    label = f[2].toDouble();
+                else if (f[3] == QLatin1String(c.Row) && !row)
+                    row = f[2].toDouble();
+            }
+            ASSERT_TRUE(label && row);
+            EXPECT_DOUBLE_EQ(*label, *row);
+        }
+    }
+}
+
 // Without "Textbook" the column form is the classic one, one page.
 TEST_F(TextbookPipelineTest, TheClassicColumnFormStaysOnOnePage)
 {
