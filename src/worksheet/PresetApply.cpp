@@ -44,10 +44,10 @@ std::vector<KeySpec> AllKeys()
 
 Kind KindOf(const PresetEntry& entry)
 {
-    for (const KeySpec& spec : AllKeys())
-        if (entry.Section.compare(QLatin1String(spec.Section), Qt::CaseInsensitive) == 0
-            && entry.Key.compare(QLatin1String(spec.Key), Qt::CaseInsensitive) == 0)
-            return spec.ValueKind;
+    for (const KeySpec& known : AllKeys())
+        if (entry.Section.compare(QLatin1String(known.Section), Qt::CaseInsensitive) == 0
+            && entry.Key.compare(QLatin1String(known.Key), Qt::CaseInsensitive) == 0)
+            return known.ValueKind;
     return Kind::Text;
 }
 
@@ -103,9 +103,9 @@ PresetFileRead ReadPresetFile(const QString& path)
     preset.Id = path;
     preset.Name = ini.ReadString(QStringLiteral("Preset"), QStringLiteral("Name"),
                                  info.completeBaseName());
-    for (const KeySpec& spec : AllKeys()) {
-        const QString section = QLatin1String(spec.Section);
-        const QString key = QLatin1String(spec.Key);
+    for (const KeySpec& known : AllKeys()) {
+        const QString section = QLatin1String(known.Section);
+        const QString key = QLatin1String(known.Key);
         if (ini.HasKey(section, key))
             preset.Entries.push_back({section, key, ini.ReadString(section, key, QString())});
     }
@@ -126,7 +126,7 @@ void WritePresetEntries(IniFile& ini, const GradePreset& preset)
 std::vector<PresetKey> PresetKeys()
 {
     std::vector<PresetKey> keys;
-    for (const KeySpec& spec : AllKeys())
-        keys.push_back({QLatin1String(spec.Section), QLatin1String(spec.Key)});
+    for (const KeySpec& known : AllKeys())
+        keys.push_back({QLatin1String(known.Section), QLatin1String(known.Key)});
     return keys;
 }
