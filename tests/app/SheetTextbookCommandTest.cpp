@@ -62,7 +62,8 @@ TEST(SheetTextbookCommand, WorkedDivisionListsEveryStepOnTheDigitPitch)
             EXPECT_TRUE(rows.contains(RowDigits(remainder))) << "remainder";
         }
         const long long divisor = QString(f[1]).remove('.').toLongLong();
-        for (const QChar digit : QString(quotient).remove('.'))
+        const QString quotientDigits = QString(quotient).remove('.');  // kept: remove() returns a reference
+        for (const QChar digit : quotientDigits)
             if (digit != QLatin1Char('0')) {
                 EXPECT_TRUE(rows.contains(RowDigits(QString::number(divisor * digit.digitValue()))))
                     << "product " << divisor << " × " << digit.toLatin1();
