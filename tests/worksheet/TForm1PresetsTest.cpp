@@ -5,6 +5,7 @@
 #include "QStringPrinter.h"
 #include "support/ScratchFile.h"
 #include "TypeInto.h"
+#include "WindowFileFixture.h"
 #include "support/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
@@ -33,29 +34,8 @@
 
 namespace {
 
-class TForm1PresetsTest : public ::testing::Test {
+class TForm1PresetsTest : public WindowFileFixture {
 protected:
-    QTemporaryDir Dir;
-    QString Path = Dir.filePath("shosu-drill.ini");
-    QString SuitePath = SettingsLocation::FilePath();
-    ScriptedPrompts Prompts;
-    std::unique_ptr<TForm1> Form;
-
-    void SetUp() override
-    {
-        SettingsLocation::SetOverride(Path);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void TearDown() override
-    {
-        Form.reset();
-        SettingsLocation::SetOverride(SuitePath);
-    }
-    void Start()
-    {
-        Form = std::make_unique<TForm1>(Prompts, 7);
-        Form->show();
-    }
     void Restart()
     {
         Form->close();

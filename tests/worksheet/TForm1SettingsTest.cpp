@@ -5,6 +5,7 @@
 #include "QStringPrinter.h"
 #include "support/ScratchFile.h"
 #include "TypeInto.h"
+#include "WindowFileFixture.h"
 #include "support/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
@@ -35,31 +36,10 @@
 
 namespace {
 
-class TForm1SettingsTest : public ::testing::Test {
+class TForm1SettingsTest : public WindowFileFixture {
 protected:
-    QTemporaryDir Dir;
-    QString Path = Dir.filePath("shosu-drill.ini");
-    QString SuitePath = SettingsLocation::FilePath();
-    ScriptedPrompts Prompts;
-    std::unique_ptr<TForm1> Form;
-
-    void SetUp() override
-    {
-        SettingsLocation::SetOverride(Path);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void TearDown() override
-    {
-        Form.reset();
-        SettingsLocation::SetOverride(SuitePath);
-    }
     void WriteFile(const QByteArray& bytes) { ASSERT_TRUE(WriteScratchFile(Path, bytes)); }
     QString FileText() const { return QString::fromUtf8(ReadScratchFile(Path)); }
-    void Start()
-    {
-        Form = std::make_unique<TForm1>(Prompts, 7);
-        Form->show();
-    }
     // Runs a modal step of the window; act runs inside the dialog, then the
     // dialog closes through button (OK or Cancel).
     void InDialog(const std::function<void()>& act, const std::function<void()>& close)
