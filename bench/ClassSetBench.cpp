@@ -10,10 +10,10 @@
 #include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "worksheet/ClassSet.h"
-#include "worksheet/PageOutput.h"
-#include "worksheet/SetProgress.h"
-#include "worksheet/StartingLayout.h"
+#include "sheet/ClassSet.h"
+#include "sheet/PageOutput.h"
+#include "sheet/SetProgress.h"
+#include "sheet/StartingLayout.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

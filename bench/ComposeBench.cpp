@@ -1,7 +1,7 @@
 // Composing cost of the worksheet composer alone: a 20-problem sheet in the
 // column form, written into an engine that keeps the lines and answers
 // measurements at once, so the time is the composer's own.
-#include "worksheet/SheetComposer.h"
+#include "sheet/SheetComposer.h"
 #include <benchmark/benchmark.h>
 #include <QStringList>
 

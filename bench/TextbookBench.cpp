@@ -15,8 +15,8 @@
 #include "generation/ProblemMaker.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "worksheet/SheetPipeline.h"
-#include "worksheet/StartingLayout.h"
+#include "sheet/SheetPipeline.h"
+#include "sheet/StartingLayout.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 
 #include "common/Prompts.h"
 #include "common/RealText.h"
-#include "prevform/AtExit.h"
+#include "common/AtExit.h"
 #include "prevform/ColorWords.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/Interpreter.h"

@@ -3,7 +3,7 @@
 #include "prevform/PrevEngine.h"
 
 #include "common/Prompts.h"
-#include "prevform/AtExit.h"
+#include "common/AtExit.h"
 #include "prevform/PageSequence.h"
 #include "prevform/PrinterInfo.h"
 

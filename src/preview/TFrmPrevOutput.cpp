@@ -4,7 +4,7 @@
 #include "preview/TFrmPrev.h"
 
 #include "common/Prompts.h"
-#include "preview/PageExport.h"
+#include "sheet/PageExport.h"
 #include "prevform/PrinterInfo.h"
 
 #include <QClipboard>

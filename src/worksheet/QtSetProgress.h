@@ -2,7 +2,7 @@
 // SetProgress over a window-modal progress dialog: it appears only when the
 // work lasts longer than half a second, shows what is being made, and its
 // cancel button stops the work at the next step.
-#include "worksheet/SetProgress.h"
+#include "sheet/SetProgress.h"
 
 #include <QProgressDialog>
 

@@ -4,7 +4,7 @@
 #include "generation/AnswerOptions.h"
 #include "generation/RangeCheck.h"
 #include "generation/TestModeSettings.h"
-#include "worksheet/ExamCountCheck.h"
+#include "sheet/ExamCountCheck.h"
 #include "preview/FieldFocus.h"
 #include "preview/TFrmPrev.h"
 #include "worksheet/TFrmAbout.h"

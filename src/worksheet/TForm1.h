@@ -11,8 +11,8 @@
 #include "generation/SheetCode.h"
 #include "generation/TestModeSettings.h"
 #include "prevform/PageFont.h"
-#include "worksheet/GradePresets.h"
-#include "worksheet/SheetSettings.h"
+#include "sheet/GradePresets.h"
+#include "sheet/SheetSettings.h"
 
 #include <QMainWindow>
 #include <memory>

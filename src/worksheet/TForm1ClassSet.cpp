@@ -4,13 +4,13 @@
 #include "worksheet/TForm1.h"
 
 #include "common/Prompts.h"
-#include "prevform/AtExit.h"
+#include "common/AtExit.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
-#include "worksheet/ClassSet.h"
-#include "worksheet/PageOutput.h"
+#include "sheet/ClassSet.h"
+#include "sheet/PageOutput.h"
 #include "worksheet/QtSetProgress.h"
-#include "worksheet/SetGenHost.h"
+#include "sheet/SetGenHost.h"
 #include "worksheet/TFrmClassSet.h"
 #include "worksheet/WindowGenHost.h"
 

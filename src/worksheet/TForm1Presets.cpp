@@ -7,9 +7,9 @@
 
 #include "common/Prompts.h"
 #include "common/SettingsLocation.h"
-#include "worksheet/PresetApply.h"
+#include "sheet/PresetApply.h"
 #include "worksheet/TFrmPresets.h"
-#include "worksheet/UserPresets.h"
+#include "sheet/UserPresets.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -6,7 +6,7 @@
 #include "generation/InstructionText.h"
 
 #include "preview/TFrmPrev.h"
-#include "worksheet/SheetPipeline.h"
+#include "sheet/SheetPipeline.h"
 
 #include <QAction>
 #include <QGroupBox>

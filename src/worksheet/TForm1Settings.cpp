@@ -12,8 +12,8 @@
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
 #include "preview/TFrmPageStr.h"
-#include "worksheet/MainSettings.h"
-#include "worksheet/SheetSetupFile.h"
+#include "sheet/MainSettings.h"
+#include "sheet/SheetSetupFile.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmStyle.h"
 

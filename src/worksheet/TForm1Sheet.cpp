@@ -7,7 +7,7 @@
 #include "prevform/PrevEngine.h"
 #include "preview/FieldWidth.h"
 #include "preview/TFrmPageStr.h"
-#include "worksheet/StartingLayout.h"
+#include "sheet/StartingLayout.h"
 #include "worksheet/TFrmStyle.h"
 
 #include <QGroupBox>

@@ -1,5 +1,5 @@
 #include "worksheet/TFrmClassSet.h"
-#include "worksheet/ClassSet.h"
+#include "sheet/ClassSet.h"
 
 #include "common/Prompts.h"
 #include "preview/MemoEdit.h"

@@ -4,7 +4,7 @@
 // the new name and deleting asks first, both through the prompts; the
 // files change at once. Execute shows the dialog modally; tests drive the
 // buttons without it.
-#include "worksheet/UserPresets.h"
+#include "sheet/UserPresets.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 #include "common/RealText.h"
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
-#include "worksheet/ExamCountCheck.h"
+#include "sheet/ExamCountCheck.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

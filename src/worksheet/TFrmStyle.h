@@ -6,7 +6,7 @@
 // renders nothing: the main window does both.
 #include "prevform/PageFont.h"
 #include "preview/FieldFocus.h"
-#include "worksheet/SheetSettings.h"
+#include "sheet/SheetSettings.h"
 
 #include <QDialog>
 #include <optional>

@@ -7,8 +7,8 @@
 #include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "worksheet/MainSettings.h"
-#include "worksheet/SheetSetupFile.h"
+#include "sheet/MainSettings.h"
+#include "sheet/SheetSetupFile.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -4,7 +4,7 @@
 
 #include "common/IniFile.h"
 #include "generation/ExamSettings.h"
-#include "worksheet/MainSettings.h"
+#include "sheet/MainSettings.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -2,7 +2,7 @@
 // replacement), the JPEG quality box, the clipboard, printer setup and
 // printing through the built-in PDF printer.
 #include "PrevWindowFixture.h"
-#include "preview/PageExport.h"
+#include "sheet/PageExport.h"
 
 #include <QAction>
 #include <QClipboard>

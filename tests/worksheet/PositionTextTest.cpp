@@ -1,15 +1,15 @@
 // A page string's position text reads the same in the three places that
 // read it: the page-string dialog keeps it, the composer writes the string
 // placed at it, and the renderer draws it there, or none of them does.
-#include "FakeComposeEngine.h"
+#include "support/FakeComposeEngine.h"
 #include "TypeInto.h"
 #include "prevform/CommandSplit.h"
 #include "prevform/PageStrDraw.h"
 #include "prevform/PassFixture.h"
 #include "preview/TFrmPageStr.h"
 #include "support/ScriptedPrompts.h"
-#include "worksheet/SheetComposer.h"
-#include "worksheet/StartingLayout.h"
+#include "sheet/SheetComposer.h"
+#include "sheet/StartingLayout.h"
 
 #include <gtest/gtest.h>
 

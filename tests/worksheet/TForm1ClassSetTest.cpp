@@ -3,8 +3,8 @@
 #include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
-#include "worksheet/ClassSet.h"
-#include "worksheet/SetProgress.h"
+#include "sheet/ClassSet.h"
+#include "sheet/SetProgress.h"
 #include "worksheet/TForm1.h"
 
 #include <QAction>

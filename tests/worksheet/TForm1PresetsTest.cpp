@@ -2,7 +2,7 @@
 // control and empty the lists, user presets are saved, listed, renamed and
 // deleted, damaged preset files are reported once, and the tab, the
 // ranges and the instruction line survive a restart.
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/ScratchFile.h"
 #include "TypeInto.h"
 #include "WindowFileFixture.h"
@@ -12,7 +12,7 @@
 #include "preview/TFrmPageStr.h"
 #include "worksheet/TForm1.h"
 #include "worksheet/TFrmPresets.h"
-#include "worksheet/UserPresets.h"
+#include "sheet/UserPresets.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // writes it back (also while a dialog or a generation run's question is
 // open), the "用紙" texts with their page-string dialogs, the date-and-time
 // heading, the name line, the style dialog and the composer fed from all of it.
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "support/ScratchFile.h"
 #include "TypeInto.h"
 #include "WindowFileFixture.h"
@@ -10,7 +10,7 @@
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPageStr.h"
-#include "worksheet/SheetComposer.h"
+#include "sheet/SheetComposer.h"
 #include "worksheet/TForm1.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmStyle.h"

@@ -1,6 +1,6 @@
 // The style dialog: opening loads the settings, the field checks, OK stores
 // them all in order, Cancel none, the font and help buttons.
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "TypeInto.h"
 #include "support/ScriptedPrompts.h"
 #include "worksheet/TFrmStyle.h"

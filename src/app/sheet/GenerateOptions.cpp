@@ -3,8 +3,8 @@
 
 #include "generation/RangeCheck.h"
 #include "generation/SheetCode.h"
-#include "worksheet/ExamCountCheck.h"
-#include "worksheet/PresetApply.h"
+#include "sheet/ExamCountCheck.h"
+#include "sheet/PresetApply.h"
 
 #include <charconv>
 #include <vector>

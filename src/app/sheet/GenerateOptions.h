@@ -6,7 +6,7 @@
 // every argument it does not know back to the caller in order.
 #include "generation/ExamSettings.h"
 #include "sheet/Commands.h"
-#include "worksheet/GradePresets.h"
+#include "sheet/GradePresets.h"
 
 #include <cstdint>
 #include <optional>

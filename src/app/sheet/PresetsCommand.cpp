@@ -2,7 +2,7 @@
 // «ID<TAB>name», for use with --preset.
 #include "sheet/Commands.h"
 
-#include "worksheet/GradePresets.h"
+#include "sheet/GradePresets.h"
 
 int PresetsCommand(const CommandArgs& args, std::ostream& out, std::ostream& err)
 {

@@ -7,8 +7,8 @@
 
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
-#include "preview/PageExport.h"
-#include "worksheet/PageOutput.h"
+#include "sheet/PageExport.h"
+#include "sheet/PageOutput.h"
 
 #include <QFile>
 #include <QFileInfo>

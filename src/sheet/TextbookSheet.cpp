@@ -1,0 +1,179 @@
+#include "sheet/TextbookSheet.h"
+#include "sheet/SheetComposer.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kCellGapLines = 0.5;  // free room under the tallest working, in lines
+
+CalcOp OpOf(int tab)
+{
+    switch (tab) {
+    case 0: return CalcOp::Add;
+    case 1: return CalcOp::Sub;
+    case 2: return CalcOp::Mul;
+    default: return CalcOp::Div;
+    }
+}
+
+QString LineOf(const QStringList& memo, int n)
+{
+    return n <= memo.size() ? memo.at(n - 1) : QString();
+}
+
+} // namespace
+
+TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& settings,
+                             const SheetProblems& problems)
+    : Engine(engine), Settings(settings), Problems(problems), ExamFont(settings.FntExam)
+{
+    const GridSize grid = GridSize::Clamped(settings.ExamRowN, settings.ExamColN);
+    Rows = grid.Rows;
+    Cols = grid.Cols;
+    // The grid stops at the first problem that Memo1 or Memo2 lacks.
+    const int count = std::min<int>({Rows * Cols, int(problems.Memo1.size()), int(problems.Memo2.size())});
+    for (int n = 1; n <= count; ++n)
+        Calcs.push_back(BuildWrittenCalc(LineOf(problems.Memo1, n).trimmed().toStdString(),
+                                         LineOf(problems.Memo2, n).trimmed().toStdString(),
+                                         OpOf(problems.TabIndex), problems.Division));
+}
+
+void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int)>& offset)
+{
+    Offsets.clear();
+    for (size_t i = 0; i < Calcs.size(); ++i)
+        Offsets.push_back(offset(static_cast<int>(i) + 1));
+    const double w = area.R - area.L;
+    const double h = area.D - area.U;
+    auto fitsOnePage = [&](const Need& need) { return need.W * Cols <= w && need.H * Rows <= h; };
+
+    // The largest whole point size from FntExam's down to the smallest at
+    // which the whole grid fits; smaller sizes only fit more easily. A grid
+    // that does not even fit at the smallest (a worked division sheet,
+    // mostly) is known after two measurements.
+    const int start = std::max(Settings.FntExam.Size, kSmallestSize);
+    if (fitsOnePage(Measure(start))) {
+        Place(area, Rows, Cols);
+        return;
+    }
+    const Need smallest = Measure(kSmallestSize);
+    if (!fitsOnePage(smallest)) {
+        // At the smallest size the grid runs on over pages of as many rows
+        // and columns as fit.
+        const int rows = std::clamp(int(std::floor(h / smallest.H)), 1, Rows);
+        const int cols = std::clamp(int(std::floor(w / smallest.W)), 1, Cols);
+        Place(area, rows, cols);
+        return;
+    }
+    int fits = kSmallestSize;
+    int fails = start;
+    while (fails - fits > 1) {
+        const int size = fits + (fails - fits) / 2;
+        (fitsOnePage(Measure(size)) ? fits : fails) = size;
+    }
+    if (ExamFont.Size != fits)
+        Measure(fits);
+    Place(area, Rows, Cols);
+}
+
+// Cells spread evenly over the area, numbered down each column and on from
+// page to page.
+void TextbookSheet::Place(const TextbookArea& area, int rows, int cols)
+{
+    CW = (area.R - area.L) / cols;
+    CH = (area.D - area.U) / rows;
+    Pages.clear();
+    const int perPage = rows * cols;
+    for (int k = 0; k < static_cast<int>(Calcs.size()); ++k) {
+        if (k % perPage == 0)
+            Pages.append(QList<TextbookPlace>());
+        const int index = k % perPage;
+        const double cx = area.L + (index / rows) * CW;
+        const double cy = area.U + (index % rows) * CH;
+        Pages.last().append({k + 1, cx, cy, cx + Offsets[size_t(k)]});
+    }
+    if (Pages.isEmpty())
+        Pages.append(QList<TextbookPlace>());
+}
+
+TextbookSheet::Need TextbookSheet::Measure(int size)
+{
+    ExamFont.Size = size;
+    MeasureInExam();
+    Need need;
+    const double gap = Engine.GetWidth(QStringLiteral(" "));
+    AnswerSizes.clear();
+    for (size_t i = 0; i < Calcs.size(); ++i) {
+        const QString answer = Answer(static_cast<int>(i) + 1);
+        AnswerSizes.push_back({Engine.GetWidth(answer), Engine.GetHeight(answer)});
+    }
+    for (size_t i = 0; i < Calcs.size(); ++i) {
+        const CellSize content = ContentSize(static_cast<int>(i) + 1);
+        need.W = std::max(need.W, Offsets[i] + content.Width + gap);
+        need.H = std::max(need.H, content.Height + kCellGapLines * Metrics.LineHeight);
+    }
+    return need;
+}
+
+void TextbookSheet::MeasureInExam()
+{
+    Engine.SetFontSets(ExamFont);
+    Metrics = TextbookMetrics::Measure(Engine, Problems.LblKigou);
+}
+
+// The room cell n takes on either sheet: its problem, and below it the whole
+// worked calculation with the answer, or the one-line cell with its answer.
+CellSize TextbookSheet::ContentSize(int n)
+{
+    if (!Calcs[size_t(n - 1)]) {
+        const QString text = OneLine(n, true);
+        return {Engine.GetWidth(text), Engine.GetHeight(text)};
+    }
+    const TextbookCell cell = CellOf(n);
+    const CellSize answer = AnswerSizes[size_t(n - 1)];
+    const CellSize problem = cell.ProblemSize();
+    const CellSize worked = cell.WorkedSize(Answer(n), answer);
+    return {std::max({problem.Width, worked.Width, answer.Width}),
+            std::max(problem.Height, worked.Height)};
+}
+
+void TextbookSheet::WriteCell(int mode, int n, double ex, double ey)
+{
+    if (!Calcs[size_t(n - 1)]) {
+        Engine.PrevTextOut(ex, ey, OneLine(n, mode == AnswerSheet), QStringLiteral("Nil"));
+        return;
+    }
+    if (mode != AnswerSheet)
+        CellOf(n).WriteProblem(Engine, ex, ey);
+    else if (Settings.fWorked)
+        CellOf(n).WriteWorked(Engine, ex, ey, Answer(n), AnswerSizes[size_t(n - 1)]);
+    else
+        Engine.PrevTextOut(ex, ey, Answer(n), QStringLiteral("Nil"));
+}
+
+double TextbookSheet::FirstOperandTop(int n) const
+{
+    return Calcs[size_t(n - 1)] ? CellOf(n).FirstOperandTop() : 0;
+}
+
+// «a ÷ b = », with the answer on the answer sheet.
+QString TextbookSheet::OneLine(int n, bool withAnswer) const
+{
+    QString text = LineOf(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou + QLatin1Char(' ')
+        + LineOf(Problems.Memo2, n) + QStringLiteral(" = ");
+    if (withAnswer)
+        text += Answer(n);
+    return text;
+}
+
+QString TextbookSheet::Answer(int n) const
+{
+    return LineOf(Problems.Memo3, n);
+}
+
+TextbookCell TextbookSheet::CellOf(int n) const
+{
+    const TextbookStyle style{Settings.HissanPen, Settings.fSquares};
+    return TextbookCell(*Calcs[size_t(n - 1)], Problems.LblKigou, Metrics, style);
+}
