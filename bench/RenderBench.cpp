@@ -24,7 +24,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <memory>
@@ -120,7 +120,7 @@ PageCalls RecordPage(bool printerPage)
     const auto printer = PrinterInfo::BuiltInPdf(dir.filePath(QStringLiteral("record.pdf")));
     const PageGeometry& g = bench.Engine.Geometry;
     const auto page = printerPage ? std::make_unique<QPainterSurface>(
-                                        printer->Printer(), QSize(g.PageW, g.PageH), g.PrinterResX,
+                                        *printer, QSize(g.PageW, g.PageH), g.PrinterResX,
                                         g.PrinterResY)
                                   : std::make_unique<QPainterSurface>(bench.Engine.PageImage().size(), 96);
     PageCalls calls;
@@ -216,7 +216,7 @@ void FloorPdf(benchmark::State& state)
     QTemporaryDir dir;
     const auto printer = PrinterInfo::BuiltInPdf(dir.filePath(QStringLiteral("floor.pdf")));
     for (auto _ : state) {
-        QPainter p(printer->Printer());
+        QPainter p(printer->Device());
         DrawFloor(p, calls, QSize(4724, 6780));
     }
 }
@@ -227,11 +227,11 @@ void FloorPdfPageOfADocument(benchmark::State& state)
     const PageCalls& calls = RecordedPage(true);
     QTemporaryDir dir;
     const auto printer = PrinterInfo::BuiltInPdf(dir.filePath(QStringLiteral("floor.pdf")));
-    QPainter p(printer->Printer());
+    QPainter p(printer->Device());
     bool first = true;
     for (auto _ : state) {
         if (!first)
-            printer->Printer()->newPage();
+            printer->Device()->newPage();
         first = false;
         DrawFloor(p, calls, QSize(4724, 6780));
     }

@@ -3,15 +3,12 @@
 #include "prevform/ForwardingSurface.h"
 #include "prevform/PrevEngine.h"
 
-#include <QPrinter>
-
 // A printer surface whose passes are successive pages of one print job: the
 // first pass starts the job, each later one starts a new page, and the job
 // ends only with Finish.
 class PrevEngine::PageSequence : public ForwardingSurface {
 public:
-    PageSequence(QPainterSurface& page, QPrinter* printer)
-        : ForwardingSurface(page), Page(page), Device(printer) {}
+    explicit PageSequence(QPainterSurface& page) : ForwardingSurface(page), Page(page) {}
     ~PageSequence() override { Finish(); }
 
     void Finish() { Page.EndDoc(); }
@@ -23,13 +20,12 @@ public:
             fOk = Page.BeginDoc();
             return fOk;
         }
-        return fOk && Device->newPage();
+        return fOk && Page.NewPage();
     }
     void EndDoc() override {}
 
 private:
     QPainterSurface& Page;
-    QPrinter* Device;
     bool fStarted = false;
     bool fOk = false;
 };

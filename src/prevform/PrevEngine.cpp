@@ -14,13 +14,12 @@
 #include "prevform/PrinterInfo.h"
 
 #include <QFileInfo>
-#include <QPrinter>
 
 #include <exception>
 
 PrevEngine::PrevEngine(Prompts& prompts, std::unique_ptr<PrinterInfo> printer, int screenDpi)
     : Prompt(prompts),
-      PrinterDevice(printer ? std::move(printer) : PrinterInfo::MakeDefault()),
+      PrinterDevice(printer ? std::move(printer) : PrinterInfo::BuiltInPdf(QString())),
       Screen(QSize(), 96)
 {
     if (screenDpi > 0)
@@ -241,7 +240,7 @@ bool PrevEngine::ReadPrinter()
     }
     Document.reset();
     PrinterPage = std::make_unique<QPainterSurface>(
-        PrinterDevice->Printer(), QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
+        *PrinterDevice, QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
         Geometry.PrinterResY);
     Geometry.PrinterSurface = PrinterPage.get();
     const QSize size = Geometry.OneToOneImageSize();

@@ -26,11 +26,10 @@ class Surface;
 class PrevEngine : public ComposeEngine {
 public:
     // Measures the screen (or takes screenDpi when above 0; headless callers
-    // pass 96), queries printer (the default printer, or the built-in PDF
-    // printer when null and no printer exists), reads the page size, sets up
-    // the credit-line record and sizes the 1:1 page image. When the printer
-    // cannot be queried the message is shown, ErrorNum is 1 and every pass
-    // does nothing.
+    // pass 96), queries printer (the built-in PDF printer when null), reads
+    // the page size, sets up the credit-line record and sizes the 1:1 page
+    // image. When the printer cannot be queried the message is shown,
+    // ErrorNum is 1 and every pass does nothing.
     explicit PrevEngine(Prompts& prompts, std::unique_ptr<PrinterInfo> printer = nullptr,
                         int screenDpi = 0);
     ~PrevEngine() override;

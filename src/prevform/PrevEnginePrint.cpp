@@ -8,7 +8,6 @@
 #include "prevform/PrinterInfo.h"
 
 #include <QFileInfo>
-#include <QPrinter>
 
 namespace {
 
@@ -37,7 +36,7 @@ bool PrevEngine::PrintOut()
 void PrevEngine::BeginPrintDocument()
 {
     if (PrinterPage && !Document)
-        Document = std::make_unique<PageSequence>(*PrinterPage, PrinterDevice->Printer());
+        Document = std::make_unique<PageSequence>(*PrinterPage);
 }
 
 void PrevEngine::EndPrintDocument()
@@ -95,11 +94,11 @@ bool PrevEngine::RenderPdf(const QString& path, const QList<QStringList>& pages,
     // A PDF device with the printer's page, margins and resolution: the
     // same passes as a print, whatever printer is current, and the printer
     // itself (its job, its output file) stays untouched.
-    const std::unique_ptr<QPrinter> pdf =
+    const std::unique_ptr<PrinterInfo> pdf =
         PrinterDevice->PdfCopy(QFileInfo(path).absoluteFilePath());
-    QPainterSurface page(pdf.get(), QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
+    QPainterSurface page(*pdf, QSize(Geometry.PageW, Geometry.PageH), Geometry.PrinterResX,
                          Geometry.PrinterResY);
-    PageSequence sequence(page, pdf.get());
+    PageSequence sequence(page);
     const int saved = Geometry.nTgtCanvas;
     const QStringList shown = ListbyProgram;
     Geometry.nTgtCanvas = PageGeometry::TgtPrinter;

@@ -1,125 +1,101 @@
 #include "prevform/PrinterInfo.h"
-#include <QDir>
 #include <QMarginsF>
-#include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
-
-namespace {
-
-QString DefaultPdfPath()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty() || !QDir(dir).exists())
-        dir = QDir::homePath();
-    return QDir(dir).filePath(QStringLiteral("shosu-drill.pdf"));
-}
-
-std::function<std::unique_ptr<PrinterInfo>()>& DefaultMaker()
-{
-    static std::function<std::unique_ptr<PrinterInfo>()> maker;
-    return maker;
-}
-
-} // namespace
-
-PrinterInfo::PrinterInfo()
-{
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        MakeBuiltIn(DefaultPdfPath());
-        return;
-    }
-    Device = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-}
-
-PrinterInfo::PrinterInfo(BuiltInTag, const QString& pdfPath)
-{
-    MakeBuiltIn(pdfPath);
-}
+#include <QPdfWriter>
 
 std::unique_ptr<PrinterInfo> PrinterInfo::BuiltInPdf(const QString& pdfPath)
 {
     return std::unique_ptr<PrinterInfo>(new PrinterInfo(BuiltInTag{}, pdfPath));
 }
 
-std::unique_ptr<PrinterInfo> PrinterInfo::MakeDefault()
+PrinterInfo::PrinterInfo(BuiltInTag, const QString& pdfPath)
+    : PrinterInfo(pdfPath, BuiltInLayout(), BuiltInDpi, ExactArea(BuiltInLayout(), BuiltInDpi))
 {
-    if (DefaultMaker())
-        return DefaultMaker()();
-    return std::make_unique<PrinterInfo>();
 }
 
-void PrinterInfo::SetDefaultMaker(std::function<std::unique_ptr<PrinterInfo>()> maker)
+PrinterInfo::PrinterInfo(DeviceTag) {}
+
+PrinterInfo::PrinterInfo(const QString& pdfPath, const QPageLayout& layout, int resolution,
+                         const QRect& area)
+    : Path(pdfPath), Layout(layout), Res(resolution), Area(area)
 {
-    DefaultMaker() = std::move(maker);
 }
 
 PrinterInfo::~PrinterInfo() = default;
 
-void PrinterInfo::MakeBuiltIn(const QString& pdfPath)
+QPageLayout PrinterInfo::BuiltInLayout()
 {
-    fBuiltIn = true;
-    Device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    Device->setOutputFormat(QPrinter::PdfFormat);
-    Device->setResolution(BuiltInDpi);
-    Device->setPageSize(QPageSize(QPageSize::A4));
-    Device->setPageOrientation(QPageLayout::Portrait);
-    Device->setPageMargins(QMarginsF(BuiltInMarginMm, BuiltInMarginMm, BuiltInMarginMm,
-                                     BuiltInMarginMm),
-                           QPageLayout::Millimeter);
-    // Full-page mode: Qt would round the margins to whole points, so the page
-    // area is placed here to the exact millimetre (see PrintableArea).
-    Device->setFullPage(true);
-    Device->setOutputFileName(pdfPath);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(BuiltInMarginMm, BuiltInMarginMm, BuiltInMarginMm, BuiltInMarginMm),
+                       QPageLayout::Millimeter);
 }
 
-void PrinterInfo::SetPdfPath(const QString& path)
+QRect PrinterInfo::ExactArea(const QPageLayout& layout, int resolution)
 {
-    if (fBuiltIn)
-        Device->setOutputFileName(path);
-}
-
-QString PrinterInfo::PdfPath() const
-{
-    return Device->outputFileName();
-}
-
-std::unique_ptr<QPrinter> PrinterInfo::PdfCopy(const QString& pdfPath) const
-{
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setResolution(Device->resolution());
-    pdf->setPageLayout(Device->pageLayout());
-    pdf->setFullPage(Device->fullPage());
-    pdf->setOutputFileName(pdfPath);
-    return pdf;
+    // The page as it lies: a landscape page is wider than tall.
+    const QSizeF page = layout.fullRect(QPageLayout::Millimeter).size();
+    const QMarginsF m = layout.margins(QPageLayout::Millimeter);
+    auto px = [resolution](double mm) { return qRound(mm * resolution / 25.4); };
+    return QRect(px(m.left()), px(m.top()), px(page.width() - m.left() - m.right()),
+                 px(page.height() - m.top() - m.bottom()));
 }
 
 std::optional<PrinterCaps> PrinterInfo::Query() const
 {
-    if (!Device || !Device->isValid())
+    const int res = Resolution();
+    const QRect area = PrintableArea();
+    if (res <= 0 || area.isEmpty())
         return std::nullopt;
-    const int resX = Device->logicalDpiX();
-    const int resY = Device->logicalDpiY();
-    const QRect area = PrintableArea(*Device);
-    if (resX <= 0 || resY <= 0 || area.isEmpty())
-        return std::nullopt;
-    return PrinterCaps{resX, resY, area.width(), area.height()};
+    return PrinterCaps{res, res, area.width(), area.height()};
 }
 
-QRect PrinterInfo::PrintableArea(const QPrinter& printer)
+QPagedPaintDevice* PrinterInfo::Device()
 {
-    const QPageLayout layout = printer.pageLayout();
-    if (!printer.fullPage())
-        return layout.paintRectPixels(printer.resolution());
-    const double res = printer.resolution();
-    // The page as it lies: a landscape page is wider than tall.
-    const QSizeF page = layout.fullRect(QPageLayout::Millimeter).size();
-    const QMarginsF m = layout.margins(QPageLayout::Millimeter);
-    auto px = [res](double mm) { return qRound(mm * res / 25.4); };
-    return QRect(px(m.left()), px(m.top()), px(page.width() - m.left() - m.right()),
-                 px(page.height() - m.top() - m.bottom()));
+    if (!Writer) {
+        // The whole sheet is the writer's page; passes are placed on it from
+        // PaintOrigin(), so the margins stay exact.
+        Writer = std::make_unique<QPdfWriter>(Path);
+        Writer->setResolution(Res);
+        Writer->setPageLayout(QPageLayout(Layout.pageSize(), Layout.orientation(), QMarginsF()));
+    }
+    return Writer.get();
+}
+
+QPoint PrinterInfo::PaintOrigin() const
+{
+    return Area.topLeft();
+}
+
+void PrinterInfo::SetPdfPath(const QString& path)
+{
+    if (path == Path)
+        return;
+    Path = path;
+    Writer.reset();  // the next pass writes to the new file
+}
+
+QString PrinterInfo::PdfPath() const
+{
+    return Path;
+}
+
+QPageLayout PrinterInfo::PageLayout() const
+{
+    return Layout;
+}
+
+int PrinterInfo::Resolution() const
+{
+    return Res;
+}
+
+QRect PrinterInfo::PrintableArea() const
+{
+    return Area;
+}
+
+std::unique_ptr<PrinterInfo> PrinterInfo::PdfCopy(const QString& pdfPath) const
+{
+    return std::unique_ptr<PrinterInfo>(
+        new PrinterInfo(pdfPath, PageLayout(), Resolution(), PrintableArea()));
 }

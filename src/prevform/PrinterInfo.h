@@ -1,15 +1,19 @@
 #pragma once
-// PrinterInfo: the printer the page is laid out for and printed on. It is the
-// system's default printer when there is one; without any printer (many
-// desktops, every CI machine) it is a built-in PDF printer, A4 portrait at
-// 600 dots per inch with 5 mm margins, so preview, export and printing to a
-// PDF file still work.
+// PrinterInfo: the printer the page is laid out for and printed on. As it
+// stands it is the built-in PDF printer, A4 portrait at 600 dots per inch
+// with 5 mm margins, written through Qt Gui's PDF writer, so that the
+// headless callers (the command-line tool, tests, benchmarks) draw true-size
+// pages without a printing library. The preview window's printer (the
+// system's default printer, or the same PDF page on a printer device that
+// the print setup dialog can change) derives from it in the window layer.
+#include <QPageLayout>
 #include <QRect>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 struct PrinterCaps {
@@ -22,34 +26,40 @@ struct PrinterCaps {
 
 class PrinterInfo {
 public:
-    // Picks the default printer, or the built-in PDF printer when none exists.
-    PrinterInfo();
-    // Always the built-in PDF printer, writing to pdfPath.
+    // The built-in PDF printer, writing to pdfPath.
     static std::unique_ptr<PrinterInfo> BuiltInPdf(const QString& pdfPath);
-    // The printer an engine gets when its owner names none: the default
-    // printer (or the built-in PDF printer), or what the maker set here
-    // makes. Tests set a maker so that no window of theirs ever reaches a
-    // real printer; an empty maker restores the default.
-    static std::unique_ptr<PrinterInfo> MakeDefault();
-    static void SetDefaultMaker(std::function<std::unique_ptr<PrinterInfo>()> maker);
     virtual ~PrinterInfo();
+    PrinterInfo(const PrinterInfo&) = delete;
+    PrinterInfo& operator=(const PrinterInfo&) = delete;
 
     // Resolution and printable area; nullopt when the printer exists but
     // cannot be queried (the caller reports it).
     virtual std::optional<PrinterCaps> Query() const;
-    // The device to print on; never null.
-    QPrinter* Printer() const { return Device.get(); }
-    bool IsBuiltInPdf() const { return fBuiltIn; }
+    // The device a pass paints on; null when none can be made.
+    virtual QPagedPaintDevice* Device();
+    // Where the printable area starts in the coordinates of a painter on Device().
+    virtual QPoint PaintOrigin() const;
+    // The system printer behind this one, for the print setup dialog; null
+    // for the PDF writer.
+    virtual QPrinter* Printer() const { return nullptr; }
+    virtual bool IsBuiltInPdf() const { return true; }
     // Where the built-in PDF printer writes (ignored by a real printer).
-    void SetPdfPath(const QString& path);
-    QString PdfPath() const;
+    virtual void SetPdfPath(const QString& path);
+    virtual QString PdfPath() const;
+    // The page with its margins, the resolution, and the printable area in device pixels.
+    virtual QPageLayout PageLayout() const;
+    virtual int Resolution() const;
+    virtual QRect PrintableArea() const;
 
-    // A PDF device writing to pdfPath with this printer's page size,
-    // orientation, margins and resolution, so its printable area is the same.
-    std::unique_ptr<QPrinter> PdfCopy(const QString& pdfPath) const;
+    // A PDF printer writing to pdfPath with this printer's page size,
+    // orientation, resolution and printable area.
+    std::unique_ptr<PrinterInfo> PdfCopy(const QString& pdfPath) const;
 
-    // The printable area in device pixels of the printer's painter.
-    static QRect PrintableArea(const QPrinter& printer);
+    // The printable area of layout at resolution, its margins placed to the
+    // exact device pixel (Qt's own paint rectangle rounds them to whole points).
+    static QRect ExactArea(const QPageLayout& layout, int resolution);
+    // A4 portrait with the built-in margins.
+    static QPageLayout BuiltInLayout();
 
     static constexpr int BuiltInDpi = 600;
     static constexpr double BuiltInMarginMm = 5.0;
@@ -57,10 +67,17 @@ public:
 protected:
     struct BuiltInTag {};
     PrinterInfo(BuiltInTag, const QString& pdfPath);
+    // For a printer that brings its own device.
+    struct DeviceTag {};
+    explicit PrinterInfo(DeviceTag);
 
 private:
-    std::unique_ptr<QPrinter> Device;
-    bool fBuiltIn = false;
+    PrinterInfo(const QString& pdfPath, const QPageLayout& layout, int resolution,
+                const QRect& area);
 
-    void MakeBuiltIn(const QString& pdfPath);
+    QString Path;
+    QPageLayout Layout;
+    int Res = BuiltInDpi;
+    QRect Area;
+    std::unique_ptr<QPdfWriter> Writer;  // for Path, made when first painted on
 };

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QLineF>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -92,8 +92,8 @@ QPainterSurface::QPainterSurface(QSize size, int dpi) : ResX(dpi), ResY(dpi)
     SetImageSize(size);
 }
 
-QPainterSurface::QPainterSurface(QPrinter* printer, QSize size, int dpiX, int dpiY)
-    : Device(printer), Size(size), ResX(dpiX), ResY(dpiY)
+QPainterSurface::QPainterSurface(PrinterInfo& printer, QSize size, int dpiX, int dpiY)
+    : Printer(&printer), Size(size), ResX(dpiX), ResY(dpiY)
 {
 }
 
@@ -104,7 +104,7 @@ QPainterSurface::~QPainterSurface()
 
 void QPainterSurface::SetImageSize(QSize size)
 {
-    if (Device)
+    if (Printer)
         return;
     EndDoc();
     Size = QSize(std::max(0, size.width()), std::max(0, size.height()));
@@ -117,7 +117,7 @@ void QPainterSurface::SetDpi(int dpiX, int dpiY)
 {
     ResX = dpiX;
     ResY = dpiY;
-    if (!Device && !Page.isNull())
+    if (!Printer && !Page.isNull())
         SetImageDpi(Page, ResY);
 }
 
@@ -125,19 +125,28 @@ bool QPainterSurface::BeginDoc()
 {
     if (Active)
         return true;
-    if (!Device && Page.isNull())
+    if (!Printer && Page.isNull())
+        return false;
+    Device = Printer ? Printer->Device() : nullptr;
+    if (Printer && !Device)
         return false;
     Active = std::make_unique<QPainter>();
     if (!(Device ? Active->begin(Device) : Active->begin(&Page))) {
         Active.reset();
+        Device = nullptr;
         return false;
     }
     StartPainter(*Active);
     // The origin is the top-left corner of the printable area; added to the
     // coordinates rather than set as a transformation, which a new page of
     // the same job would have to be given again.
-    Origin = Device && Device->fullPage() ? PrinterInfo::PrintableArea(*Device).topLeft() : QPoint();
+    Origin = Printer ? Printer->PaintOrigin() : QPoint();
     return true;
+}
+
+bool QPainterSurface::NewPage()
+{
+    return Active && Device && Device->newPage();
 }
 
 void QPainterSurface::EndDoc()
@@ -146,6 +155,7 @@ void QPainterSurface::EndDoc()
         return;
     Active->end();
     Active.reset();
+    Device = nullptr;
 }
 
 void QPainterSurface::StartPainter(QPainter& p)
@@ -160,7 +170,7 @@ template <typename Fn> void QPainterSurface::Paint(Fn draw)
 {
     if (Active) {
         draw(*Active);
-    } else if (!Device && !Page.isNull()) {
+    } else if (!Printer && !Page.isNull()) {
         QPainter p(&Page);
         StartPainter(p);
         draw(p);
@@ -349,7 +359,7 @@ QSize QPainterSurface::MeasureText(const QString& text, const DeviceFont& font) 
 
 void QPainterSurface::CopyScaledTo(QImage& dest) const
 {
-    if (Device || Page.isNull() || dest.isNull())
+    if (Printer || Page.isNull() || dest.isNull())
         return;
     QPainter p(&dest);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);

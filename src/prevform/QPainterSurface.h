@@ -21,21 +21,25 @@
 #include <optional>
 #include <vector>
 
-class QPrinter;
+class PrinterInfo;
+class QPagedPaintDevice;
 
 class QPainterSurface : public Surface {
 public:
     // A page image of size pixels at dpi dots per inch.
     QPainterSurface(QSize size, int dpi);
-    // A printer; the page is its printable area (size) at dpiX × dpiY.
-    QPainterSurface(QPrinter* printer, QSize size, int dpiX, int dpiY);
+    // A printer; the page is its printable area (size) at dpiX × dpiY. Each
+    // pass paints on the device the printer has when the pass begins.
+    QPainterSurface(PrinterInfo& printer, QSize size, int dpiX, int dpiY);
     ~QPainterSurface() override;
 
     // A page image only: a new blank white image of size pixels.
     void SetImageSize(QSize size);
     void SetDpi(int dpiX, int dpiY);
     const QImage& Image() const { return Page; }
-    bool IsPrinter() const { return Device != nullptr; }
+    bool IsPrinter() const { return Printer != nullptr; }
+    // A printer only: the next page of the job a pass has begun.
+    bool NewPage();
 
     int DpiX() const override { return ResX; }
     int DpiY() const override { return ResY; }
@@ -54,7 +58,8 @@ public:
 
 private:
     QImage Page;
-    QPrinter* Device = nullptr;
+    PrinterInfo* Printer = nullptr;
+    QPagedPaintDevice* Device = nullptr;  // the printer's device while a pass is open
     QSize Size;
     int ResX, ResY;
     std::unique_ptr<QPainter> Active; // open between BeginDoc and EndDoc

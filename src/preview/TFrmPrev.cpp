@@ -5,6 +5,7 @@
 #include "common/SaveFailure.h"
 #include "common/SettingsLocation.h"
 #include "prevform/PrinterInfo.h"
+#include "preview/SystemPrinter.h"
 #include "preview/PreviewPlacement.h"
 #include "preview/PreviewSettings.h"
 
@@ -62,7 +63,9 @@ TFrmPrev::TFrmPrev(Prompts& prompts, QWidget* parent, PrevWindowOptions options)
     Ratio = options.PixelRatio > 0 ? options.PixelRatio : ScreenPixelRatio();
     const int dpi = options.ScreenDpi > 0 ? options.ScreenDpi : ScreenDpi();
     BitmapProbe = options.CanMakeBitmap ? std::move(options.CanMakeBitmap) : TryAllocate;
-    Prev = std::make_unique<PrevEngine>(prompts, std::move(options.Printer), qRound(dpi * Ratio));
+    Prev = std::make_unique<PrevEngine>(
+        prompts, options.Printer ? std::move(options.Printer) : SystemPrinter::MakeDefault(),
+        qRound(dpi * Ratio));
     Prev->WindowVisible = [this] { return isVisible(); };
     Prev->Repaint = [this] { UpdatePictures(); };
 

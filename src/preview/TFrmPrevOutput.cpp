@@ -24,6 +24,8 @@ const QString kSaveFilter = QStringLiteral(
 // of no file, and the last PDF's name comes back afterwards.
 void SetUpPrinter(Prompts& prompt, PrinterInfo& printer)
 {
+    if (!printer.Printer())
+        return;  // a page of its own, without a printer to set up
     if (!printer.IsBuiltInPdf()) {
         prompt.PrintSetup(*printer.Printer());
         return;

@@ -2,7 +2,6 @@
 #include "prevform/PrinterInfo.h"
 #include "prevform/QPainterSurface.h"
 #include <QFile>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
@@ -196,7 +195,7 @@ TEST(QPainterSurfaceTest, APassToThePdfPrinterWritesOnePage)
     const QString path = dir.filePath("page.pdf");
     const auto printer = PrinterInfo::BuiltInPdf(path);
     const PrinterCaps caps = *printer->Query();
-    QPainterSurface surface(printer->Printer(), QSize(caps.PageW, caps.PageH), caps.ResX, caps.ResY);
+    QPainterSurface surface(*printer, QSize(caps.PageW, caps.PageH), caps.ResX, caps.ResY);
     surface.DrawLine({0, 0}, {10, 10}, {}); // outside a job: ignored
     ASSERT_TRUE(surface.BeginDoc());
     surface.FillRect(0, 0, caps.PageW, caps.PageH, 0xFFFFFF);

@@ -5,7 +5,7 @@
 #include "common/IniFile.h"
 #include "support/ScriptedPrompts.h"
 #include "common/SettingsLocation.h"
-#include "prevform/PrinterInfo.h"
+#include "preview/SystemPrinter.h"
 #include "preview/TFrmPrev.h"
 
 #include <QApplication>
@@ -41,7 +41,7 @@ protected:
     TFrmPrev& MakeWindow(PrevWindowOptions options = Options())
     {
         if (!options.Printer)
-            options.Printer = PrinterInfo::BuiltInPdf(Path("printed.pdf"));
+            options.Printer = SystemPrinter::BuiltInPdf(Path("printed.pdf"));
         Form = std::make_unique<TFrmPrev>(Prompt, nullptr, std::move(options));
         return *Form;
     }
@@ -67,9 +67,9 @@ protected:
 };
 
 // A printer that exists but cannot be queried.
-class UnusablePrinter : public PrinterInfo {
+class UnusablePrinter : public SystemPrinter {
 public:
-    explicit UnusablePrinter(const QString& pdfPath) : PrinterInfo(BuiltInTag{}, pdfPath) {}
+    explicit UnusablePrinter(const QString& pdfPath) : SystemPrinter(pdfPath) {}
     std::optional<PrinterCaps> Query() const override { return std::nullopt; }
 };
 

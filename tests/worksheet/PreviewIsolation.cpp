@@ -3,7 +3,7 @@
 // settings file and the built-in PDF printer writing into a scratch folder,
 // so no test reads another's settings or reaches a real printer.
 #include "common/SettingsLocation.h"
-#include "prevform/PrinterInfo.h"
+#include "preview/SystemPrinter.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,11 +18,11 @@ class PreviewIsolation : public ::testing::EmptyTestEventListener {
         Dir = std::make_unique<QTemporaryDir>();
         SettingsLocation::SetOverride(Dir->filePath(QStringLiteral("shosu-drill.ini")));
         const QString pdf = Dir->filePath(QStringLiteral("printed.pdf"));
-        PrinterInfo::SetDefaultMaker([pdf] { return PrinterInfo::BuiltInPdf(pdf); });
+        SystemPrinter::SetDefaultMaker([pdf] { return SystemPrinter::BuiltInPdf(pdf); });
     }
     void OnTestEnd(const ::testing::TestInfo&) override
     {
-        PrinterInfo::SetDefaultMaker(nullptr);
+        SystemPrinter::SetDefaultMaker(nullptr);
         SettingsLocation::SetOverride(QString());
         Dir.reset();
     }
