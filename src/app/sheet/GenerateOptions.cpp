@@ -1,6 +1,7 @@
 #include "sheet/GenerateOptions.h"
 #include "sheet/CliSupport.h"
 
+#include "generation/OperationTable.h"
 #include "generation/RangeCheck.h"
 #include "generation/SheetCode.h"
 #include "sheet/ExamCountCheck.h"
@@ -66,10 +67,9 @@ std::string CheckGivenRanges(ParseState& state)
 
 std::string ApplyOp(ParseState& state, const std::string& value)
 {
-    static const char* const names[] = {"add", "sub", "mul", "div"};
-    for (int op = OpAdd; op <= OpDiv; ++op)
-        if (value == names[op]) {
-            state.Options.Settings.Operation = op;
+    for (const OperationInfo& op : Operations())
+        if (value == op.Name) {
+            state.Options.Settings.Operation = op.Op;
             return {};
         }
     return UsageError("--op takes add, sub, mul or div, not '" + value + "'");

@@ -14,6 +14,7 @@
 #include "sheet/GenerateOptions.h"
 #include "sheet/SheetSetup.h"
 
+#include "generation/OperationTable.h"
 #include "generation/ProblemMaker.h"
 #include "generation/SheetCode.h"
 #include "prevform/PrevEngine.h"
@@ -197,9 +198,6 @@ void GiveStartingRecords(PrevEngine& engine)
     GiveStartingLayout(engine.SubTitle(), StartingLayout::SubTitle);
 }
 
-const char16_t* const kSubTitles[] = {u"たしざんのもんだい", u"ひきざんのもんだい",
-                                      u"かけざんのもんだい", u"わりざんのもんだい"};
-
 // The sheet settings of the file (or the defaults, with the operation's
 // subtitle), then those of the preset, then the sheet options given.
 SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options,
@@ -208,18 +206,14 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
 {
     SheetSettings settings = file.value_or(SheetSettings{});
     if (!file)
-        settings.sSubTitle = QString::fromUtf16(kSubTitles[exam.Operation]);
+        settings.sSubTitle = QString::fromUtf8(OperationOf(exam.Operation).SubTitle);
     if (preset) {
         ExamSettings scratch;  // the problem settings reach the generator through the options
         ApplyPreset(*preset, scratch, settings);
     }
-    settings.ExamRowN = exam.ExamRowN;
-    settings.ExamColN = exam.ExamColN;
-    // The textbook form is a kind of column form: asking for it on the
-    // command line asks for the column form too.
-    const bool textbook = options.fTextbook || options.fWorked;
-    settings.ExamType = settings.ExamType || options.fColumnForm || textbook;
-    settings.fTextbook = settings.fTextbook || textbook;
+    settings = SheetSettingsFor(settings, exam);
+    settings.ExamType = settings.ExamType || options.fColumnForm;
+    settings.fTextbook = settings.fTextbook || options.fTextbook || options.fWorked;
     settings.fWorked = settings.fWorked || options.fWorked;
     settings.fSquares = settings.fSquares || options.fSquares;
     settings.WindowFrame = settings.WindowFrame || options.fFrame;
@@ -256,7 +250,7 @@ struct SheetRun {
         const RunResult run = Maker.MakeProblems(Generate.Settings, host, seed);
         if (!run.Completed())
             return std::nullopt;
-        return ProblemsOf(run, Generate.Settings, Settings.ExamType);
+        return ProblemsOf(run, Settings);
     }
 
     // The seed of the run, or of a set's first sheet: the one given, or
@@ -283,16 +277,19 @@ std::optional<QList<QStringList>> ComposeDocument(SheetRun& run, const SheetOpti
     CliGenHost cliHost(run.Err, run.Generate.fYes);
     SheetPipeline pipeline(run.Engine);
     if (options.Count == 0) {
-        // Without --seed or --code an unprinted sheet draws as it always did.
-        const bool drawn = !run.Generate.Seed && !run.Settings.fCode;
-        const std::uint64_t seed = drawn ? 0 : run.FirstSeed();
-        const RunResult result = drawn ? run.Maker.MakeProblems(run.Generate.Settings, cliHost)
-                                       : run.Maker.MakeProblems(run.Generate.Settings, cliHost, seed);
-        if (!result.Completed())
+        // Without --seed or --code the sheet's code is drawn, as the window
+        // draws one for every run, and told, so that the sheet can be made
+        // again with --code.
+        const std::uint64_t seed = run.FirstSeed();
+        if (!run.Generate.Seed)
+            if (const std::optional<SheetCode> code = SheetCode::FromSeed(seed))
+                run.Err << "No. " << code->Text() << '\n';
+        const std::optional<SheetProblems> problems = run.Problems(cliHost, seed);
+        if (!problems)
             return std::nullopt;
-        return pipeline.Compose(ProblemsOf(result, run.Generate.Settings, run.Settings.ExamType), run.Settings,
-                                run.Records, options.fAnswer ? AnswerSheet : ProblemSheet,
-                                drawn ? SheetMarks{} : CodeMarks(run.Settings, seed)).Pages;
+        return pipeline.Compose(*problems, run.Settings, run.Records,
+                                options.fAnswer ? AnswerSheet : ProblemSheet,
+                                CodeMarks(run.Settings, seed)).Pages;
     }
     SetRequest request{options.Count, options.Names, options.Order, run.FirstSeed()};
     SetGenHost host(cliHost);
