@@ -2,6 +2,7 @@
 #include "common/IniFile.h"
 #include "generation/RangeCheck.h"
 #include "sheet/GradePresets.h"
+#include "sheet/SheetChecks.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void LoadTabAndRanges(const IniFile& ini, ExamSettings& exam)
 
 } // namespace
 
-void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet)
+QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet)
 {
     const SheetSettings defaults;
     sheet.sHeader = ini.ReadString(kPage, Key("Header"), QString());
@@ -82,8 +83,8 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     sheet.WindowBottom = ini.ReadFloat(kWindow, Key("Bottom"), 10);
     sheet.WindowFrame = ini.ReadBool(kWindow, Key("Frame"), false);
 
-    exam.ExamRowN = sheet.ExamRowN = ini.ReadInteger(kExam, Key("Row"), 10);
-    exam.ExamColN = sheet.ExamColN = ini.ReadInteger(kExam, Key("Col"), 1);
+    exam.ExamRowN = ini.ReadInteger(kExam, Key("Row"), 10);
+    exam.ExamColN = ini.ReadInteger(kExam, Key("Col"), 1);
     sheet.ExamSeparate = ini.ReadFloat(kExam, Key("Separate"), 10);
     sheet.ExamType = ini.ReadBool(kExam, Key("Type"), false);
     sheet.fExNum = ini.ReadBool(kExam, Key("Number"), true);
@@ -114,6 +115,7 @@ void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& she
     LoadHissan(ini, sheet);
     sheet.Instruction.GetIniSets(ini, kInstruction, QString(), 0, QStringLiteral("0"),
                                  QStringLiteral("0"));
+    return CheckFileValues(exam, sheet, ExamSettings{}, defaults);
 }
 
 void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSettings& sheet,

@@ -3,12 +3,14 @@
 // "Window", "Exam" (with the operation tab), "Range" (the eight range
 // texts), "ExamFont", "Hissan" and "Instruction" (the instruction line's
 // record with its text), every key in the order it is written.
-// Values are taken as stored, without range tests (the composer keeps a
-// hand-edited grid within its limits), except in section "Hissan", whose
-// values outside their range read as the defaults. The page-string sections and the
+// A value the window or the style dialog would refuse (a margin above 60,
+// a grid of more than 20 problems ...) reads as its default, as do values
+// of section "Hissan" outside their range. The page-string sections and the
 // preview's own sections are written by their owners.
 #include "generation/ExamSettings.h"
 #include "sheet/SheetSettings.h"
+
+#include <QStringList>
 
 class IniFile;
 
@@ -24,8 +26,9 @@ struct PageTexts {
 // kind gives the key's default, except the tab and the range texts: absent
 // ones keep the record's, and texts the range check refuses keep all eight. The face of sheet.FntExam as it stands is
 // the default face; "Bold" and "Italic" change only their own style bits.
-// The grid counts go into both records.
-void LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet);
+// The grid counts go into exam, their one owner. Returns the keys whose
+// values were refused ("Window/Right", ...; CheckFileValues).
+QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet);
 
 // Writes every key, empty texts included; the grid counts come from exam,
 // the four page texts from the boxes.

@@ -1,5 +1,6 @@
 #include "sheet/TextbookSheet.h"
 #include "sheet/SheetComposer.h"
+#include "generation/OperationTable.h"
 #include <algorithm>
 #include <cmath>
 
@@ -7,19 +8,17 @@ namespace {
 
 constexpr double kCellGapLines = 0.5;  // free room under the tallest working, in lines
 
-CalcOp OpOf(int tab)
+QString LineOf(const QStringList& lines, int n)
 {
-    switch (tab) {
-    case 0: return CalcOp::Add;
-    case 1: return CalcOp::Sub;
-    case 2: return CalcOp::Mul;
-    default: return CalcOp::Div;
-    }
+    return n <= lines.size() ? lines.at(n - 1) : QString();
 }
 
-QString LineOf(const QStringList& memo, int n)
+// How many cells of need fit into room, 1 to most; counted before any
+// conversion to int, so that an area of any size (or none) gives a count.
+int FitCount(double room, double need, int most)
 {
-    return n <= memo.size() ? memo.at(n - 1) : QString();
+    const double count = std::floor(room / need);
+    return count >= most ? most : count >= 1 ? static_cast<int>(count) : 1;
 }
 
 } // namespace
@@ -31,12 +30,12 @@ TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& setting
     const GridSize grid = GridSize::Clamped(settings.ExamRowN, settings.ExamColN);
     Rows = grid.Rows;
     Cols = grid.Cols;
-    // The grid stops at the first problem that Memo1 or Memo2 lacks.
-    const int count = std::min<int>({Rows * Cols, int(problems.Memo1.size()), int(problems.Memo2.size())});
+    // The grid stops at the first problem that first or the second list lacks.
+    const int count = std::min<int>({Rows * Cols, int(problems.Lines1.size()), int(problems.Lines2.size())});
     for (int n = 1; n <= count; ++n)
-        Calcs.push_back(BuildWrittenCalc(LineOf(problems.Memo1, n).trimmed().toStdString(),
-                                         LineOf(problems.Memo2, n).trimmed().toStdString(),
-                                         OpOf(problems.TabIndex), problems.Division));
+        Calcs.push_back(BuildWrittenCalc(LineOf(problems.Lines1, n).trimmed().toStdString(),
+                                         LineOf(problems.Lines2, n).trimmed().toStdString(),
+                                         OperationOf(problems.Op).Calc, problems.Division));
 }
 
 void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int)>& offset)
@@ -61,8 +60,8 @@ void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int
     if (!fitsOnePage(smallest)) {
         // At the smallest size the grid runs on over pages of as many rows
         // and columns as fit.
-        const int rows = std::clamp(int(std::floor(h / smallest.H)), 1, Rows);
-        const int cols = std::clamp(int(std::floor(w / smallest.W)), 1, Cols);
+        const int rows = FitCount(h, smallest.H, Rows);
+        const int cols = FitCount(w, smallest.W, Cols);
         Place(area, rows, cols);
         return;
     }
@@ -119,7 +118,7 @@ TextbookSheet::Need TextbookSheet::Measure(int size)
 void TextbookSheet::MeasureInExam()
 {
     Engine.SetFontSets(ExamFont);
-    Metrics = TextbookMetrics::Measure(Engine, Problems.LblKigou);
+    Metrics = TextbookMetrics::Measure(Engine, Problems.Sign());
 }
 
 // The room cell n takes on either sheet: its problem, and below it the whole
@@ -160,8 +159,8 @@ double TextbookSheet::FirstOperandTop(int n) const
 // «a ÷ b = », with the answer on the answer sheet.
 QString TextbookSheet::OneLine(int n, bool withAnswer) const
 {
-    QString text = LineOf(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou + QLatin1Char(' ')
-        + LineOf(Problems.Memo2, n) + QStringLiteral(" = ");
+    QString text = LineOf(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign() + QLatin1Char(' ')
+        + LineOf(Problems.Lines2, n) + QStringLiteral(" = ");
     if (withAnswer)
         text += Answer(n);
     return text;
@@ -169,11 +168,11 @@ QString TextbookSheet::OneLine(int n, bool withAnswer) const
 
 QString TextbookSheet::Answer(int n) const
 {
-    return LineOf(Problems.Memo3, n);
+    return LineOf(Problems.Lines3, n);
 }
 
 TextbookCell TextbookSheet::CellOf(int n) const
 {
     const TextbookStyle style{Settings.HissanPen, Settings.fSquares};
-    return TextbookCell(*Calcs[size_t(n - 1)], Problems.LblKigou, Metrics, style);
+    return TextbookCell(*Calcs[size_t(n - 1)], Problems.Sign(), Metrics, style);
 }

@@ -5,6 +5,7 @@
 #include "common/Prompts.h"
 #include "preview/FieldFocus.h"
 #include "sheet/ExamCountCheck.h"
+#include "sheet/SheetChecks.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -189,11 +190,11 @@ void TFrmStyle::CBoxTextbookClick()
         check->setEnabled(CBoxTextbook->isChecked());
 }
 
-void TFrmStyle::LoadSettings(const SheetSettings& settings)
+void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& exam)
 {
-    OpenedCounts = {settings.ExamRowN, settings.ExamColN};
-    EdtRow->setText(QString::number(settings.ExamRowN));
-    EdtCol->setText(QString::number(settings.ExamColN));
+    OpenedCounts = {exam.ExamRowN, exam.ExamColN};
+    EdtRow->setText(QString::number(exam.ExamRowN));
+    EdtCol->setText(QString::number(exam.ExamColN));
     EdtTopP->setText(FormatGeneralReal(settings.WindowTop));
     EdtLeftP->setText(FormatGeneralReal(settings.WindowLeft));
     EdtRightP->setText(FormatGeneralReal(settings.WindowRight));
@@ -237,14 +238,14 @@ std::optional<std::pair<int, int>> TFrmStyle::CheckCounts()
                      colsEdited ? cols.Value : OpenedCounts.second};
 }
 
-bool TFrmStyle::StoreSettings(SheetSettings& settings)
+bool TFrmStyle::StoreSettings(SheetSettings& settings, ExamSettings& exam)
 {
     const std::optional<std::pair<int, int>> counts = CheckCounts();
     if (!counts)
         return false;
     // The fields hold numbers: each check put back any other text.
-    settings.ExamRowN = counts->first;
-    settings.ExamColN = counts->second;
+    exam.ExamRowN = counts->first;
+    exam.ExamColN = counts->second;
     settings.WindowTop = Number(EdtTopP).value_or(settings.WindowTop);
     settings.WindowLeft = Number(EdtLeftP).value_or(settings.WindowLeft);
     settings.WindowRight = Number(EdtRightP).value_or(settings.WindowRight);
@@ -265,9 +266,9 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings)
     return true;
 }
 
-bool TFrmStyle::Execute(SheetSettings& settings)
+bool TFrmStyle::Execute(SheetSettings& settings, ExamSettings& exam)
 {
-    LoadSettings(settings);
+    LoadSettings(settings, exam);
     // The field that had the focus when the dialog last closed loses it now:
     // that is not the user leaving it, so no check runs.
     Entry.Enter(nullptr);
@@ -278,7 +279,7 @@ bool TFrmStyle::Execute(SheetSettings& settings)
     if (parentWidget())
         move(parentWidget()->window()->geometry().center() - rect().center());
     // OK closes only once the counts can be stored.
-    return exec() == QDialog::Accepted && StoreSettings(settings);
+    return exec() == QDialog::Accepted && StoreSettings(settings, exam);
 }
 
 void TFrmStyle::Restore(QLineEdit* edit)
@@ -312,10 +313,10 @@ void TFrmStyle::EdtColExit()
 
 void TFrmStyle::EdtMarginExit(QLineEdit* edit)
 {
-    const std::optional<double> margin = Number(edit);
-    if (!margin || *margin < 0)
+    const MarginVerdict verdict = CheckMargin(Number(edit));
+    if (verdict == MarginVerdict::Refused)
         return Restore(edit);
-    if (*margin > MarginLimit) {
+    if (verdict == MarginVerdict::TooLarge) {
         RestoreWithMessage(edit, QStringLiteral("余白は") + FormatGeneralReal(MarginLimit)
                                      + QStringLiteral("以下でなければいけません"));
         // After the focus has finished moving to where the user sent it.
@@ -325,8 +326,7 @@ void TFrmStyle::EdtMarginExit(QLineEdit* edit)
 
 void TFrmStyle::EdtSeparateExit()
 {
-    const std::optional<double> gap = Number(EdtSeparate);
-    if (!gap || *gap < 0)
+    if (!SeparationAccepted(Number(EdtSeparate)))
         Restore(EdtSeparate);
 }
 

@@ -4,8 +4,10 @@
 // the page margins and the frame, and the textbook column form. Every opening loads the settings, so
 // Cancel discards every edit; OK stores them all. It saves no file and
 // renders nothing: the main window does both.
+#include "generation/ExamSettings.h"
 #include "prevform/PageFont.h"
 #include "preview/FieldFocus.h"
+#include "sheet/SheetChecks.h"
 #include "sheet/SheetSettings.h"
 
 #include <QDialog>
@@ -29,15 +31,17 @@ public:
     void SetHelpUrl(const QString& url) { HelpUrl = url; }
     const QString& GetHelpUrl() const { return HelpUrl; }
 
-    // The opening steps: every field from the settings.
-    void LoadSettings(const SheetSettings& settings);
-    // The OK steps into settings; false, with the settings untouched, when an
-    // edited count field is refused or holds no integer (its message is
-    // shown). A count not edited since opening is stored as it was.
-    bool StoreSettings(SheetSettings& settings);
-    // Opens the dialog modally on settings; true when it closed with OK and
-    // the settings were stored.
-    bool Execute(SheetSettings& settings);
+    // The opening steps: every field from the settings, rows and columns
+    // from the problem settings, which own the grid.
+    void LoadSettings(const SheetSettings& settings, const ExamSettings& exam);
+    // The OK steps into settings and the grid into exam; false, with both
+    // untouched, when an edited count field is refused or holds no integer
+    // (its message is shown). A count not edited since opening is stored as
+    // it was.
+    bool StoreSettings(SheetSettings& settings, ExamSettings& exam);
+    // Opens the dialog modally on settings and exam's grid; true when it
+    // closed with OK and both were stored.
+    bool Execute(SheetSettings& settings, ExamSettings& exam);
 
     // "問題"
     QLineEdit* EdtRow = nullptr;
@@ -73,7 +77,7 @@ public:
     PageFont FontExam;  // the problem font while it is edited
     QString EdtTmp;     // the numeric field's text when it received the focus
 
-    static constexpr double MarginLimit = 60;
+    static constexpr double MarginLimit = kMarginLimit;
 
     void EdtRowExit();
     void EdtColExit();

@@ -226,7 +226,6 @@ TEST(GradePresets, ApplyingSetsItsKeysAndKeepsEveryOtherSetting)
     EXPECT_FALSE(exam.fJust || exam.fRoundSig || exam.fYaku);
     EXPECT_EQ(exam.nRound, 2);
     EXPECT_EQ(exam.ExamRowN, 4);
-    EXPECT_EQ(sheet.ExamRowN, 4);
     EXPECT_EQ(exam.ExamColN, 2);
     EXPECT_TRUE(sheet.ExamType);
     EXPECT_EQ(sheet.sSubTitle, QStringLiteral("5年　小数÷小数（あまり）"));

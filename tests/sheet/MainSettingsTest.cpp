@@ -183,14 +183,37 @@ TEST_F(MainSettingsTest, StyleBitsReadAsIntegersAndTouchOnlyTheirOwnBit)
     }
 }
 
-TEST_F(MainSettingsTest, ValuesAreTakenWithoutRangeTests)
+// What the window or the style dialog would refuse reads as the default,
+// and the keys are named; what they take, and an answer type of 0, stay.
+TEST_F(MainSettingsTest, ValuesTheWindowWouldRefuseReadAsTheirDefaults)
 {
-    WriteFile("[Exam]\nRow=50\nRoundPos=9\nCol=-3\n[Answer]\nType=0\n");
-    Load();
-    EXPECT_EQ(Exam.ExamRowN, 50);
-    EXPECT_EQ(Sheet.ExamRowN, 50);
-    EXPECT_EQ(Exam.ExamColN, -3);
-    EXPECT_EQ(Exam.nRound, 9);
+    struct Case {
+        QByteArray File;
+        QStringList Refused;
+    };
+    const Case cases[] = {
+        {"[Window]\nRight=143958333333333\nTop=-1\nLeft=60.5\nBottom=60\n",
+         {"Window/Top", "Window/Left", "Window/Right"}},
+        {"[Exam]\nRow=50\nCol=-3\nRoundPos=9\nMinus=3\nSeparate=-2\n",
+         {"Exam/Row", "Exam/Col", "Exam/Separate", "Exam/Minus", "Exam/RoundPos"}},
+        {"[Exam]\nRow=10\nCol=3\n", {"Exam/Col"}},
+        {"[Exam]\nRow=5\nCol=4\nRoundPos=6\nMinus=2\n[Answer]\nType=0\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.File.toStdString());
+        WriteFile(c.File);
+        Exam = ExamSettings();
+        Sheet = SheetSettings();
+        EXPECT_EQ(LoadMainSettings(IniFile(Path), Exam, Sheet), c.Refused);
+        const bool fileGrid = c.Refused.isEmpty();
+        EXPECT_EQ(Exam.ExamRowN, fileGrid ? 5 : 10);
+        EXPECT_EQ(Exam.ExamColN, fileGrid ? 4 : 1);
+        EXPECT_EQ(Exam.nRound, fileGrid ? 6 : 2);
+        for (double margin : {Sheet.WindowTop, Sheet.WindowLeft, Sheet.WindowRight})
+            EXPECT_DOUBLE_EQ(margin, 10);
+        EXPECT_DOUBLE_EQ(Sheet.WindowBottom, c.File.contains("Bottom=60") ? 60 : 10);
+        EXPECT_DOUBLE_EQ(Sheet.ExamSeparate, 10);
+    }
     EXPECT_EQ(Sheet.AnswerType, 0);
 }
 
@@ -264,7 +287,6 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
         EXPECT_EQ(sheet.*field, Sheet.*field);
     EXPECT_DOUBLE_EQ(sheet.HissanPen, 0.45);
     EXPECT_EQ(sheet.AnswerType, 2);
-    EXPECT_EQ(sheet.ExamRowN, 5);
     for (auto field : {&ExamSettings::ExamRowN, &ExamSettings::ExamColN, &ExamSettings::rnd_D,
                        &ExamSettings::nMinus, &ExamSettings::nRound})
         EXPECT_EQ(exam.*field, Exam.*field);

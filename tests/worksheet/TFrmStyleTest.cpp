@@ -22,6 +22,7 @@ protected:
     ScriptedPrompts Prompts;
     TFrmStyle Dialog{Prompts};
     SheetSettings Settings;
+    ExamSettings Exam;
 
     // Opens the dialog on Settings; act runs while it is open, then button.
     bool Run(QPushButton* button, const std::function<void()>& act = [] {})
@@ -32,14 +33,14 @@ protected:
             if (Dialog.isVisible())  // OK refused: leave by Cancel
                 Dialog.BtnCancel->click();
         });
-        return Dialog.Execute(Settings);
+        return Dialog.Execute(Settings, Exam);
     }
 };
 
 TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
 {
-    Settings.ExamRowN = 5;
-    Settings.ExamColN = 2;
+    Exam.ExamRowN = 5;
+    Exam.ExamColN = 2;
     Settings.WindowTop = 12.5;
     Settings.WindowBottom = 10.0;
     Settings.WindowLeft = 39.439583333333336;  // as the composer can raise a margin
@@ -49,7 +50,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
     Settings.WindowFrame = true;
     Settings.fExNum = false;
     Settings.fCode = true;
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     EXPECT_EQ(Dialog.EdtRow->text(), "5");
     EXPECT_EQ(Dialog.EdtCol->text(), "2");
     EXPECT_EQ(Dialog.EdtTopP->text(), "12.5");
@@ -67,7 +68,7 @@ TEST_F(TFrmStyleTest, OpeningShowsTheSettingsInTheirForms)
 
 TEST_F(TFrmStyleTest, CountChecksRestoreTheFieldWithTheirMessages)
 {
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     struct Case { QLineEdit* TFrmStyle::*Edit; const char* Typed; const char* Shown; const char* Message; };
     const Case cases[] = {
         {&TFrmStyle::EdtCol, "2", "2", ""},
@@ -89,7 +90,7 @@ TEST_F(TFrmStyleTest, CountChecksRestoreTheFieldWithTheirMessages)
 
 TEST_F(TFrmStyleTest, MarginsAcceptUpToSixtyAndRevertOtherTextsSilently)
 {
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     struct Case { const char* Typed; const char* Shown; bool Message; };
     const Case cases[] = {{"60", "60", false}, {"60.5", "10", true}, {"-1", "10", false},
                           {"abc", "10", false}, {"0", "0", false}, {"12.50", "12.50", false}};
@@ -107,7 +108,7 @@ TEST_F(TFrmStyleTest, MarginsAcceptUpToSixtyAndRevertOtherTextsSilently)
 
 TEST_F(TFrmStyleTest, ARefusedMarginGetsTheFocusBack)
 {
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     Dialog.show();
     Dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Dialog));
@@ -122,7 +123,7 @@ TEST_F(TFrmStyleTest, ARefusedMarginGetsTheFocusBack)
 
 TEST_F(TFrmStyleTest, SeparationRevertsSilentlyWhenNegativeOrNoNumber)
 {
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     for (const auto& [typed, shown] : {std::pair{"-0.5", "10"}, {"x", "10"}, {"250", "250"}}) {
         Dialog.EdtSeparate->setText("10");
         TypeInto(Dialog.EdtSeparate, typed);
@@ -155,8 +156,8 @@ TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
         Dialog.CBoxClassBox->setChecked(true);
         Dialog.Button3->click();
     }));
-    EXPECT_EQ(Settings.ExamRowN, 4);
-    EXPECT_EQ(Settings.ExamColN, 3);
+    EXPECT_EQ(Exam.ExamRowN, 4);
+    EXPECT_EQ(Exam.ExamColN, 3);
     EXPECT_EQ(Settings.WindowTop, 20);
     EXPECT_EQ(Settings.WindowLeft, 15.5);
     EXPECT_EQ(Settings.WindowRight, 0);
@@ -227,7 +228,7 @@ TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
         Dialog.CBoxCode->setChecked(true);
         Dialog.Button3->click();
     }));
-    EXPECT_EQ(Settings.ExamRowN, before.ExamRowN);
+    EXPECT_EQ(Exam.ExamRowN, ExamSettings().ExamRowN);
     EXPECT_FALSE(Settings.fCode);
     EXPECT_EQ(Settings.WindowTop, before.WindowTop);
     EXPECT_EQ(Settings.AnswerType, 1);
@@ -243,19 +244,19 @@ TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
 
 TEST_F(TFrmStyleTest, OkWithARowsTextThatIsNoNumberKeepsTheSettings)
 {
-    Settings.ExamRowN = 4;
+    Exam.ExamRowN = 4;
     EXPECT_FALSE(Run(Dialog.BtnOK, [&] {
         Dialog.EdtRow->setText("abc");
         Dialog.EdtTopP->setText("20");
     }));
-    EXPECT_EQ(Settings.ExamRowN, 4);
+    EXPECT_EQ(Exam.ExamRowN, 4);
     EXPECT_EQ(Settings.WindowTop, 10);
     EXPECT_EQ(Prompts.Messages, QStringList{"行は整数で指定して下さい"});
 }
 
 TEST_F(TFrmStyleTest, ATextThatIsNoIntegerPassesTheFieldCheckAsTenRowsOrOneColumn)
 {
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     Dialog.EdtCol->setText("2");
     TypeInto(Dialog.EdtRow, "abc");  // 10 × 2 = 20: passes
     EXPECT_EQ(Dialog.EdtRow->text(), "abc");
@@ -278,15 +279,15 @@ TEST_F(TFrmStyleTest, ACountStoredOutOfRangeIsKeptWhenTheUserLeavesItAlone)
         {3, 9, "2", true, 3, 2},    // the edited field is checked against the other
         {50, 1, "2", false, 50, 1}, // 50 × 2 is too many
     };
-    Settings.ExamRowN = 50;
-    Dialog.LoadSettings(Settings);
+    Exam.ExamRowN = 50;
+    Dialog.LoadSettings(Settings, Exam);
     TypeInto(Dialog.EdtRow, "50");  // passing through the field changes nothing
     EXPECT_TRUE(Prompts.Messages.isEmpty());
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.Rows) + " x " + std::to_string(c.Cols) + " cols " + c.TypedCols);
         Settings = SheetSettings();
-        Settings.ExamRowN = c.Rows;
-        Settings.ExamColN = c.Cols;
+        Exam.ExamRowN = c.Rows;
+        Exam.ExamColN = c.Cols;
         Prompts.Messages.clear();
         EXPECT_EQ(Run(Dialog.BtnOK, [&] {
             Dialog.EdtTopP->setText("20");
@@ -294,8 +295,8 @@ TEST_F(TFrmStyleTest, ACountStoredOutOfRangeIsKeptWhenTheUserLeavesItAlone)
                 Dialog.EdtCol->setText(c.TypedCols);
         }), c.Stored);
         EXPECT_EQ(Settings.WindowTop, c.Stored ? 20 : 10);
-        EXPECT_EQ(Settings.ExamRowN, c.StoredRows);
-        EXPECT_EQ(Settings.ExamColN, c.StoredCols);
+        EXPECT_EQ(Exam.ExamRowN, c.StoredRows);
+        EXPECT_EQ(Exam.ExamColN, c.StoredCols);
         EXPECT_EQ(Prompts.Messages.isEmpty(), c.Stored) << Prompts.Messages.join("/").toStdString();
     }
 }
@@ -305,7 +306,7 @@ TEST_F(TFrmStyleTest, AFieldEnteredAfterARefusedOneRemembersItsOwnText)
     // Rows 11, Tab: the rows message; the focus reaches the columns field as
     // the dialog is reactivated after the message box. Columns 5, Tab: the
     // columns message puts back the columns' own text.
-    Dialog.LoadSettings(Settings);
+    Dialog.LoadSettings(Settings, Exam);
     Prompts.OnAsk = [this] {
         if (Prompts.Messages.size() == 1) {
             QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
