@@ -6,7 +6,7 @@
 // DrawGraphics to the page image or the printer. The preview window owns one
 // engine and supplies visibility and repainting; headless callers (tests, the
 // command-line tool) use it as it is, where the window counts as visible.
-#include "prevform/ComposeEngine.h"
+#include "prevform/ProgramWriter.h"
 #include "prevform/DrawState.h"
 #include "prevform/PageGeometry.h"
 #include "prevform/PageStr.h"
@@ -23,7 +23,7 @@ class PrinterInfo;
 class Prompts;
 class Surface;
 
-class PrevEngine : public ComposeEngine {
+class PrevEngine : public ProgramWriter {
 public:
     // Measures the screen (or takes screenDpi when above 0; headless callers
     // pass 96), queries printer (the built-in PDF printer when null), reads
@@ -58,28 +58,8 @@ public:
     // Called at the end of a screen pass so the window shows the new image.
     std::function<void()> Repaint;
 
-    // ComposeEngine
-    void ClearProgramList() override;
+    // ComposeEngine (the builders are ProgramWriter's, into ListbyProgram)
     void PrevUpDateProgram() override;
-    void PrevInit() override;
-    void PrevTextOut(double x, double y, const QString& ostr, const QString& sw) override;
-    void PrevTextOutAngle(double x, double y, double ang, const QString& ostr) override;
-    void PrevLine(double x1, double y1, double x2, double y2) override;
-    void PrevColor(uint32_t c) override;
-    void PrevFontColor(uint32_t c) override;
-    void PrevBrushColor(uint32_t c) override;
-    void PrevPenColor(uint32_t c) override;
-    void PrevFontSize(int sz) override;
-    void PrevFontName(const QString& name) override;
-    void PrevFontStyle(const QString& st) override;
-    void PrevPenWidth(double w) override;
-    void PrevPenSize(int w) override;
-    void PrevPenStyle(const QString& st) override;
-    void PrevPicture(const QString& fname, double x1, double y1, double x2, double y2) override;
-    void PrevHeader(const QString& s, int posnum, double x, double y) override;
-    void PrevFooter(const QString& s, int posnum, double x, double y) override;
-    void PrevpageTitle(const QString& s, int posnum, double x, double y) override;
-    void PrevSubTitle(const QString& s, int posnum, double x, double y) override;
     // Copies font to the drawing font, which measures text on both surfaces.
     void SetFontSets(const PageFont& font) override;
     double GetWidth(const QString& text) override;
@@ -163,8 +143,7 @@ private:
     double HeaderBottom = 0;
     double CreditHeight = 0;
 
-    void AppendProgramLine(const QString& line) { ListbyProgram.append(line); }
-    void AppendPageStr(const char* keyword, const QString& s, int posnum, double x, double y);
+    QStringList& Program() override { return ListbyProgram; }
     void RunPass(Surface& target);
     Surface& PrinterTarget();
     // One pass to the printer whatever nTgtCanvas says, which is restored afterwards.

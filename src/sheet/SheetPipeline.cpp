@@ -2,16 +2,6 @@
 
 #include "prevform/PrevEngine.h"
 
-PageStrRecords PageStrRecords::From(ComposeEngine& engine)
-{
-    PageStrRecords records;
-    records.Header.Assign(engine.Header());
-    records.Footer.Assign(engine.Footer());
-    records.PageTitle.Assign(engine.PageTitle());
-    records.SubTitle.Assign(engine.SubTitle());
-    return records;
-}
-
 SheetPipeline::SheetPipeline(PrevEngine& engine)
     : Engine(engine), Clock([] { return QDateTime::currentDateTime(); }), Locale(QLocale::system())
 {
@@ -29,25 +19,20 @@ SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetS
 {
     SheetDocument document;
     document.Layout = SheetLayout::Of(settings);
-    if (problems.Memo1.isEmpty())
+    if (problems.Lines1.isEmpty())
         return document;
-    Engine.Header().Assign(records.Header);
-    Engine.Footer().Assign(records.Footer);
-    Engine.PageTitle().Assign(records.PageTitle);
-    Engine.SubTitle().Assign(records.SubTitle);
-    Engine.SetFontSets(PageFont{});
+    SheetEngine sheet(Engine.Geometry, records);
     PageFont curFont;
     const SheetSettings marked = WithPupil(settings, marks.sPupil);
-    SheetComposer composer(Engine, marked, problems, curFont);
+    SheetComposer composer(sheet, marked, problems, curFont);
     composer.SetClock(Clock, Locale);
     composer.ComposeSheet(mode);
-    WriteMarkLine(composer, Engine, composer.Layout(), marked, marks);
-    document.Pages << Engine.ListbyProgram;
+    WriteMarkLine(composer, sheet, composer.Layout(), marked, marks);
+    document.Pages << sheet.Lines;
     document.Layout = composer.Layout();
     for (int page = 1; page < composer.PageCount(); ++page) {
         composer.ComposeSheet(mode, page);
-        document.Pages << Engine.ListbyProgram;
+        document.Pages << sheet.Lines;
     }
-    Engine.ListbyProgram = document.Pages.first();
     return document;
 }

@@ -2,30 +2,21 @@
 // SheetPipeline: the one way a problem sheet or an answer sheet is made, for
 // the main window, its printing and saving, and the command-line tool alike.
 // Give it the problems, the sheet settings, the page-string records and the
-// mode; it composes on a preview engine (which measures the text in the
-// installed fonts) and hands back a SheetDocument: the pages as program
-// lists, and the layout results the owner of the settings keeps. It never
-// writes into its inputs, and it neither renders nor shows a page: the
-// preview window or the command-line tool does that with the document.
+// mode; it composes on a SheetEngine of its own, measuring the text in the
+// installed fonts with a preview engine's page geometry, and hands back a
+// SheetDocument: the pages as program lists, and the layout results the
+// owner of the settings keeps. It never writes into its inputs, leaves the
+// preview engine's lists, records and drawing font as they were, and
+// neither renders nor shows a page: the preview window or the command-line
+// tool does that with the document.
 #include "sheet/SheetComposer.h"
+#include "sheet/SheetEngine.h"
 #include "sheet/SheetMarks.h"
 
 #include <QList>
 #include <QStringList>
 
 class PrevEngine;
-
-// The four page-string records a sheet places (the date-and-time heading's
-// record is part of SheetSettings).
-struct PageStrRecords {
-    TPageStr Header;
-    TPageStr Footer;
-    TPageStr PageTitle;
-    TPageStr SubTitle;
-
-    // The records the engine holds now.
-    static PageStrRecords From(ComposeEngine& engine);
-};
 
 // A composed sheet: one or more pages, each a program list, and the layout
 // results. Empty (no pages) when there were no problems to write.
@@ -45,13 +36,13 @@ public:
     // format it (the local clock and the system locale unless set).
     void SetClock(std::function<QDateTime()> clock, const QLocale& locale);
 
-    // The sheet of mode (ProblemSheet or AnswerSheet). The engine receives
-    // the records, since it draws the page strings from them, and its
-    // program list holds the first page afterwards; the engine's measuring
-    // font starts from the one "INITPARAM" sets, so a problem sheet and its
-    // answer sheet share one layout whatever was drawn before. marks puts
-    // the pupil's name in the name line and the number and code at the
-    // bottom; without marks the sheet is as it always was.
+    // The sheet of mode (ProblemSheet or AnswerSheet), its page strings
+    // placed by records (the preview draws them by its own records, which
+    // the window and the tool load from the same file). Measuring starts
+    // from the font "INITPARAM" sets, so a problem sheet and its answer
+    // sheet share one layout whatever was drawn before. marks puts the
+    // pupil's name in the name line and the number and code at the bottom;
+    // without marks the sheet is as it always was.
     SheetDocument Compose(const SheetProblems& problems, const SheetSettings& settings,
                           const PageStrRecords& records, int mode,
                           const SheetMarks& marks = {});

@@ -1,5 +1,5 @@
-// The sheet pipeline on a real preview engine: what it hands back, what it
-// leaves in the engine, and that a sheet does not depend on what the engine
+// The sheet pipeline on a real preview engine: what it hands back, that it
+// leaves the engine as it was, and that a sheet does not depend on what the engine
 // measured or drew before it.
 #include "support/ScriptedPrompts.h"
 #include "prevform/PrevEngine.h"
@@ -18,7 +18,7 @@ protected:
     ScriptedPrompts Prompt;
     PrevEngine Engine{Prompt, PrinterInfo::BuiltInPdf(Dir.filePath(QStringLiteral("out.pdf"))), 96};
     SheetProblems Problems{{"1.5", "0.25", "12.75"}, {"2.25", "-0.5", "3"}, {"3.75", "-0.25", "15.75"},
-                           QStringLiteral("＋"), 0};
+                           OpAdd};
     SheetSettings Settings;
     PageStrRecords Records{UnconfiguredPageStr(), UnconfiguredPageStr(), UnconfiguredPageStr(),
                            UnconfiguredPageStr()};
@@ -36,13 +36,22 @@ protected:
     }
 };
 
-TEST_F(SheetPipelineTest, OneSheetIsOnePageAndTheEngineHoldsIt)
+// The document comes back; the engine's list, records and drawing font
+// stay the preview's own.
+TEST_F(SheetPipelineTest, OneSheetIsOnePageAndTheEngineIsLeftAsItWas)
 {
+    Engine.ListbyProgram = {QStringLiteral("Line,0,0,10,10")};
+    const PageFont drawing{QStringLiteral("ＭＳ 明朝"), 48};
+    Engine.SetFontSets(drawing);
+    Records.PageTitle.psX = QStringLiteral("30");
     const SheetDocument document = Compose();
     ASSERT_EQ(document.PageCount(), 1);
     EXPECT_EQ(document.Pages.first().first(), QStringLiteral("INITPARAM"));
-    EXPECT_EQ(document.Pages.first(), Engine.ListbyProgram);
     EXPECT_EQ(document.Pages.first().filter(QStringLiteral("( 3)")).size(), 1);
+    EXPECT_EQ(document.Pages.first().filter(QStringLiteral("3.00000000000000E+0001")).size(), 1);
+    EXPECT_EQ(Engine.ListbyProgram, QStringList{QStringLiteral("Line,0,0,10,10")});
+    EXPECT_EQ(Engine.State.Font, drawing);
+    EXPECT_NE(Engine.PageTitle().psX, QStringLiteral("30"));
 }
 
 TEST_F(SheetPipelineTest, LayoutComesBackAndTheSettingsStayAsTheyWere)
@@ -69,7 +78,7 @@ TEST_F(SheetPipelineTest, LayoutComesBackAndTheSettingsStayAsTheyWere)
 TEST_F(SheetPipelineTest, NoProblemsNoPagesAndTheEngineUntouched)
 {
     Engine.ListbyProgram = {QStringLiteral("Line,0,0,10,10")};
-    Problems.Memo1.clear();
+    Problems.Lines1.clear();
     const SheetDocument document = Compose();
     EXPECT_TRUE(document.IsEmpty());
     EXPECT_EQ(Engine.ListbyProgram, QStringList{QStringLiteral("Line,0,0,10,10")});
@@ -91,15 +100,12 @@ TEST_F(SheetPipelineTest, TheSameSheetWhateverTheEngineMeasuredBefore)
     }
 }
 
-TEST_F(SheetPipelineTest, TheEngineDrawsThePageStringsFromTheRecordsGiven)
+TEST_F(SheetPipelineTest, PageStringsArePlacedByTheRecordsGiven)
 {
     Records.PageTitle.SetSets(QString(), QStringLiteral("ＭＳ 明朝"), 20, 4, QStringLiteral("30"),
                               QStringLiteral("12"), true, false);
     const SheetDocument document = Compose();
-    EXPECT_EQ(Engine.PageTitle().psX, QStringLiteral("30"));
-    EXPECT_EQ(Engine.PageTitle().psSize, 20);
     EXPECT_EQ(document.Pages.first().filter(QStringLiteral("FontSize,20")).size(), 1);
-    EXPECT_EQ(PageStrRecords::From(Engine).PageTitle.psY, QStringLiteral("12"));
 }
 
 TEST_F(SheetPipelineTest, HeadingMacrosReadThePipelinesClock)
