@@ -46,7 +46,7 @@ struct Fixture {
         const RunResult run = Maker.MakeProblems(Exam, Host, seed);
         if (!run.Completed())
             return std::nullopt;
-        return ProblemsOf(run, Exam, Settings.ExamType);
+        return ProblemsOf(run, Settings);
     }
 };
 

@@ -58,12 +58,11 @@ void BM_ComposeColumnFormSheet(benchmark::State& state)
     settings.ExamColN = 2;
     settings.ExamType = true;
     SheetProblems problems;
-    problems.LblKigou = QStringLiteral("×");
-    problems.TabIndex = static_cast<int>(state.range(0));
+    problems.Op = Operation(static_cast<int>(state.range(0)));
     for (int n = 1; n <= 20; ++n) {
-        problems.Memo1 << QStringLiteral("%1.%2").arg(n * 37 % 1000).arg(n % 7);
-        problems.Memo2 << QStringLiteral("%1.%2").arg(n * 13 % 100).arg(n * 11 % 1000);
-        problems.Memo3 << QStringLiteral("0");
+        problems.Lines1 << QStringLiteral("%1.%2").arg(n * 37 % 1000).arg(n % 7);
+        problems.Lines2 << QStringLiteral("%1.%2").arg(n * 13 % 100).arg(n * 11 % 1000);
+        problems.Lines3 << QStringLiteral("0");
     }
     PageFont curFont;
     for (auto _ : state) {

@@ -11,10 +11,10 @@
 // fonts is not counted. Under callgrind the counts are zeroed after that
 // run and dumped after the timed loop: divide by the iterations printed.
 #include "support/ScriptedPrompts.h"
-#include "generation/InstructionText.h"
 #include "generation/ProblemMaker.h"
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
+#include "sheet/ClassSet.h"
 #include "sheet/SheetPipeline.h"
 #include "sheet/StartingLayout.h"
 
@@ -38,14 +38,6 @@ public:
     void ShowMessage(const std::string&) override {}
 };
 
-QStringList ToLines(const std::vector<std::string>& lines)
-{
-    QStringList result;
-    for (const std::string& line : lines)
-        result << QString::fromStdString(line);
-    return result;
-}
-
 // Twenty divisions with remainders, as the generator makes them.
 const SheetProblems& Divisions()
 {
@@ -57,9 +49,9 @@ const SheetProblems& Divisions()
         exam.ExamColN = 2;
         SilentHost host;
         const RunResult run = ProblemMaker(1).MakeProblems(exam, host, 17);
-        return SheetProblems{ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-                             QStringLiteral("÷"), OpDiv, DivisionModeOf(exam),
-                             QString::fromStdString(InstructionText(exam, true))};
+        SheetSettings sheet;
+        sheet.fTextbook = true;
+        return ProblemsOf(run, sheet);
     }();
     return problems;
 }

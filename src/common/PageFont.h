@@ -1,7 +1,7 @@
 #pragma once
 // A font as the command language and the composer see it: face name as the
-// user wrote it (design faces such as "ＭＳ Ｐゴシック" are mapped to installed
-// faces only when drawing), size in points, colour as a 24-bit value with red
+// user wrote it (the Japanese Windows faces that sheets name, such as
+// "ＭＳ Ｐゴシック", are mapped to installed faces only when drawing), size in points, colour as a 24-bit value with red
 // in the low byte (0x0000FF is red), and the four style bits.
 #include <QString>
 #include <cstdint>

@@ -55,9 +55,10 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     default: return {};
     }
     if (!completed)
-        return {RunOutcome::Abandoned, {}, {}, {}};
+        return {RunOutcome::Abandoned, {}, {}, {}, settings};
     RunResult result = std::move(run.Result());
     result.Outcome = RunOutcome::Completed;
+    result.Settings = settings;
     return result;
 }
 

@@ -20,6 +20,9 @@ struct RunResult {
     std::vector<std::string> Lines1;  // left operands
     std::vector<std::string> Lines2;  // right operands
     std::vector<std::string> Lines3;  // answers
+    // The settings the run was made with, so that its sheets are worked
+    // and worded by them, whatever the settings are by then.
+    ExamSettings Settings = {};
 
     bool Completed() const { return Outcome == RunOutcome::Completed; }
 };

@@ -2,14 +2,13 @@
 
 #include "common/TextDecoding.h"
 #include "generation/InstructionText.h"
+#include "generation/OperationTable.h"
 #include "generation/ProblemMaker.h"
 #include "generation/WrittenCalc.h"
 #include "generation/SheetCode.h"
 #include "sheet/SetProgress.h"
 
 namespace {
-
-const char16_t* const kSigns[] = {u"＋", u"－", u"×", u"÷"};
 
 QStringList ToLines(const std::vector<std::string>& lines)
 {
@@ -95,12 +94,12 @@ QStringList NamesFromFile(const QByteArray& bytes)
     return names;
 }
 
-SheetProblems ProblemsOf(const RunResult& run, const ExamSettings& exam, bool columnForm)
+SheetProblems ProblemsOf(const RunResult& run, const SheetSettings& sheet)
 {
-    const int operation = exam.Operation & 3;
+    const ExamSettings& exam = run.Settings;
     return {ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-            QString::fromUtf16(kSigns[operation]), operation, DivisionModeOf(exam),
-            QString::fromStdString(InstructionText(exam, columnForm))};
+            OperationOf(exam.Operation).Op, DivisionModeOf(exam),
+            QString::fromStdString(InstructionText(exam, sheet.ColumnForm()))};
 }
 
 QString ClassSet::Check(const SetRequest& request)

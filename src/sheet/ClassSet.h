@@ -37,10 +37,11 @@ QStringList NamesFromText(const QString& text);
 // of each line (a quoted field may hold commas), blank ones skipped.
 QStringList NamesFromFile(const QByteArray& bytes);
 
-// A run's problem list as a sheet composes it: the operation, how far a
-// written division is worked and the instruction come from the settings
-// that made it.
-SheetProblems ProblemsOf(const RunResult& run, const ExamSettings& exam, bool columnForm);
+// A run's problem list as a sheet of settings composes it: the operation,
+// how far a written division is worked and the instruction come from the
+// settings that made the run, whatever the window's controls say by now.
+// The one way the composer's input is made.
+SheetProblems ProblemsOf(const RunResult& run, const SheetSettings& sheet);
 
 struct SetRequest {
     int Count = 1;          // without names

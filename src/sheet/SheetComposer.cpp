@@ -3,6 +3,7 @@
 #include "sheet/HeadingText.h"
 #include "common/RealText.h"
 #include "sheet/RemainderBreak.h"
+#include "generation/OperationTable.h"
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,11 @@ QString QuotedFace(QString face)
 }
 
 } // namespace
+
+QString SheetProblems::Sign() const
+{
+    return QString::fromUtf8(OperationOf(Op).Sign);
+}
 
 GridSize GridSize::Clamped(int rows, int cols)
 {
@@ -84,7 +90,7 @@ void SheetComposer::EmitFontChange(const PageFont& font)
 
 void SheetComposer::ComposeSheet(int mode, int page)
 {
-    if (Problems.Memo1.isEmpty())
+    if (Problems.Lines1.isEmpty())
         return;
     Engine.ClearProgramList();
     Engine.PrevInit();
@@ -96,7 +102,7 @@ void SheetComposer::ComposeSheet(int mode, int page)
     DateHeading(f);
     InstructionLine(f);
     const Area area = ProblemArea();
-    if (Settings.fTextbook && Settings.ExamType)
+    if (Settings.fTextbook)
         TextbookCells(mode, area, page, f);
     else
         Cells(mode, area, f);
@@ -247,7 +253,7 @@ void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
 }
 
 // Cells are numbered down each column; the grid stops at the first problem
-// that Memo1 or Memo2 lacks. Labels are measured in the subtitle's font.
+// that first or the second list lacks. Labels are measured in the subtitle's font.
 QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, const GridSize& grid,
                                                           double cw, double ch, PageFont& f)
 {
@@ -261,7 +267,7 @@ QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, cons
         double cy = area.U;
         for (int j = 1; j <= grid.Rows; ++j) {
             const int n = (i - 1) * grid.Rows + j;
-            if (Problems.Memo1.size() < n || Problems.Memo2.size() < n)
+            if (Problems.Lines1.size() < n || Problems.Lines2.size() < n)
                 return places;
             const double nw = Settings.fExNum ? Engine.GetWidth(Label(n)) : 0;
             places.append({n, cx, cy, cx + nw + Settings.ExamSeparate});
@@ -359,7 +365,7 @@ void SheetComposer::MeasureIn(const PageFont& exam)
 {
     Exam = exam;
     Engine.SetFontSets(Exam);
-    const QString sign8 = Problems.LblKigou + QLatin1Char('8');
+    const QString sign8 = Problems.Sign() + QLatin1Char('8');
     SW = Engine.GetWidth(sign8);
     SH = Engine.GetHeight(sign8);
 }
@@ -373,10 +379,10 @@ double SheetComposer::CellEnd(const CellPlace& place, double cw)
 void SheetComposer::Cell(int mode, int n, double ex, double ey, double end, CellWriter& out)
 {
     if (mode == AnswerSheet)
-        Answer(ex, ey, QString(), Line(Problems.Memo3, n), end, out);
-    else if (!Settings.ExamType)
+        Answer(ex, ey, QString(), Line(Problems.Lines3, n), end, out);
+    else if (!Settings.ColumnForm())
         OneLine(n, ex, ey, end, out);
-    else if (Problems.TabIndex == 3)
+    else if (Problems.Op == OpDiv)
         Division(n, ex, ey, out);
     else
         ColumnForm(n, ex, ey, out);
@@ -385,14 +391,14 @@ void SheetComposer::Cell(int mode, int n, double ex, double ey, double end, Cell
 // «1.5 ＋ 2.25 = », a negative second operand in parentheses: «1.5 ＋(-2.25)= ».
 void SheetComposer::OneLine(int n, double ex, double ey, double end, CellWriter& out)
 {
-    const QString b = Line(Problems.Memo2, n);
-    QString text = Line(Problems.Memo1, n) + QLatin1Char(' ') + Problems.LblKigou;
+    const QString b = Line(Problems.Lines2, n);
+    QString text = Line(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign();
     if (b.contains(QLatin1Char('-')))
         text += QLatin1Char('(') + b + QStringLiteral(")= ");
     else
         text += QLatin1Char(' ') + b + QStringLiteral(" = ");
     if (Settings.AnswerType == 2)
-        Answer(ex, ey, text, Line(Problems.Memo3, n), end, out);
+        Answer(ex, ey, text, Line(Problems.Lines3, n), end, out);
     else
         out.Text(ex, ey, text, kNil);
 }
@@ -435,9 +441,9 @@ void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
     const QString pitch = DigitPitch();
     const double digit = Engine.GetWidth(QStringLiteral("8"));
     const double hd = digit / 2;
-    const QString a = Line(Problems.Memo1, n);
-    const QString b = Line(Problems.Memo2, n);
-    const ColumnLayout layout = Problems.TabIndex == 2 ? ColumnLayout::RightAligned(a, b)
+    const QString a = Line(Problems.Lines1, n);
+    const QString b = Line(Problems.Lines2, n);
+    const ColumnLayout layout = Problems.Op == OpMul ? ColumnLayout::RightAligned(a, b)
                                                        : ColumnLayout::PointAligned(a, b);
     const double lw = digit + SW
         + 1.5 * Engine.GetWidth(QString(layout.LongerLength(), QLatin1Char('8')));
@@ -447,7 +453,7 @@ void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
     out.Text(ex + SW, ey + SH, layout.B, pitch);
     if (!layout.DotB.isEmpty())
         out.Text(ex + SW - hd, ey + SH + 0.5, layout.DotB, pitch);
-    out.Text(ex, ey + SH, Problems.LblKigou + QStringLiteral("  "), kNil);
+    out.Text(ex, ey + SH, Problems.Sign() + QStringLiteral("  "), kNil);
     out.Rule(ex, ey + 2 * SH, ex + lw, ey + 2 * SH);
 }
 
@@ -455,8 +461,8 @@ void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
 // ")" to one blank past the dividend.
 void SheetComposer::Division(int n, double ex, double ey, CellWriter& out)
 {
-    const QString a = Line(Problems.Memo1, n);
-    const QString b = Line(Problems.Memo2, n);
+    const QString a = Line(Problems.Lines1, n);
+    const QString b = Line(Problems.Lines2, n);
     out.Text(ex, ey, b, kNil);
     const double x1 = ex + Engine.GetWidth(b);
     out.Text(x1, ey, QStringLiteral(")"), kNil);
@@ -466,8 +472,8 @@ void SheetComposer::Division(int n, double ex, double ey, CellWriter& out)
     out.Rule(x1 + pw / 2, ey, x2 + Engine.GetWidth(a + QLatin1Char(' ')), ey);
 }
 
-// Line n (1-based) of a memo; empty when the memo is shorter.
-QString SheetComposer::Line(const QStringList& memo, int n) const
+// Line n (1-based) of a list; empty when the list is shorter.
+QString SheetComposer::Line(const QStringList& lines, int n) const
 {
-    return n <= memo.size() ? memo.at(n - 1) : QString();
+    return n <= lines.size() ? lines.at(n - 1) : QString();
 }

@@ -28,17 +28,22 @@ class TextbookSheet;
 
 enum SheetMode : int { ProblemSheet = 0, AnswerSheet = 1 };
 
-// The problem list as the main window shows it, with its operation.
+// A sheet's problems: the three lists, one problem a line (as a run made
+// them, or as the user edited them), and the run's operation, how far a
+// written division is worked and the instruction its settings give. Made by
+// ProblemsOf from a run.
 struct SheetProblems {
-    QStringList Memo1;  // first operands, one problem per line
-    QStringList Memo2;  // second operands
-    QStringList Memo3;  // answers as display text
-    QString LblKigou;   // operator sign: "＋", "－", "×" or "÷"
-    int TabIndex = 0;   // 0 addition, 1 subtraction, 2 multiplication, 3 division
+    QStringList Lines1;  // first operands
+    QStringList Lines2;  // second operands
+    QStringList Lines3;  // answers as display text
+    Operation Op = OpAdd;
     DivisionMode Division = {};  // how far the textbook form works a division
     // The instruction made from the settings that made the problems; the
     // sheet shows it when the instruction line's own text is empty.
     QString Instruction = {};
+
+    // The operator sign: 「＋」「－」「×」 or 「÷」.
+    QString Sign() const;
 };
 
 // The margins a sheet ends up using and the problem area it writes into, in
@@ -79,8 +84,8 @@ public:
     void SetClock(std::function<QDateTime()> clock, const QLocale& locale);
 
     // mode: ProblemSheet or AnswerSheet. Replaces the engine's program list
-    // with page `page` (0-based) of the sheet; does nothing when Memo1 is
-    // empty. Every page carries the page strings and the heading.
+    // with page `page` (0-based) of the sheet; does nothing when there are
+    // no problems. Every page carries the page strings and the heading.
     void ComposeSheet(int mode, int page = 0);
     // The pages the sheet takes: one, except in the textbook column form,
     // whose grid runs on over pages when it does not fit one. Known once
@@ -141,7 +146,7 @@ private:
     void ColumnForm(int n, double ex, double ey, CellWriter& out);
     void Division(int n, double ex, double ey, CellWriter& out);
     QString DigitPitch();
-    QString Line(const QStringList& memo, int n) const;
+    QString Line(const QStringList& lines, int n) const;
 
     ComposeEngine& Engine;
     const SheetSettings& Settings;

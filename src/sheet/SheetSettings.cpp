@@ -1,5 +1,6 @@
 #include "sheet/SheetSettings.h"
 #include "sheet/StartingLayout.h"
+#include "generation/ExamSettings.h"
 
 PageFont SheetSettings::DefaultExamFont()
 {
@@ -14,4 +15,12 @@ TPageStr SheetSettings::StartingDateTime()
     TPageStr record = UnconfiguredPageStr();
     GiveStartingLayout(record, StartingLayout::DateTime);
     return record;
+}
+
+SheetSettings SheetSettingsFor(const SheetSettings& layout, const ExamSettings& exam)
+{
+    SheetSettings settings = layout;
+    settings.ExamRowN = exam.ExamRowN;
+    settings.ExamColN = exam.ExamColN;
+    return settings;
 }

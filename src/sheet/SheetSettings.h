@@ -33,9 +33,11 @@ struct SheetSettings {
     double WindowBottom = 10;
     bool WindowFrame = false;  // dotted frame around the problem area
 
-    // Grid and numbering.
+    // The grid a sheet is laid out in: the problem settings own the counts,
+    // and SheetSettingsFor copies them in when a sheet is composed.
     std::int32_t ExamRowN = 10;
     std::int32_t ExamColN = 1;
+    // Numbering and the form of the problems.
     bool ExamType = false;     // column form (written calculation) instead of one line
     bool fExNum = true;        // draw problem numbers
     QString ExNumLeft = QStringLiteral("(");
@@ -47,7 +49,8 @@ struct SheetSettings {
     bool fCode = false;        // print the sheet code on the problem and answer sheets
     PageFont FntExam = DefaultExamFont();
 
-    // Column form as Japanese textbooks write it (section "Hissan"). With
+    // Column form as Japanese textbooks write it (section "Hissan"): a kind
+    // of column form, so it writes one whatever ExamType says. With
     // fTextbook off the other three change nothing.
     bool fTextbook = false;   // textbook column form
     bool fWorked = false;     // answer sheet with the whole written calculation
@@ -62,6 +65,16 @@ struct SheetSettings {
     double WindowInner = 0;
     double WindowUnder = 0;
 
+    // Whether problems are written in the column form: asked for, or
+    // implied by the textbook form. Every reader of the rule asks here.
+    bool ColumnForm() const { return ExamType || fTextbook; }
+
     static PageFont DefaultExamFont();
     static TPageStr StartingDateTime();
 };
+
+struct ExamSettings;
+
+// The settings a sheet of problems made with exam is composed with: layout
+// with the grid of exam, whose counts the problem settings own.
+SheetSettings SheetSettingsFor(const SheetSettings& layout, const ExamSettings& exam);

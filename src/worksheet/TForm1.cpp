@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 #include "generation/AnswerOptions.h"
+#include "generation/OperationTable.h"
 #include "generation/RangeCheck.h"
 #include "generation/TestModeSettings.h"
 #include "sheet/ExamCountCheck.h"
@@ -28,19 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-struct TabLabels {
-    const char* Left;
-    const char* Right;
-    const char* Sign;
-};
-
-const TabLabels kTabLabels[] = {
-    {"たされる数", "たす数", "＋"},
-    {"引かれる数", "引く数", "－"},
-    {"かけられる数", "かける数", "×"},
-    {"割られる数", "割る数", "÷"},
-};
 
 QString MemoText(const std::vector<std::string>& lines)
 {
@@ -155,6 +143,7 @@ void TForm1::BtnClearClick()
     Memo1->clear();
     Memo2->clear();
     Memo3->clear();
+    LastRun.reset();
 }
 
 void TForm1::MakeProblems()
@@ -178,6 +167,7 @@ bool TForm1::MakeProblemsFromCode(const SheetCode& code)
     Memo1->setPlainText(MemoText(result.Lines1));
     Memo2->setPlainText(MemoText(result.Lines2));
     Memo3->setPlainText(MemoText(result.Lines3));
+    LastRun = std::move(result);
     CurCode = code;
     SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(code.Text()));
     return true;
@@ -200,12 +190,12 @@ void TForm1::TabControl1Change(int tab)
     if (tab < 0 || tab > 3)
         return;
     BtnClearClick();
-    const TabLabels& labels = kTabLabels[tab];
-    Label1->setText(QString::fromUtf8(labels.Left));
-    Label3->setText(QString::fromUtf8(labels.Left));
-    Label2->setText(QString::fromUtf8(labels.Right));
-    Label4->setText(QString::fromUtf8(labels.Right));
-    LblKigou->setText(QString::fromUtf8(labels.Sign));
+    const OperationInfo& op = OperationOf(tab);
+    Label1->setText(QString::fromUtf8(op.Left));
+    Label3->setText(QString::fromUtf8(op.Left));
+    Label2->setText(QString::fromUtf8(op.Right));
+    Label4->setText(QString::fromUtf8(op.Right));
+    LblKigou->setText(QString::fromUtf8(op.Sign));
 
     if (tab == OpDiv)
         CBoxRound->setChecked(true);

@@ -3,8 +3,9 @@
 // adjustments, the three problem lists and the status bar. Handlers are a
 // few lines each: the checks and the generators live in the generation
 // library, and every question goes through Prompts. The controls are public
-// members under their design names so that later parts of the window (sheet
-// texts, preview buttons, settings file, online panel) can reach them.
+// members named by kind and role (EdtRow, BtnMake, Memo1) so that later
+// parts of the window (sheet texts, preview buttons, settings file, online
+// panel) can reach them.
 #include "common/HelpLinks.h"
 #include "generation/ExamSettings.h"
 #include "generation/ProblemMaker.h"
@@ -64,8 +65,11 @@ public:
     // The code of the problems last made (shown as «No. CODE»); none before
     // the first run.
     std::optional<SheetCode> CurCode;
+    // The run the lists show, with the settings that made it; none before
+    // the first run and after the lists were emptied.
+    std::optional<RunResult> LastRun;
 
-    // --- controls, by design name ---
+    // --- controls, by kind and role ---
     QTabBar* TabControl1 = nullptr;
     QGroupBox* GroupBox5 = nullptr;  // "問題"
     QGroupBox* GroupBox3 = nullptr;  // "答えの調整"
@@ -253,8 +257,13 @@ public:
     void LoadSettings();
     bool SaveSettings();
     // The problem sheet (ProblemSheet) or the answer sheet (AnswerSheet)
-    // from the lists and the settings into the engine's program list.
+    // of ListedRun() into the preview.
     void ComposeSheet(int mode);
+    // The last run with the lists as they stand: texts edited by hand are
+    // what a sheet prints, worked and worded with the settings of the run
+    // that made the lists. Lists typed in without a run go with the
+    // settings the controls hold.
+    RunResult ListedRun();
 
     // One generation run for the current tab from a freshly drawn sheet
     // code; fills the memos when it completes.

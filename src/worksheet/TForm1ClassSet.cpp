@@ -4,7 +4,6 @@
 #include "worksheet/TForm1.h"
 
 #include "common/Prompts.h"
-#include "common/AtExit.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
 #include "sheet/ClassSet.h"
@@ -54,17 +53,8 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
     if (Maker.IsRunning() || !ClassSet::Check(request).isEmpty())
         return false;
     const ExamSettings settings = ReadExamControls();
-    Sheet.ExamRowN = Exam.ExamRowN;
-    Sheet.ExamColN = Exam.ExamColN;
+    const SheetSettings sheet = SheetSettingsFor(Sheet, settings);
     PrevEngine& engine = FrmPrev->Engine();
-    // The preview keeps showing its own sheet while the set passes through
-    // the engine.
-    const QStringList shown = engine.ListbyProgram;
-    bool fShowSet = false;
-    AtExit restore([&] {
-        if (!fShowSet)
-            engine.ListbyProgram = shown;
-    });
     SetGenHost host(*Host);
     SheetPipeline pipeline(engine);
     const std::optional<QList<QStringList>> pages = ClassSet(pipeline, progress).Make(
@@ -73,9 +63,9 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
             const RunResult run = Maker.MakeProblems(settings, host, seed);
             if (!run.Completed())
                 return std::nullopt;
-            return ProblemsOf(run, settings, Sheet.ExamType);
+            return ProblemsOf(run, sheet);
         },
-        Sheet, PageStrRecords::From(engine));
+        sheet, PageStrRecords::From(engine));
     if (CurCode)
         SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(CurCode->Text()));
     if (!pages)
@@ -87,7 +77,6 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
             UserPrompts.Message(error);
         return saved;
     }
-    fShowSet = true;
     if (!FrmPrev->isVisible())
         FrmPrev->show();
     FrmPrev->ShowDocument(*pages);

@@ -2,6 +2,7 @@
 // Groups sit where the window's layout puts them (problem settings and
 // answer adjustments on top, the lists and the sheet texts below, the
 // preview buttons and the online panel in the bottom strip).
+#include "generation/OperationTable.h"
 #include "preview/MemoEdit.h"
 #include "worksheet/ControlHint.h"
 #include "worksheet/TForm1.h"
@@ -82,8 +83,8 @@ void TForm1::CreateControls()
 
     // The tab strip heads one shared page: every tab shows the same controls.
     TabControl1 = new QTabBar(central);
-    for (const char* tab : {"たし算", "ひき算", "かけ算", "わり算"})
-        TabControl1->addTab(QString::fromUtf8(tab));
+    for (const OperationInfo& op : Operations())
+        TabControl1->addTab(QString::fromUtf8(op.Tab));
     TabControl1->setDrawBase(false);
     outer->addWidget(TabControl1);
 

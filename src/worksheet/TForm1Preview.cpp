@@ -3,9 +3,8 @@
 // printer items of the file menu.
 #include "worksheet/TForm1.h"
 
-#include "generation/InstructionText.h"
-
 #include "preview/TFrmPrev.h"
+#include "sheet/ClassSet.h"
 #include "sheet/SheetPipeline.h"
 
 #include <QAction>
@@ -25,7 +24,7 @@ const QString kCreditLine = QStringLiteral("shosu-drill");
 
 // A memo's lines as the user sees them: none for an empty memo, and a last
 // line break does not start another line.
-QStringList MemoLines(const QPlainTextEdit* memo)
+std::vector<std::string> MemoLines(const QPlainTextEdit* memo)
 {
     const QString text = memo->toPlainText();
     if (text.isEmpty())
@@ -33,7 +32,10 @@ QStringList MemoLines(const QPlainTextEdit* memo)
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.constLast().isEmpty())
         lines.removeLast();
-    return lines;
+    std::vector<std::string> result;
+    for (const QString& line : lines)
+        result.push_back(line.toStdString());
+    return result;
 }
 
 } // namespace
@@ -79,23 +81,26 @@ void TForm1::PreviewSheet(int mode)
     ComposeSheet(mode);
 }
 
+RunResult TForm1::ListedRun()
+{
+    RunResult run = LastRun ? *LastRun : RunResult{RunOutcome::Completed, {}, {}, {}, ReadExamControls()};
+    run.Lines1 = MemoLines(Memo1);
+    run.Lines2 = MemoLines(Memo2);
+    run.Lines3 = MemoLines(Memo3);
+    return run;
+}
+
 void TForm1::ComposeSheet(int mode)
 {
-    // The grid counts the window's handlers and the style dialog keep.
-    Sheet.ExamRowN = Exam.ExamRowN;
-    Sheet.ExamColN = Exam.ExamColN;
-    ExamSettings exam = Exam;
-    exam.Operation = TabControl1->currentIndex();
+    const RunResult run = ListedRun();
     Sheet.Instruction.psStr = EdtInstruction->text();
-    const SheetProblems problems{MemoLines(Memo1), MemoLines(Memo2), MemoLines(Memo3),
-                                 LblKigou->text(), exam.Operation, DivisionModeOf(exam),
-                                 QString::fromStdString(InstructionText(exam, Sheet.ExamType))};
+    const SheetSettings settings = SheetSettingsFor(Sheet, run.Settings);
     PrevEngine& engine = FrmPrev->Engine();
     SheetMarks marks;
     if (Sheet.fCode && CurCode)
         marks.sCode = QString::fromStdString(CurCode->Text());
     const SheetDocument document = SheetPipeline(engine).Compose(
-        problems, Sheet, PageStrRecords::From(engine), mode, marks);
+        ProblemsOf(run, settings), settings, PageStrRecords::From(engine), mode, marks);
     if (document.IsEmpty())
         return;
     // The raised top margin is kept, and saved with the settings.

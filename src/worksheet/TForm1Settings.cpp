@@ -44,7 +44,9 @@ void TForm1::ConnectSheetHandlers()
         {BtnHeader, PageStrFlow::Header}, {BtnFooter, PageStrFlow::Footer},
         {BtnInstruction, PageStrFlow::Instruction}};
     for (const auto& [button, flow] : buttons) {
-        connect(button, &QPushButton::clicked, this, [this, flow] { PageStrButtonClick(flow); });
+        // A copy of its own: a lambda cannot capture a structured binding in C++20.
+        connect(button, &QPushButton::clicked, this,
+                [this, flow = flow] { PageStrButtonClick(flow); });
         PageTextEdit(flow)->installEventFilter(this);
     }
 }

@@ -179,12 +179,8 @@ void TForm1::N5Click()
 
 void TForm1::Style1Click()
 {
-    Sheet.ExamRowN = Exam.ExamRowN;
-    Sheet.ExamColN = Exam.ExamColN;
-    if (!FrmStyle->Execute(Sheet))
+    if (!FrmStyle->Execute(Sheet, Exam))
         return;
-    Exam.ExamRowN = Sheet.ExamRowN;
-    Exam.ExamColN = Sheet.ExamColN;
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
     EdtTotal->setText(QString::number(Exam.ExamRowN * Exam.ExamColN));

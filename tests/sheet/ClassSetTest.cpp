@@ -117,7 +117,7 @@ protected:
                 return std::nullopt;
             const QString a = QString::number(seed % 1000) + QStringLiteral(".5");
             const QString answer = QString::number(seed % 1000) + QStringLiteral(".25");
-            return SheetProblems{{a, a}, {"2", "3"}, {answer, answer}, QStringLiteral("＋"), 0};
+            return SheetProblems{{a, a}, {"2", "3"}, {answer, answer}, OpAdd};
         }, Settings, Records);
     }
 };

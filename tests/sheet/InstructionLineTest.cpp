@@ -102,7 +102,7 @@ class SheetInstructionTest : public ::testing::Test {
 protected:
     FakeComposeEngine Engine;
     SheetSettings Settings;
-    SheetProblems Problems{{"7.4"}, {"0.3"}, {"24 あまり 0.2"}, QStringLiteral("÷"), 3, {},
+    SheetProblems Problems{{"7.4"}, {"0.3"}, {"24 あまり 0.2"}, OpDiv, {},
                            QStringLiteral("商は1/10の位まで求めて、あまりも出しましょう。")};
     PageFont CurFont;
     SheetLayout Layout;

@@ -36,7 +36,7 @@ protected:
         GiveStartingLayout(Engine.SubTitleRec, StartingLayout::SubTitle);
         Settings.ExamRowN = 2;
         Settings.ExamColN = 1;
-        Problems = {{"1.5", "3"}, {"2.25", "4"}, {"3.75", "7"}, QStringLiteral("＋"), 0};
+        Problems = {{"1.5", "3"}, {"2.25", "4"}, {"3.75", "7"}, OpAdd};
         HeadingLine = QLatin1Char(' ') + Settings.sDateTime + QLatin1Char(' ');
         Engine.Widths[HeadingLine] = 60;
         for (int n = 1; n <= 20; ++n)
@@ -63,8 +63,7 @@ protected:
     void UseColumnForm(const QString& sign, int tab)
     {
         Settings.ExamType = true;
-        Problems.LblKigou = sign;
-        Problems.TabIndex = tab;
+        Problems.Op = Operation(tab);
         Engine.Widths[sign + "8"] = 8;
         Engine.Heights[sign + "8"] = 9;
         Engine.Widths[")"] = 2;
@@ -84,9 +83,9 @@ protected:
     {
         Settings.ExamRowN = rows;
         Settings.ExamColN = cols;
-        Problems.Memo1 = QStringList(count, a);
-        Problems.Memo2 = QStringList(count, b);
-        Problems.Memo3 = QStringList(count, answer);
+        Problems.Lines1 = QStringList(count, a);
+        Problems.Lines2 = QStringList(count, b);
+        Problems.Lines3 = QStringList(count, answer);
     }
 
     // The size the last cell's problem is written in.

@@ -50,7 +50,7 @@ TEST_F(SheetComposerTest, ReferenceSheetComesOutLineForLine)
 TEST_F(SheetComposerTest, AnswerSheetMarksSubtitleAndWritesAnswers)
 {
     Settings.ExamType = true;  // answers are written as text in either form
-    Problems.Memo3 = {"3.75"};  // the second answer is missing
+    Problems.Lines3 = {"3.75"};  // the second answer is missing
     Compose(AnswerSheet);
     EXPECT_TRUE(Engine.Lines.contains("SubTitle,\"たしざんのもんだい (答)\",4,10,36"));
     EXPECT_EQ(CellLines().filter("TextOut"),
@@ -85,8 +85,8 @@ TEST_F(SheetComposerTest, ColumnFormAlignment)
     for (const ColumnCase& c : cases) {
         SetUp();
         UseColumnForm(c.Sign, c.Tab);
-        Problems.Memo1 = {c.A};
-        Problems.Memo2 = {c.B};
+        Problems.Lines1 = {c.A};
+        Problems.Lines2 = {c.B};
         Settings.AnswerType = 2;  // never written in the column form
         Compose();
         EXPECT_EQ(FirstCellDrawing(), c.Drawing) << c.A << c.Sign << c.B;
@@ -118,9 +118,9 @@ TEST_F(SheetComposerTest, OneLineForm)
     };
     for (const OneLineCase& c : cases) {
         SetUp();
-        Problems.Memo1 = {c.A};
-        Problems.Memo2 = {c.B};
-        Problems.Memo3 = {"3.75"};
+        Problems.Lines1 = {c.A};
+        Problems.Lines2 = {c.B};
+        Problems.Lines3 = {"3.75"};
         Settings.AnswerType = c.AnswerType;
         Compose();
         EXPECT_EQ(Engine.Lines.last(),
@@ -131,7 +131,7 @@ TEST_F(SheetComposerTest, OneLineForm)
 TEST_F(SheetComposerTest, EmptyFirstListDoesNothing)
 {
     Engine.Lines = {"earlier sheet"};
-    Problems.Memo1.clear();
+    Problems.Lines1.clear();
     Compose();
     EXPECT_EQ(Engine.Lines, QStringList({"earlier sheet"}));
     EXPECT_EQ(Engine.Updates, 0);
@@ -141,10 +141,10 @@ TEST_F(SheetComposerTest, CellsRunDownEachColumnAndStopAtMissingProblem)
 {
     Settings.ExamRowN = 10;
     Settings.ExamColN = 2;
-    Problems.Memo1.clear();
+    Problems.Lines1.clear();
     for (int n = 1; n <= 20; ++n)
-        Problems.Memo1 << QString::number(n);
-    Problems.Memo2 = Problems.Memo1.mid(0, 19);
+        Problems.Lines1 << QString::number(n);
+    Problems.Lines2 = Problems.Lines1.mid(0, 19);
     Compose();
     // CW = 85, CH = 22.2.
     EXPECT_TRUE(Engine.Lines.contains("TextOut,95,45,\"(11)\",Nil"));

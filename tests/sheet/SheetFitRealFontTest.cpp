@@ -118,7 +118,7 @@ TEST_F(SheetFitRealFontTest, CrowdedCellsStayInside)
         const SheetProblems problems{QStringList(count, QStringLiteral("9.99")),
                                      QStringList(count, QStringLiteral("10.00")),
                                      QStringList(count, QStringLiteral("19.99")),
-                                     QString::fromUtf8(c.Sign), c.Tab};
+                                     Operation(c.Tab)};
         Compose(problems, c.Mode);
         ExpectCellsInside(std::string(c.Name) + " " + std::to_string(c.Rows) + "x"
                           + std::to_string(c.Cols), count);

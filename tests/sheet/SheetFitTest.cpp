@@ -42,8 +42,7 @@ TEST_F(SheetFitTest, CrowdedGridsShrinkProblemsIntoTheirCells)
                 FillGrid(rows, cols, form.A, form.B, form.Answer);
                 Settings.ExamType = form.ColumnForm;
                 Settings.AnswerType = form.AnswerType;
-                Problems.LblKigou = form.Sign;
-                Problems.TabIndex = form.Tab;
+                Problems.Op = Operation(form.Tab);
                 Compose(mode);
                 const std::string what = std::string(form.Name) + " " + std::to_string(rows) + "x"
                     + std::to_string(cols) + (mode == AnswerSheet ? " answers" : "");
@@ -133,8 +132,7 @@ TEST_F(SheetFitTest, AnswerSheetTakesItsProblemSheetsSize)
             SetUp();
             UseScaledMetrics();
             Settings.ExamType = true;
-            Problems.LblKigou = QStringLiteral("×");
-            Problems.TabIndex = 2;
+            Problems.Op = Operation(2);
             FillGrid(10, 2, "1.5", "2", c.Answer);
             Settings.AnswerType = c.AnswerType;
             Compose(mode);
@@ -174,8 +172,7 @@ TEST_F(SheetFitTest, RemainderAnswersBreakBeforeTheyShrink)
         SetUp();
         UseScaledMetrics();
         FillGrid(10, 2, "7", "3", QString::fromUtf8(c.Answer));
-        Problems.LblKigou = QStringLiteral("÷");
-        Problems.TabIndex = 3;
+        Problems.Op = Operation(3);
         Settings.AnswerType = c.AnswerType;
         Compose(c.Mode);
         ExpectCellsInside(c.Name);

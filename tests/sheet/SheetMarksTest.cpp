@@ -42,7 +42,7 @@ TEST(SheetMarks, LineStandsRightAlignedBelowTheProblemArea)
     FakeComposeEngine engine;
     engine.Widths[QStringLiteral("No.2") + QChar(0x3000) + "7KT3MA"] = 30;
     SheetSettings settings;
-    const SheetProblems problems{{"1.5"}, {"2"}, {"3.5"}, QStringLiteral("＋"), 0};
+    const SheetProblems problems{{"1.5"}, {"2"}, {"3.5"}, OpAdd};
     PageFont font;
     SheetComposer composer(engine, settings, problems, font);
     composer.ComposeSheet(ProblemSheet);

@@ -46,7 +46,7 @@ QString ComposedCode(const QString& text)
     engine.SubTitleRec.psPos = 4;
     engine.SubTitleRec.psY = text;
     SheetSettings settings;
-    const SheetProblems problems{{"1"}, {"2"}, {"3"}, QStringLiteral("＋"), 0};
+    const SheetProblems problems{{"1"}, {"2"}, {"3"}, OpAdd};
     PageFont font;
     SheetComposer(engine, settings, problems, font).ComposeSheet(ProblemSheet);
     const QStringList lines = engine.Lines.filter(QStringLiteral("SubTitle,"));

@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -194,6 +195,46 @@ TEST_F(TForm1PreviewTest, WorkedDivisionSheetFollowsTheWindowsRemainderSetting)
         EXPECT_TRUE(document.contains(QRegularExpression(QStringLiteral("\"") + rest + QStringLiteral("0*\",\\d"))))
             << answer.toStdString();
         EXPECT_TRUE(document.contains(u'"' + answer + u'"')) << answer.toStdString();
+    }
+}
+
+// A key is worked with the settings that made its problems: turning
+// あまり off, or moving the rounding place, after 作成 leaves the sheets of
+// the problems already made as they were. 教科書の書き方 alone gives the
+// textbook form.
+TEST_F(TForm1PreviewTest, SheetsOfMadeProblemsKeepTheSettingsThatMadeThem)
+{
+    struct Change {
+        const char* Name;
+        bool Rest;
+        std::function<void(TForm1&)> Apply;
+    };
+    const Change changes[] = {
+        {"あまり off", true, [](TForm1& f) { f.CBoxRest->setChecked(false); }},
+        {"rounding place", false, [](TForm1& f) {
+             f.EdtRound->setText(QStringLiteral("4"));
+             f.EdtRoundExit();
+         }},
+    };
+    Form.show();
+    Form.TabControl1->setCurrentIndex(OpDiv);
+    Form.Exam.ExamRowN = 3;
+    Form.Exam.ExamColN = 1;
+    Form.Sheet.ExamType = false;
+    Form.Sheet.fTextbook = true;
+    Form.Sheet.fWorked = true;
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.Name);
+        Form.CBoxRest->setChecked(change.Rest);
+        Form.BtnMake->click();
+        Form.Button2->click();
+        const QList<QStringList> made = Form.FrmPrev->DocumentPages();
+        ASSERT_FALSE(made.isEmpty());
+        // Digits on the textbook form's pitch: «"24",6», not «"7.4 ÷ 0.3 = ...",Nil».
+        EXPECT_TRUE(made.first().join(u'\n').contains(QRegularExpression(QStringLiteral("\",\\d"))));
+        change.Apply(Form);
+        Form.Button2->click();
+        EXPECT_EQ(Form.FrmPrev->DocumentPages(), made);
     }
 }
 

@@ -371,6 +371,8 @@ std::string SheetUsage()
            "  Makes a problem list as generate does and composes the problem sheet\n"
            "  (or with --answer the answer sheet) on an A4 page with the default\n"
            "  sheet settings; rows and columns are those of --rows and --cols.\n"
+           "  A single sheet without --seed or --code draws a code and writes\n"
+           "  \"No. CODE\" on stderr: --code CODE makes the same sheet again.\n"
            "Sheet options:\n"
            "  --settings FILE        take every problem and sheet setting from a settings\n"
            "                         file the window wrote (operation tab, ranges,\n"
