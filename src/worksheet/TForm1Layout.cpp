@@ -166,9 +166,11 @@ QWidget* TForm1::CreateRangeGrid()
                         column + 1, 1, 2);
     }
 
-    Label1 = Caption(QStringLiteral("たされる数"), area);
-    Label2 = Caption(QStringLiteral("たす数"), area);
-    LblKigou = Caption(QStringLiteral("＋"), area, Qt::AlignCenter);
+    // Captions of the first tab; a tab change relabels them from the table.
+    const OperationInfo& first = OperationOf(OpAdd);
+    Label1 = Caption(QString::fromUtf8(first.Left), area);
+    Label2 = Caption(QString::fromUtf8(first.Right), area);
+    LblKigou = Caption(QString::fromUtf8(first.Sign), area, Qt::AlignCenter);
     auto* second = new QHBoxLayout;
     second->setSpacing(2);
     second->addWidget(LblKigou);
@@ -270,8 +272,8 @@ QWidget* TForm1::CreateListGroup()
     auto* grid = new QGridLayout(GroupBox6);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    Label3 = Caption(QStringLiteral("たされる数"), GroupBox6);
-    Label4 = Caption(QStringLiteral("たす数"), GroupBox6);
+    Label3 = Caption(QString::fromUtf8(OperationOf(OpAdd).Left), GroupBox6);
+    Label4 = Caption(QString::fromUtf8(OperationOf(OpAdd).Right), GroupBox6);
     Label7 = Caption(QStringLiteral("答え"), GroupBox6);
     LblInf = Caption(QString(), GroupBox6, Qt::AlignRight);
     LblInf->setAutoFillBackground(true);
