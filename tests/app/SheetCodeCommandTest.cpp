@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <gtest/gtest.h>
 
@@ -132,6 +133,23 @@ TEST(SheetCodeCommandTest, GenerateWithACodeGivesTheWindowsLines)
         ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         EXPECT_EQ(run.Lines(), WindowLines(form)) << code.toStdString();
     }
+}
+
+// A sheet made without --seed or --code tells the code it drew, and that
+// code makes the same sheet again.
+TEST(SheetCodeCommandTest, ASheetWithoutASeedTellsTheCodeThatMakesItAgain)
+{
+    const QStringList args{"sheet", "--op", "div", "--rest", "--list"};
+    const ToolRun drawn = RunSheetTool(args);
+    ASSERT_EQ(drawn.ExitCode, 0) << drawn.Err.toStdString();
+    const QRegularExpressionMatch told =
+        QRegularExpression(QStringLiteral("^No\\. (\\S+)$"), QRegularExpression::MultilineOption)
+            .match(drawn.Err);
+    ASSERT_TRUE(told.hasMatch()) << drawn.Err.toStdString();
+    const ToolRun again = RunSheetTool(args + QStringList{"--code", told.captured(1)});
+    ASSERT_EQ(again.ExitCode, 0) << again.Err.toStdString();
+    EXPECT_EQ(again.Out, drawn.Out);
+    EXPECT_FALSE(again.Err.contains(QStringLiteral("No. "))) << "a code given is not told again";
 }
 
 } // namespace
