@@ -19,7 +19,8 @@ struct Row {
 
 using enum Mistake;
 
-const std::array<Row, 10> kRows = {{
+// In the order of the enumeration: a mistake is its row's index.
+constexpr std::array<Row, 10> kRows = {{
     {{AddRight, "add-right", "右はしをそろえた", Bit(CalcOp::Add), MistakeNeeds::Nothing},
      AddRightModel},
     {{SubHiddenZero, "sub-hidden-zero", "空いている位を0と考えなかった", Bit(CalcOp::Sub),
@@ -50,13 +51,20 @@ const std::array<Row, 10> kRows = {{
      RoundPlaceModel},
 }};
 
+static_assert([] {
+    for (size_t i = 0; i < kRows.size(); ++i)
+        if (kRows[i].Info.Id != static_cast<Mistake>(i))
+            return false;
+    return true;
+}());
+
 const Row& RowOf(Mistake id)
 {
-    return *std::find_if(kRows.begin(), kRows.end(), [id](const Row& row) { return row.Info.Id == id; });
+    return kRows[static_cast<size_t>(id)];
 }
 
-// The table's infos, in its order, for callers that list them.
-const std::array<MistakeInfo, kRows.size()> kInfos = [] {
+// The table's infos, for callers that list them.
+constexpr std::array<MistakeInfo, kRows.size()> kInfos = [] {
     std::array<MistakeInfo, kRows.size()> infos{};
     for (size_t i = 0; i < kRows.size(); ++i)
         infos[i] = kRows[i].Info;

@@ -2,8 +2,8 @@
 // The classic mistakes of decimal calculation that teachers list year after
 // year, each a small exact model over the written calculation: the same
 // working with one rule broken, and the answer line that working gives
-// (7.4 ÷ 0.3 with the remainder's point put after the move: the last row
-// reads «2.», the answer «24 あまり 2»).
+// (7.4 ÷ 0.3 with the remainder's point put under the moved point: the last
+// row reads 2, not 0.2, and the answer «24 あまり 2»).
 //
 // A model applies to some operations and answer settings (the table says
 // which) and then only to problems where the rule it breaks is in play: a
@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+// In table order: a mistake's value is its index in MistakeTable().
 enum class Mistake {
     AddRight,          // the right ends lined up instead of the points
     SubHiddenZero,     // an empty place of the first number not taken as 0
