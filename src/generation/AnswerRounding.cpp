@@ -90,3 +90,14 @@ std::string YakuText(const RoundedAnswer& answer)
 {
     return "約" + FormatFixed(answer.Value, answer.Places);
 }
+
+std::string ProductAnswerText(const ExamSettings& settings, const Decimal& product)
+{
+    if (!settings.fRound || IsWhole(product))
+        return FormatPlain(product);
+    const RoundedAnswer rounded = RoundAnswer(settings, product, Decimal{1, 0});
+    if (settings.fYaku && rounded.Changed)
+        return YakuText(rounded);
+    const std::string text = FormatFixed(rounded.Value, rounded.Places);
+    return settings.fDelZero ? DelZero(text) : text;
+}

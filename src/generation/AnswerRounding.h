@@ -34,3 +34,8 @@ int TruncationPlaces(const ExamSettings& settings, const Decimal& num, const Dec
 // "約" and the rounded value with the zeros of the place asked for
 // (約29.0, 約0.026); used only for an answer the rounding changed.
 std::string YakuText(const RoundedAnswer& answer);
+
+// The answer line of an exact product: rounded at the settings' place when
+// fRound asks and the product is not whole, with 約 when fYaku asks and the
+// rounding changed it, superfluous zeros dropped when fDelZero asks.
+std::string ProductAnswerText(const ExamSettings& settings, const Decimal& product);

@@ -3,23 +3,6 @@
 #include "generation/AnswerRounding.h"
 #include "generation/NumberText.h"
 
-namespace {
-
-// The answer line of the exact product: rounded when asked and the product
-// is not whole, with 約 when asked and the rounding changed it.
-std::string ProductText(const ExamSettings& settings, const Decimal& product)
-{
-    if (!settings.fRound || IsWhole(product))
-        return FormatPlain(product);
-    const RoundedAnswer rounded = RoundAnswer(settings, product, Decimal{1, 0});
-    if (settings.fYaku && rounded.Changed)
-        return YakuText(rounded);
-    const std::string text = FormatFixed(rounded.Value, rounded.Places);
-    return settings.fDelZero ? DelZero(text) : text;
-}
-
-}  // namespace
-
 bool MakeMul(GenerationRun& run)
 {
     const int f1 = run.Ranges.Operand[0].FrcWo;
@@ -45,7 +28,7 @@ bool MakeMul(GenerationRun& run)
 
         // The exact product carries the decimals of both operands.
         const Decimal product = Decimal::FromScaled(p, f1 + f2);
-        std::string answer = ProductText(settings, product);
+        std::string answer = ProductAnswerText(settings, product);
         run.Append(FormatPlain(Decimal::FromScaled(x, f1)),
                    FormatPlain(Decimal::FromScaled(y, f2)), answer);
     }

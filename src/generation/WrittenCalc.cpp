@@ -148,10 +148,13 @@ void StrikeEndZeros(WorkedRow& row, int decimals)
 DivisionMode DivisionModeOf(const ExamSettings& settings)
 {
     const int places = KeptDecimals(settings.nRound);
+    const int figures = places + 1;
     if (settings.fRest)
-        return {DivisionMode::Remainder, places, 2, !settings.fDelZero};
+        return {DivisionMode::Remainder, places, figures, !settings.fDelZero, settings.fRoundSig};
     if (settings.fJust)
         return {DivisionMode::Exact};
+    if (settings.fRoundSig)
+        return {DivisionMode::Significant, 0, figures};
     return {DivisionMode::Round, places};
 }
 

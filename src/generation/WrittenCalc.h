@@ -45,6 +45,9 @@ struct DivisionMode {
     // Remainder: the answer keeps the quotient's zeros («2.0», not «2»), so
     // a division that comes out even is still worked to Places decimals.
     bool KeepZeros = false;
+    // Remainder: the quotient keeps Figures figures from its first non-zero
+    // digit (and at least its ones) instead of Places decimals.
+    bool FiguresPlaces = false;
 };
 
 struct WorkedRow {
@@ -90,8 +93,8 @@ struct WrittenCalc {
 };
 
 // How the generator's division answers are worked: with a remainder, with
-// a quotient that comes out even, or rounded (the default), to the place the
-// settings keep.
+// a quotient that comes out even, or rounded (the default), to the place or
+// the significant figures the settings keep.
 DivisionMode DivisionModeOf(const ExamSettings& settings);
 
 // The worked calculation of a op b, or none when the texts are not plain

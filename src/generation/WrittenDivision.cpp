@@ -72,6 +72,19 @@ int FirstNonZero(const Worked& w)
     return first == w.Digits.end() ? -1 : static_cast<int>(first - w.Digits.begin());
 }
 
+// A remainder division kept to significant figures keeps as many decimals
+// as the figures leave after the quotient's whole places (none when they
+// cover only those): 28.98 ÷ 1 to two figures is 28, 0.1 ÷ 3.9 is 0.025.
+DivisionMode FiguresResolved(DivisionMode mode, const Worked& w, int point)
+{
+    if (mode.Mode != DivisionMode::Remainder || !mode.FiguresPlaces)
+        return mode;
+    const int first = FirstNonZero(w);
+    const int leading = first < 0 ? 0 : point - first;  // 2 for 28.98, -1 for 0.0256
+    mode.Places = std::max(std::max(mode.Figures, 1) - leading, 0);
+    return mode;
+}
+
 // A rounded quotient that comes out even at or before the place it is
 // rounded to is exact: it is worked as far as it goes and not marked 約.
 DivisionMode Effective(const DivisionMode& mode, const Worked& w, int n, int point, int limit)
@@ -80,7 +93,7 @@ DivisionMode Effective(const DivisionMode& mode, const Worked& w, int n, int poi
     if (mode.Mode == DivisionMode::Round)
         kept = point - 1 + std::max(mode.Places, 0);
     else if (mode.Mode == DivisionMode::Significant && FirstNonZero(w) >= 0)
-        kept = std::max(FirstNonZero(w) + std::max(mode.Figures, 1) - 1, point - 1);
+        kept = FirstNonZero(w) + std::max(mode.Figures, 1) - 1;  // left of the ones for 185 → 190
     const int end = ExactEnd(w, n, point, limit);
     if (kept >= 0 && end >= 0 && end <= kept)
         return {DivisionMode::Exact};
@@ -190,11 +203,12 @@ void MarkRemainder(WrittenCalc& calc, const std::string& dividend, int end, int 
 } // namespace
 
 std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const WrittenOperand& b,
-                                                const DivisionMode& asked)
+                                                const DivisionMode& asked, PointMoves moves)
 {
     if (b.Value == 0)
         return std::nullopt;
-    const int moved = b.Scale;                      // places both points move
+    const int moved = moves.Dividend < 0 ? b.Scale : moves.Dividend;  // places the dividend's point moves
+    const int divisorMoved = moves.Divisor < 0 ? b.Scale : moves.Divisor;
     const int firstPoint = a.IntDigits;             // the dividend's point as written
     const int point = a.IntDigits + moved;          // and after the move
     std::string dividend = a.Digits;
@@ -205,7 +219,7 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     if (limit >= MaxQuotientDigits)
         return std::nullopt;  // the quotient's digits would not fit the integers used
     const Worked w = Divide(dividend, b.Value, limit);
-    DivisionMode mode = Effective(asked, w, n, point, limit);
+    DivisionMode mode = Effective(FiguresResolved(asked, w, point), w, n, point, limit);
     int last = LastColumn(w, mode, n, point, limit);
     if (last < 0 || last > limit)
         return std::nullopt;
@@ -245,11 +259,15 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
 
     calc.Divisor.Kind = WorkedRow::Divisor;
     calc.Divisor.Digits = b.Digits;
-    if (moved > 0) {
+    if (b.Scale > 0 && divisorMoved > 0) {
         calc.Divisor.OldPoint = b.IntDigits;
-        calc.Moves.push_back({-1, b.IntDigits, Length(b.Digits)});
-        calc.Moves.push_back({1, firstPoint, point});
+        const int to = b.IntDigits + divisorMoved;
+        if (to < Length(b.Digits))
+            calc.Divisor.Point = to;  // moved too few places: a point is left inside
+        calc.Moves.push_back({-1, b.IntDigits, to});
     }
+    if (moved > 0)
+        calc.Moves.push_back({1, firstPoint, point});
 
     calc.GivenDivisor = calc.Divisor;
     calc.GivenDivisor.OldPoint = -1;

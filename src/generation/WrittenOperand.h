@@ -25,5 +25,14 @@ std::string DigitText(Int128 v, int width = 1);
 // Strikes the zeros at the end of the row's last `decimals` digits.
 void StrikeEndZeros(WorkedRow& row, int decimals);
 
+// How many places right the divisor's and the dividend's points move before
+// a division is worked; -1 is the divisor's decimals, as the classroom does.
+// A pupil's slip may move them otherwise: the division is still by the
+// divisor's digits read as a whole number.
+struct PointMoves {
+    int Divisor = -1;
+    int Dividend = -1;
+};
+
 std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const WrittenOperand& b,
-                                                const DivisionMode& mode);
+                                                const DivisionMode& mode, PointMoves moves = {});

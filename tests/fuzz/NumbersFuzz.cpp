@@ -1,8 +1,10 @@
 // Range texts and number texts, and the real forms of settings and command lines. The input is cut into the eight range texts
 // and the edit being left: the range check and the preparation of a run must
 // take whatever stands in the edits. Each text is also read as a number text
-// and written back in the general and the fixed form.
+// and written back in the general and the fixed form, and the first two are
+// worked as a problem of every operation with and without its mistakes.
 #include "FuzzSupport.h"
+#include "generation/Mistakes.h"
 #include "generation/NumberText.h"
 #include "generation/RangeCheck.h"
 #include "generation/RunPreparation.h"
@@ -33,6 +35,27 @@ void CheckRealForms(const uint8_t* data, size_t size)
         FuzzFailure("pen width form is no number", FormatGeneralReal(value));
 }
 
+// The mistake models take any texts as a problem; a wrong answer they list
+// is never the right one.
+void CheckMistakes(const std::string& a, const std::string& b, uint8_t options)
+{
+    ExamSettings settings;
+    settings.fRest = options & 1;
+    settings.fJust = !settings.fRest && (options & 2);
+    settings.fRoundSig = options & 4;
+    settings.fDelZero = options & 8;
+    settings.fRound = settings.fYaku = options & 16;
+    settings.nRound = 1 + options / 32;
+    for (int op = OpAdd; op <= OpDiv; ++op) {
+        const ListedProblem problem{a, b, CalcOpOf(op)};
+        const std::optional<Working> right = RightWorking(problem, settings);
+        for (const WrongAnswer& wrong : WrongAnswers(problem, settings))
+            if (!right || wrong.Answer == right->Answer)
+                FuzzFailure("a mistake listed without a right answer to differ from",
+                            QString::fromStdString(a + " " + b + " " + wrong.Answer));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -48,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         texts[i] = parts[i].toStdString();
     CheckRange(texts, edit);
     PrepareRun(texts);
+    CheckMistakes(texts[0], texts[1], data[size - 1]);
 
     for (const std::string& text : texts) {
         const QString qtext = QString::fromStdString(text);

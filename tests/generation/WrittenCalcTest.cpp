@@ -98,6 +98,9 @@ const Worked kExamples[] = {
      {" 2 8.9 6", " 8'6.9", " 6", " 2 6", " 2 4", "   2 9", "   2 7", "     2 0", "     1 8",
       "       2"},
      "29.0", ""},
+    // A remainder kept to two figures: the quotient's whole places use them up.
+    {"28.98", "/", "1", {DivisionMode::Remainder, 0, 2, false, true},
+     {" 2 8", " 2 8.9 8", " 2", "   8", "   8", "   0.9 8"}, "28", "0.98"},
     {"0.1", "/", "3.9", Figures(2),
      {"   0.0 2 5 6", " 0'1.0 0", "     7 8", "     2 2 0", "     1 9 5", "       2 5 0",
       "       2 3 4", "         1 6"},
@@ -227,6 +230,7 @@ TEST(WrittenCalc, ARoundedQuotientThatComesOutEvenIsExact)
         {"64.8", "36", Figures(2), "1.8", false},
         {"10", "4", Figures(2), "2.5", false},
         {"10", "8", Figures(2), "1.3", true},         // 1.25
+        {"77.7", "0.42", Figures(2), "190", true},    // 185, even only right of the kept tens
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.A) + " / " + c.B);
