@@ -6,6 +6,14 @@
 // All texts are UTF-8.
 #include <string>
 
+// Where a run stands, reported while it works: the problem being drawn
+// (1-based) of the sheet's count, and the restarts so far.
+struct RunProgress {
+    int Problem = 0;
+    int Problems = 0;
+    int Restart = 0;
+};
+
 class GenHost {
 public:
     virtual ~GenHost() = default;
@@ -18,6 +26,12 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // Lets the window process pending events (may re-enter the run's owner).
     virtual void ProcessEvents() {}
+    // Called while a run works, often enough (every 50 ms of work at most)
+    // that the window can repaint, take keys and show a progress dialog.
+    virtual void Working(const RunProgress& /*progress*/) {}
+    // True once the user has asked to end the run: the run stops at once
+    // and its owner leaves the lists as they were.
+    virtual bool CancelRequested() const { return false; }
 
     // Test mode: on while the counter label is visible.
     virtual bool IsTestMode() const { return false; }
