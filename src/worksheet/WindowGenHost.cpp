@@ -23,6 +23,7 @@ WindowGenHost::Scope::Scope(WindowGenHost& host) : Host(host)
         qApp->installEventFilter(&Host.Gate);
     }
     Host.Clock.start();
+    Host.LastEvents.invalidate();
 }
 
 WindowGenHost::Scope::~Scope()
@@ -65,6 +66,9 @@ void WindowGenHost::ProcessEvents()
 
 void WindowGenHost::Working(const RunProgress& progress)
 {
+    // A run may report far more often than events need to be let through.
+    if (LastEvents.isValid() && LastEvents.elapsed() < kEventsEveryMs)
+        return;
     // Not once a cancel was asked for (the window may be closing), nor
     // outside a scope: a run without one has no clock to go by.
     const bool show = !fCancel && Clock.isValid() && Clock.elapsed() >= kShowProgressAfterMs;
@@ -79,6 +83,7 @@ void WindowGenHost::Working(const RunProgress& progress)
     if (Dialog && Dialog->isVisible())
         Dialog->SetProgress(progress);
     QCoreApplication::processEvents();
+    LastEvents.start();
 }
 
 void WindowGenHost::RequestCancel()

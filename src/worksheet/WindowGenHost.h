@@ -23,6 +23,8 @@ public:
 
     // How long a run works before the progress dialog shows.
     static constexpr int kShowProgressAfterMs = 500;
+    // Events are let through at most this often, however often a run reports.
+    static constexpr int kEventsEveryMs = 10;
 
     // One run, or a set of runs (a class set) holding nested runs: each
     // scope restarts the clock of the progress dialog and hides the dialog
@@ -65,6 +67,7 @@ private:
     InputGate Gate;
     TFrmRunProgress* Dialog = nullptr;  // owned by the window, made when first shown
     QElapsedTimer Clock;                // since the current run started
+    QElapsedTimer LastEvents;           // since events were last let through
     int Depth = 0;
     bool fCancel = false;
 };
