@@ -54,8 +54,10 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     case OpDiv: completed = MakeDiv(run); break;
     default: return {};
     }
-    if (!completed)
-        return {RunOutcome::Abandoned, {}, {}, {}, settings};
+    if (!completed) {
+        const RunOutcome outcome = host.CancelRequested() ? RunOutcome::Cancelled : RunOutcome::Abandoned;
+        return {outcome, {}, {}, {}, settings};
+    }
     RunResult result = std::move(run.Result());
     result.Outcome = RunOutcome::Completed;
     result.Settings = settings;

@@ -12,6 +12,7 @@
 enum class RunOutcome {
     Completed,  // all problems made; the lists hold one line per problem
     Abandoned,  // the user or the checks gave up; lists are to be ignored
+    Cancelled,  // the host asked the run to stop; lists are to be ignored
     NotRun      // another run was still in progress, or the ranges were unusable
 };
 
@@ -25,6 +26,7 @@ struct RunResult {
     ExamSettings Settings = {};
 
     bool Completed() const { return Outcome == RunOutcome::Completed; }
+    bool Cancelled() const { return Outcome == RunOutcome::Cancelled; }
 };
 
 class ProblemMaker {
