@@ -30,6 +30,10 @@ std::string UnusableRanges(const RunRanges& ranges)
 
 }  // namespace
 
+ProblemMaker::ProblemMaker(std::optional<std::uint64_t> seed) : Random(seed), WorkBudget(kRunWorkBudget)
+{
+}
+
 RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
 {
     if (Running)
@@ -45,7 +49,7 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
         host.ShowMessage(problem);
         return {};
     }
-    GenerationRun run(settings, ranges, Random, host);
+    GenerationRun run(settings, ranges, Random, host, WorkBudget);
     bool completed = false;
     switch (settings.Operation) {
     case OpAdd: completed = MakeAddSub(run, +1); break;
@@ -55,12 +59,14 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     default: return {};
     }
     if (!completed) {
-        const RunOutcome outcome = host.CancelRequested() ? RunOutcome::Cancelled : RunOutcome::Abandoned;
-        return {outcome, {}, {}, {}, settings};
+        RunResult result{run.Cancelled() ? RunOutcome::Cancelled : RunOutcome::Abandoned, {}, {}, {}, settings};
+        result.Work = run.WorkDone();
+        return result;
     }
     RunResult result = std::move(run.Result());
     result.Outcome = RunOutcome::Completed;
     result.Settings = settings;
+    result.Work = run.WorkDone();
     return result;
 }
 

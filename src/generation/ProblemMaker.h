@@ -6,6 +6,7 @@
 #include "generation/ExamSettings.h"
 #include "generation/GenHost.h"
 #include "generation/RandomSource.h"
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ struct RunResult {
     // The settings the run was made with, so that its sheets are worked
     // and worded by them, whatever the settings are by then.
     ExamSettings Settings = {};
+    // The units of work the run did (see kRunWorkBudget).
+    std::int64_t Work = 0;
 
     bool Completed() const { return Outcome == RunOutcome::Completed; }
     bool Cancelled() const { return Outcome == RunOutcome::Cancelled; }
@@ -31,7 +34,7 @@ struct RunResult {
 
 class ProblemMaker {
 public:
-    explicit ProblemMaker(std::optional<std::uint64_t> seed = std::nullopt) : Random(seed) {}
+    explicit ProblemMaker(std::optional<std::uint64_t> seed = std::nullopt);
 
     // One run for settings.Operation. A call made while a run is in progress
     // (the host's ProcessEvents re-entering) returns NotRun at once.
@@ -41,9 +44,12 @@ public:
     RunResult MakeProblems(const ExamSettings& settings, GenHost& host, std::uint64_t seed);
 
     bool IsRunning() const { return Running; }
+    // The work a run may do; kRunWorkBudget unless a test makes it smaller.
+    void SetWorkBudget(std::int64_t units) { WorkBudget = units; }
     RandomSource& Source() { return Random; }
 
 private:
     RandomSource Random;
     bool Running = false;
+    std::int64_t WorkBudget;
 };
