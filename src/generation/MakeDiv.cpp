@@ -1,5 +1,6 @@
 #include "generation/Generators.h"
 
+#include "generation/AnswerRounding.h"
 #include "generation/DivisionAnswer.h"
 
 #include <optional>
@@ -16,9 +17,26 @@ struct DivAttempt {
     bool SequenceZeroDivisor = false;
 };
 
+// A simple quotient as drawn: q in tenths, and whether its dividend b × q
+// had to be cut to operand 1's decimals.
+struct SimpleQuotient {
+    std::int64_t Q10 = 0;
+    bool Cut = false;
+};
+
+// fJustExact: the quotient q (in tenths) keeps every decimal it has when
+// truncated to the places the answer shows.
+bool QuotientKept(const ExamSettings& settings, std::int64_t q10)
+{
+    return q10 % 10 == 0 || TruncationPlaces(settings, Decimal{q10, 1}, Decimal{1, 0}) >= 1;
+}
+
 // Simple quotient: up to 100 quotients q = ⌊600 ÷ m⌋ ÷ 10 (m in 2..120) are
 // tried for a dividend b × q inside operand 1's range (or its negation).
-bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
+// With fJustExact a try fits only when b × q needs no more decimals than
+// operand 1 has and the answer keeps q's decimal, so the dividend divides
+// out; without it such a try fits too and is rejected after the attempts.
+bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair, SimpleQuotient& simple)
 {
     const OperandRange& range = run.Ranges.Operand[0];
     // b × q has Places2 + 1 decimals; the dividend x is it in units of
@@ -28,11 +46,16 @@ bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
     const std::int64_t factor = ScaleOf(shift < 0 ? -shift : shift);
     std::int64_t q10 = 0;  // q in tenths
     std::int64_t x = 0;
+    bool cut = false;
     bool fits = false;
     for (int attempt = 0; attempt < 100 && !fits; ++attempt) {
         q10 = 600 / run.Random.UniformRange(2, 120);
+        run.Charge(kUniformDrawUnits);
         const std::int64_t product = pair.Y * q10;
         x = shift >= 0 ? product * factor : product / factor;
+        cut = shift < 0 && product % factor != 0;
+        if (run.Settings.fJustExact && (cut || !QuotientKept(run.Settings, q10)))
+            continue;
         fits = x >= range.MinV && x <= range.MaxV;
         if (!fits && -x >= range.MinV && -x <= range.MaxV) {
             x = -x;
@@ -43,6 +66,7 @@ bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair)
     // Without a fit the last try stays, for a loop over answered Yes.
     pair.X = x;
     pair.Dividend = pair.Divisor * Decimal{q10, 1};
+    simple = {q10, cut};
     return fits;
 }
 
@@ -53,7 +77,7 @@ bool DividesEvenly(const Decimal& dividend, const Decimal& divisor)
 
 // One attempt, written over the previous one: every field that later steps
 // read is set (a try makes thousands of attempts).
-void DrawDivision(GenerationRun& run, DivAttempt& attempt)
+void DrawDivision(GenerationRun& run, DivAttempt& attempt, SimpleQuotient& simple)
 {
     DivisionPair& pair = attempt.Pair;
     pair.Places1 = run.Ranges.Operand[0].FrcWo;
@@ -73,7 +97,7 @@ void DrawDivision(GenerationRun& run, DivAttempt& attempt)
     pair.Dividend = Decimal::FromScaled(pair.X, pair.Places1);
     pair.Divisor = Decimal::FromScaled(pair.Y, pair.Places2);
     if (run.Settings.fJust) {
-        if (!FitSimpleQuotient(run, pair))
+        if (!FitSimpleQuotient(run, pair, simple))
             attempt.Code = CodeNoSimpleQuotient;
         else if (attempt.Code != CodeZeroDivisor)
             // The replaced dividend decides the quotient's sign: test it again.
@@ -87,19 +111,19 @@ void DrawDivision(GenerationRun& run, DivAttempt& attempt)
 }
 
 // The attempts of one try at a problem; nullopt when the run is abandoned.
-std::optional<DivisionPair> DrawAcceptedPair(GenerationRun& run)
+std::optional<DivisionPair> DrawAcceptedPair(GenerationRun& run, SimpleQuotient& simple)
 {
     DivAttempt attempt;
     int attempts = 0;
     do {
-        DrawDivision(run, attempt);
+        DrawDivision(run, attempt, simple);
         ++attempts;
         if (attempt.SequenceZeroDivisor) {
             run.Host.ShowMessage("割る数が０になります。条件を確認して下さい");
             run.Host.StopTimer();
             return std::nullopt;
         }
-    } while (attempt.Code != CodeOk && attempts < kMaxAttempts);
+    } while (attempt.Code != CodeOk && attempts < kMaxAttempts && run.KeepDrawing());
     if (!run.FinishAttempts(attempt.Code))
         return std::nullopt;
     if (attempt.Pair.Y == 0) {
@@ -126,20 +150,30 @@ void GiveUp(GenerationRun& run, const std::string& reason)
 bool MakeDiv(GenerationRun& run)
 {
     for (int problem = 0; problem < run.ProblemCount(); ++problem) {
+        run.AtProblem(problem);
         for (int restarts = 0;;) {
-            std::optional<DivisionPair> pair = DrawAcceptedPair(run);
+            SimpleQuotient simple;
+            std::optional<DivisionPair> pair = DrawAcceptedPair(run, simple);
             if (!pair)
                 return false;
-            DivisionAnswer answer = MakeDivisionAnswer(run.Settings, *pair);
+            // A cut simple dividend is rejected without working its answer.
+            DivisionAnswer answer = run.Settings.fJust && simple.Cut
+                ? RejectCutDividend(run.Settings, *pair, Decimal{simple.Q10, 1})
+                : MakeDivisionAnswer(run.Settings, *pair);
+            run.Charge(kAnswerUnits);
             if (answer.Accepted) {
                 run.Append(answer.Q1, answer.Q2, answer.Answer);
                 run.AdvanceCounters();
                 break;
             }
             ++restarts;
+            run.AtRestart(restarts);
             run.Host.SetStatusText(0, std::to_string(restarts));
-            if (restarts >= kMaxRestarts) {
-                GiveUp(run, answer.Reason);
+            // The restarts of this problem, or the work of the whole run,
+            // have run out: the same report either way.
+            if (restarts >= kMaxRestarts || !run.KeepDrawing()) {
+                if (!run.Cancelled())
+                    GiveUp(run, answer.Reason);
                 return false;
             }
         }
