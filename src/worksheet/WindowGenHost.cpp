@@ -71,7 +71,7 @@ void WindowGenHost::Working(const RunProgress& progress)
         return;
     // Not once a cancel was asked for (the window may be closing), nor
     // outside a scope: a run without one has no clock to go by.
-    const bool show = !fCancel && Clock.isValid() && Clock.elapsed() >= kShowProgressAfterMs;
+    const bool show = !fCancel && Clock.isValid() && Clock.elapsed() >= ShowProgressAfterMs;
     if (show && !Dialog) {
         Dialog = new TFrmRunProgress(&Form);
         Dialog->OnCancel = [this] { RequestCancel(); };

@@ -23,6 +23,7 @@ public:
 
     // How long a run works before the progress dialog shows.
     static constexpr int kShowProgressAfterMs = 500;
+    int ShowProgressAfterMs = kShowProgressAfterMs;
     // Events are let through at most this often, however often a run reports.
     static constexpr int kEventsEveryMs = 10;
 

@@ -36,7 +36,7 @@ protected:
     QStringList MakeSmallRun()
     {
         Form.BtnMake->click();
-        return {Form.Memo1->toPlainText(), Form.Memo2->toPlainText(), Form.Memo3->toPlainText()};
+        return Lists();
     }
 
     QStringList Lists() const
@@ -75,14 +75,16 @@ TEST_F(TForm1WorkingTest, EndingARunEarlyLeavesTheListsAndRefusesNewRuns)
     struct Case { const char* Name; std::function<void(TForm1&)> End; };
     const Case cases[] = {
         {"キャンセル", [](TForm1& form) {
-             form.findChild<TFrmRunProgress*>()->BtnCancel->click();
+             form.RunHost().ProgressDialog()->BtnCancel->click();
          }},
         {"Esc in the dialog", [](TForm1& form) {
-             QTest::keyClick(form.findChild<TFrmRunProgress*>(), Qt::Key_Escape);
+             QTest::keyClick(form.RunHost().ProgressDialog(), Qt::Key_Escape);
          }},
         {"closing the window", [](TForm1& form) { form.close(); }},
     };
     QApplication::setQuitOnLastWindowClosed(false);
+    // The dialog at the run's first report: the run need not be long.
+    Form.RunHost().ShowProgressAfterMs = 0;
     const ExamSettings start = Form.Exam;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -101,40 +103,57 @@ TEST_F(TForm1WorkingTest, EndingARunEarlyLeavesTheListsAndRefusesNewRuns)
         int clicks = 0;
         const QMetaObject::Connection counting =
             QObject::connect(Form.BtnMake, &QPushButton::clicked, [&clicks] { ++clicks; });
-        bool dialogShown = false;
         QElapsedTimer sinceEnd;
-        QTimer::singleShot(100, &Form, [&] {
-            // Early in the run: the window takes no click or shortcut.
-            QTest::mouseClick(Form.BtnMake, Qt::LeftButton);
-            QTest::keyClick(&Form, Qt::Key_M, Qt::AltModifier);
-        });
         QTimer poll;
-        poll.setInterval(20);
+        poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, &Form, [&] {
-            auto* dialog = Form.findChild<TFrmRunProgress*>();
+            TFrmRunProgress* dialog = Form.RunHost().ProgressDialog();
             if (!dialog || !dialog->isVisible() || sinceEnd.isValid())
                 return;
-            dialogShown = true;
+            // The window takes no click or shortcut while the run works.
+            QTest::mouseClick(Form.BtnMake, Qt::LeftButton);
+            QTest::keyClick(&Form, Qt::Key_M, Qt::AltModifier);
             EXPECT_TRUE(dialog->LblProgress->text().startsWith(QStringLiteral("問題を作っています… ")));
             sinceEnd.start();
             c.End(Form);
         });
         poll.start();
-        QElapsedTimer run;
-        run.start();
         Form.MakeProblemsFromCode(*SheetCode::FromSeed(1001));
         poll.stop();
         QObject::disconnect(counting);
 
-        EXPECT_TRUE(dialogShown);
-        EXPECT_GE(run.elapsed(), WindowGenHost::kShowProgressAfterMs);
-        ASSERT_TRUE(sinceEnd.isValid());
+        ASSERT_TRUE(sinceEnd.isValid()) << "the progress dialog never showed";
         EXPECT_LT(sinceEnd.elapsed(), 500);
         EXPECT_EQ(clicks, 0);
         EXPECT_EQ(Lists(), before);
-        EXPECT_FALSE(Form.findChild<TFrmRunProgress*>()->isVisible());
+        EXPECT_FALSE(Form.RunHost().ProgressDialog()->isVisible());
         EXPECT_TRUE(Prompts.Messages.isEmpty());
     }
+    // After the run the window takes its clicks again.
+    Form.Exam = start;
+    SetRanges(ExamSettings::DefaultRanges());
+    Form.TabControl1->setCurrentIndex(OpAdd);
+    QTest::mouseClick(Form.BtnMake, Qt::LeftButton);
+    EXPECT_FALSE(Form.Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(TForm1WorkingTest, ProgressShowsOnlyAfterHalfASecondAndNeverOverTheQuestion)
+{
+    WindowGenHost& host = Form.RunHost();
+    WindowGenHost::Scope run(host);
+    host.Working({3, 20, 0});
+    EXPECT_EQ(host.ProgressDialog(), nullptr);
+    QTest::qWait(WindowGenHost::kShowProgressAfterMs);
+    host.Working({3, 20, 0});
+    ASSERT_NE(host.ProgressDialog(), nullptr);
+    EXPECT_TRUE(host.ProgressDialog()->isVisible());
+    EXPECT_EQ(host.ProgressDialog()->LblProgress->text(), QStringLiteral("問題を作っています… 3 / 20 問"));
+    bool dialogDuringQuestion = true;
+    Prompts.OnAsk = [&] { dialogDuringQuestion = host.ProgressDialog()->isVisible(); };
+    host.Confirm("最大値や最小値の条件は合っていますか?");
+    EXPECT_FALSE(dialogDuringQuestion);
+    host.Working({4, 20, 0});  // the answer restarted the half second
+    EXPECT_FALSE(host.ProgressDialog()->isVisible());
 }
 
 } // namespace
