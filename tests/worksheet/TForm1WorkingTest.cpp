@@ -4,6 +4,8 @@
 // were.
 #include "TForm1Fixture.h"
 
+#include "sheet/ClassSet.h"
+#include "sheet/SetProgress.h"
 #include "worksheet/InputGate.h"
 #include "worksheet/TFrmRunProgress.h"
 #include "worksheet/WindowGenHost.h"
@@ -13,6 +15,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -71,17 +74,21 @@ TEST_F(TForm1WorkingTest, GateDropsInputToTheWindowButNotToDialogsNorPainting)
 
 TEST_F(TForm1WorkingTest, EndingARunEarlyLeavesTheListsAndRefusesNewRuns)
 {
-    // How the user ends the run, once the progress dialog has shown.
-    struct Case { const char* Name; std::function<void(TForm1&)> End; };
+    // How the user ends the run, once the progress dialog has shown; and
+    // whether the run is one sheet of a class set saved as PDF.
+    struct Case { const char* Name; std::function<void(TForm1&)> End; bool Set; };
+    const auto cancel = [](TForm1& form) { form.RunHost().ProgressDialog()->BtnCancel->click(); };
     const Case cases[] = {
-        {"キャンセル", [](TForm1& form) {
-             form.RunHost().ProgressDialog()->BtnCancel->click();
-         }},
+        {"キャンセル", cancel, false},
         {"Esc in the dialog", [](TForm1& form) {
              QTest::keyClick(form.RunHost().ProgressDialog(), Qt::Key_Escape);
-         }},
-        {"closing the window", [](TForm1& form) { form.close(); }},
+         }, false},
+        {"closing the window", [](TForm1& form) { form.close(); }, false},
+        {"キャンセル in a class set", cancel, true},
     };
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
+    SilentProgress setProgress;
     QApplication::setQuitOnLastWindowClosed(false);
     // The dialog at the run's first report: the run need not be long.
     Form.RunHost().ShowProgressAfterMs = 0;
@@ -118,7 +125,10 @@ TEST_F(TForm1WorkingTest, EndingARunEarlyLeavesTheListsAndRefusesNewRuns)
             c.End(Form);
         });
         poll.start();
-        Form.MakeProblemsFromCode(*SheetCode::FromSeed(1001));
+        if (c.Set)
+            EXPECT_FALSE(Form.MakeClassSet(SetRequest{3, {}, SetOrder::Pairs, 1001}, pdf, setProgress));
+        else
+            Form.MakeProblemsFromCode(*SheetCode::FromSeed(1001));
         poll.stop();
         QObject::disconnect(counting);
 
@@ -128,6 +138,7 @@ TEST_F(TForm1WorkingTest, EndingARunEarlyLeavesTheListsAndRefusesNewRuns)
         EXPECT_EQ(Lists(), before);
         EXPECT_FALSE(Form.RunHost().ProgressDialog()->isVisible());
         EXPECT_TRUE(Prompts.Messages.isEmpty());
+        EXPECT_FALSE(QFile::exists(pdf));
     }
     // After the run the window takes its clicks again.
     Form.Exam = start;
