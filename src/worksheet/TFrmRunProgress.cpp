@@ -13,7 +13,11 @@ QString RunProgressText(const RunProgress& progress)
 TFrmRunProgress::TFrmRunProgress(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("問題の作成"));
-    setWindowModality(Qt::WindowModal);
+    // Modal in effect: while a run works the input gate holds off every
+    // click and key meant for the main window. Not modal to Qt, which would
+    // drop the main window's close request, and closing the window is one
+    // way of ending the run.
+    setWindowModality(Qt::NonModal);
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(24, 18, 24, 14);
     LblProgress = new QLabel(RunProgressText({}), this);

@@ -1,8 +1,8 @@
 #pragma once
 // The small dialog a long generation run shows: which problem it is on, and
 // キャンセル, which asks the run to end (so do Esc and the title bar's close
-// button). It is modal to the main window and never blocks: the run shows
-// it, updates it and hides it while it works.
+// button). It stays over the main window, which takes no input meanwhile,
+// and never blocks: the run shows it, updates it and hides it as it works.
 #include "generation/GenHost.h"
 
 #include <QDialog>
