@@ -36,8 +36,8 @@ std::int64_t ScaleOf(int digits)
 
 namespace {
 
-// How many units pass between looks at the clock (about 0.1 ms of work),
-// and the work between two progress reports.
+// How many units pass between looks at the clock and at a cancel (well
+// under 0.1 ms of work), and the time between two progress reports.
 constexpr std::int64_t kLookEvery = 4096;
 constexpr auto kReportEvery = std::chrono::milliseconds(20);
 
@@ -152,10 +152,10 @@ void GenerationRun::Pulse()
 {
     NextLook = Spent + kLookEvery;
     const auto now = std::chrono::steady_clock::now();
-    if (now - LastReport < kReportEvery)
-        return;
-    LastReport = now;
-    Host.Working(Progress);
-    Host.ProcessEvents();
+    if (now - LastReport >= kReportEvery) {
+        LastReport = now;
+        Host.Working(Progress);
+        Host.ProcessEvents();
+    }
     fCancelled = fCancelled || Host.CancelRequested();
 }

@@ -38,12 +38,14 @@ constexpr int kMaxAttempts = 20001;
 // the worst settings reach their loop-over report within about a second.
 constexpr std::int64_t kRunWorkBudget = 40'000'000;
 
-// Units charged for one attempt, one uniform draw, one draw from the bell
-// and one division answer worked out; roughly their relative costs.
+// Units charged for one attempt, one uniform draw, one draw from the bell,
+// one try of a simple quotient and one division answer worked out: roughly
+// their relative costs.
 constexpr int kAttemptUnits = 1;
 constexpr int kUniformDrawUnits = 1;
-constexpr int kBellDrawUnits = 12;
-constexpr int kAnswerUnits = 8;
+constexpr int kBellDrawUnits = 24;
+constexpr int kSimpleTryUnits = 3;
+constexpr int kAnswerUnits = 16;
 
 // The reason text of a failed attempt ("数が０以下", ...).
 std::string LoopOverReason(int code);
@@ -88,8 +90,8 @@ public:
     void Charge(int units) { Spent += units; }
     // Charges one attempt and tells whether another may follow: false once
     // the budget is spent or the host asked to cancel. Every few thousand
-    // units it looks at the clock, and at least every 20 ms of work reports
-    // progress to the host, lets its events through and asks it for a cancel.
+    // units it asks the host for a cancel and looks at the clock: every
+    // 20 ms of work it reports progress and lets the host's events through.
     bool KeepDrawing();
     bool BudgetSpent() const { return Spent >= Budget; }
     bool Cancelled() const { return fCancelled; }

@@ -50,7 +50,7 @@ bool FitSimpleQuotient(GenerationRun& run, DivisionPair& pair, SimpleQuotient& s
     bool fits = false;
     for (int attempt = 0; attempt < 100 && !fits; ++attempt) {
         q10 = 600 / run.Random.UniformRange(2, 120);
-        run.Charge(kUniformDrawUnits);
+        run.Charge(kSimpleTryUnits);
         const std::int64_t product = pair.Y * q10;
         x = shift >= 0 ? product * factor : product / factor;
         cut = shift < 0 && product % factor != 0;

@@ -112,7 +112,7 @@ TEST_F(MainSettingsTest, InstructionRecordKeepsItsTextAndPlace)
     Sheet.Instruction.psY = "48.5";
     Sheet.Instruction.psSize = 14;
     Sheet.fClassBox = true;
-    Exam.fFullDec = true;
+    Exam.fFullDec = Exam.fJustExact = true;
     Save();
     ExamSettings exam;
     SheetSettings sheet;
@@ -122,11 +122,11 @@ TEST_F(MainSettingsTest, InstructionRecordKeepsItsTextAndPlace)
     EXPECT_EQ(sheet.Instruction.psX, "12");
     EXPECT_EQ(sheet.Instruction.psY, "48.5");
     EXPECT_EQ(sheet.Instruction.psSize, 14);
-    EXPECT_TRUE(sheet.fClassBox && exam.fFullDec);
+    EXPECT_TRUE(sheet.fClassBox && exam.fFullDec && exam.fJustExact);
     // Switches read as switches: anything but 0 or 1 is the default.
-    WriteFile("[Page]\nClassBox=2\n[Exam]\nFullDec=-1\n");
+    WriteFile("[Page]\nClassBox=2\n[Exam]\nFullDec=-1\nJustExact=2\n");
     LoadMainSettings(IniFile(Path), exam, sheet);
-    EXPECT_FALSE(sheet.fClassBox || exam.fFullDec);
+    EXPECT_FALSE(sheet.fClassBox || exam.fFullDec || exam.fJustExact);
 }
 
 TEST_F(MainSettingsTest, TheDateTimeDefaultCharacterByCharacter)
