@@ -39,12 +39,13 @@ constexpr int kMaxAttempts = 20001;
 constexpr std::int64_t kRunWorkBudget = 40'000'000;
 
 // Units charged for one attempt, one uniform draw, one draw from the bell,
-// one try of a simple quotient and one division answer worked out: roughly
-// their relative costs.
+// one try of a simple quotient, one draw of a simple quotient that divides
+// out and one division answer worked out: roughly their relative costs.
 constexpr int kAttemptUnits = 1;
 constexpr int kUniformDrawUnits = 1;
 constexpr int kBellDrawUnits = 24;
 constexpr int kSimpleTryUnits = 3;
+constexpr int kExactQuotientUnits = 16;
 constexpr int kAnswerUnits = 16;
 
 // The reason text of a failed attempt ("数が０以下", ...).

@@ -258,7 +258,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
               "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
               "Name=名前：\nCode=1\nClassBox=0\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
-              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
+              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nJustExact=0\nZero=0\nOne=0\nLeft=\n"
               "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\nFullDec=0\nTab=0\n"
               "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
               "[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"

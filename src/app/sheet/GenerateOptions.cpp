@@ -287,7 +287,7 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args, const ExamSettings& 
     if (!parse.Ok())
         return parse;
     if (state.fRestGiven && state.fJustGiven) {
-        parse.Error = UsageError("--rest and --just cannot be used together");
+        parse.Error = UsageError("--rest and --just (or --just-exact) cannot be used together");
         return parse;
     }
     if (state.fCodeGiven && state.fSeedGiven) {
