@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <ctime>
+
 namespace {
 
 // Answers every loop over with Yes and shows nothing.
@@ -77,13 +79,74 @@ void BM_DivisionWithRemainder(benchmark::State& state)
     RunRepeatedly(state, settings);
 }
 
-void BM_DivisionSimpleQuotient(benchmark::State& state)
+ExamSettings SimpleQuotients()
 {
     ExamSettings settings = TwentyProblems(OpDiv);
     settings.fJust = true;
     SetRange(settings, 0, "1", "", "100", "");
     SetRange(settings, 1, "1", "5", "9", "5");
-    RunRepeatedly(state, settings);
+    return settings;
+}
+
+void BM_DivisionSimpleQuotient(benchmark::State& state)
+{
+    RunRepeatedly(state, SimpleQuotients());
+}
+
+// The processor time of this thread in seconds: unlike the wall clock, not
+// stretched by other programs on a busy machine.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Addition, simple quotients and exact simple quotients in turn within one
+// loop, so that the load of the machine weighs on all three alike; the
+// counters are microseconds of processor time per problem and the ratios to
+// addition.
+void BM_SimpleQuotientAgainstAddition(benchmark::State& state)
+{
+    ExamSettings exact = SimpleQuotients();
+    exact.fJustExact = true;
+    const ExamSettings settings[] = {TwentyProblems(OpAdd), SimpleQuotients(), exact};
+    ProblemMaker maker(1);
+    SilentHost host;
+    double seconds[3] = {};
+    for (auto _ : state) {
+        for (int i = 0; i < 3; ++i) {
+            const double start = ThreadSeconds();
+            RunResult result = maker.MakeProblems(settings[i], host);
+            benchmark::DoNotOptimize(result);
+            seconds[i] += ThreadSeconds() - start;
+        }
+    }
+    const double problems = 20.0 * static_cast<double>(state.iterations());
+    state.counters["add_us"] = seconds[0] / problems * 1e6;
+    state.counters["just_us"] = seconds[1] / problems * 1e6;
+    state.counters["exact_us"] = seconds[2] / problems * 1e6;
+    state.counters["just_x_add"] = seconds[1] / seconds[0];
+    state.counters["exact_x_add"] = seconds[2] / seconds[0];
+}
+
+// The worst setting the window accepts: dividends piled on 1.00 (whole,
+// and redrawn for their last 0) whose quotients all round to 0. It ends
+// when the run's work budget is spent, in 「条件が合いません(結果が０)」.
+void BM_WorstAcceptedSetting(benchmark::State& state)
+{
+    ExamSettings settings = TwentyProblems(OpDiv);
+    SetRange(settings, 0, "1", "00", "9", "99");
+    SetRange(settings, 1, "900", "", "1000", "");
+    settings.rnd_D = 4100;
+    settings.nRound = 1;
+    settings.fDecOnly = settings.fFullDec = true;
+    ProblemMaker maker;
+    SilentHost host;
+    for (auto _ : state) {
+        RunResult result = maker.MakeProblems(settings, host, 1001);
+        benchmark::DoNotOptimize(result);
+    }
 }
 
 // D = 1 on 999.9999..1000: a bell ten million units wide of which only two
@@ -115,6 +178,8 @@ BENCHMARK(BM_SubtractionAllLoopOver)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Multiplication);
 BENCHMARK(BM_DivisionWithRemainder);
 BENCHMARK(BM_DivisionSimpleQuotient);
+BENCHMARK(BM_SimpleQuotientAgainstAddition)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorstAcceptedSetting)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_DivisionRestartBound)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AdditionWideD);
 

@@ -112,3 +112,19 @@ DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPa
         return Rejected("誤差が生じました");
     return Accepted(pair, s + " あまり " + rs);
 }
+
+DivisionAnswer RejectCutDividend(const ExamSettings& settings, const DivisionPair& pair,
+                                 const Decimal& quotient)
+{
+    // The rounding and the truncation only see the value of the quotient,
+    // which is q itself: the same tests in the same order.
+    const Decimal one{1, 0};
+    if (const char* reason = ZeroOneReason(settings, RoundAnswer(settings, quotient, one).Value))
+        return Rejected(reason);
+    const Decimal truncated = quotient.TruncatedTo(TruncationPlaces(settings, quotient, one));
+    if (const char* reason = ZeroOneReason(settings, truncated))
+        return Rejected(reason);
+    if (!DivisionRemainder(pair, truncated).IsZero())
+        return Rejected("余りが生じました");
+    return Rejected("誤差が生じました");
+}

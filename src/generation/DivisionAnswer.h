@@ -27,6 +27,14 @@ struct DivisionAnswer {
 
 DivisionAnswer MakeDivisionAnswer(const ExamSettings& settings, const DivisionPair& pair);
 
+// A simple quotient whose dividend b × q has more decimals than operand 1
+// takes, so that X is b × q cut: never accepted, since X leaves a remainder
+// or, without one, the listed dividend disagrees with the quotient. The
+// reason is the one MakeDivisionAnswer gives, found from the known quotient
+// q without dividing the operands.
+DivisionAnswer RejectCutDividend(const ExamSettings& settings, const DivisionPair& pair,
+                                 const Decimal& quotient);
+
 // The remainder of x ÷ y once the quotient is cut to 4 decimals, in units of
 // 10^−8: (N·U − T·D) ÷ U with N, D the operands and T the quotient in units
 // of 10^−4 (U = 10^4).

@@ -34,6 +34,7 @@ struct ExamSettings {
     std::int32_t nRound = 2; // rounding place N: N − 1 decimals are kept
     bool fRest = false;      // division: quotient with remainder
     bool fJust = false;      // division: simple quotient
+    bool fJustExact = false; // simple quotients drawn only where the dividend divides out
     bool fZero = true;       // division: no quotient 0
     bool fOne = true;        // division: no quotient 1
     bool fDelZero = true;    // delete superfluous zeros of answers

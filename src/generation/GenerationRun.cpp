@@ -34,12 +34,25 @@ std::int64_t ScaleOf(int digits)
     return static_cast<std::int64_t>(Pow10(digits));
 }
 
+namespace {
+
+// How many units pass between looks at the clock and at a cancel (well
+// under 0.1 ms of work), and the time between two progress reports.
+constexpr std::int64_t kLookEvery = 4096;
+constexpr auto kReportEvery = std::chrono::milliseconds(20);
+
+}  // namespace
+
 GenerationRun::GenerationRun(const ExamSettings& settings, const RunRanges& ranges,
-                             RandomSource& random, GenHost& host)
+                             RandomSource& random, GenHost& host, std::int64_t workBudget)
     : Settings(settings), Ranges(ranges), Random(random), Host(host),
+      Draws{OperandDraw(ranges.Operand[0].MinV, ranges.Operand[0].MaxV, settings.rnd_D),
+            OperandDraw(ranges.Operand[1].MinV, ranges.Operand[1].MaxV, settings.rnd_D)},
       Counter1(ranges.Operand[0].MinV, ranges.Operand[0].MaxV),
-      Counter2(ranges.Operand[1].MinV, ranges.Operand[1].MaxV)
+      Counter2(ranges.Operand[1].MinV, ranges.Operand[1].MaxV),
+      Budget(workBudget), NextLook(kLookEvery), LastReport(std::chrono::steady_clock::now())
 {
+    Progress.Problems = ProblemCount();
 }
 
 int GenerationRun::ProblemCount() const
@@ -54,13 +67,18 @@ std::int64_t GenerationRun::DrawOperand(int operand)
     bool random = operand == 0 ? Settings.CBox1 : Settings.CBox2;
     if (!random)
         return operand == 0 ? Counter1.Value() : Counter2.Value();
-    std::int64_t value = RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
+    const OperandDraw& draw = Draws[operand];
+    const int units = draw.IsBell() ? kBellDrawUnits : kUniformDrawUnits;
+    std::int64_t value = draw(Random);
+    Spent += units;
     // fFullDec: a last decimal digit 0 would vanish from the text (3.50
     // reads «3.5»), so such a value is drawn again. A range whose every
     // value ends in 0 keeps the last draw instead of looping.
     if (Settings.fFullDec && range.FrcWo > 0)
-        for (int i = 0; i < kFullDecDraws && value % 10 == 0; ++i)
-            value = RandomValue(Random, range.MinV, range.MaxV, Settings.rnd_D);
+        for (int i = 0; i < kFullDecDraws && value % 10 == 0; ++i) {
+            value = draw(Random);
+            Spent += units;
+        }
     return value;
 }
 
@@ -83,6 +101,8 @@ void GenerationRun::AdvanceCounters()
 
 bool GenerationRun::FinishAttempts(int code)
 {
+    if (fCancelled)
+        return false;
     if (Host.IsTestMode()) {
         Host.SetTestCounter(FormatCounter(Host.TestLoop()));
         Host.ProcessEvents();
@@ -107,4 +127,35 @@ void GenerationRun::Append(const std::string& q1, const std::string& q2, const s
     Lists.Lines1.push_back(q1);
     Lists.Lines2.push_back(q2);
     Lists.Lines3.push_back(answer);
+}
+
+void GenerationRun::AtProblem(int problem)
+{
+    Progress.Problem = problem + 1;
+    Progress.Restart = 0;
+}
+
+void GenerationRun::AtRestart(int restarts)
+{
+    Progress.Restart = restarts;
+}
+
+bool GenerationRun::KeepDrawing()
+{
+    Spent += kAttemptUnits;
+    if (Spent >= NextLook)
+        Pulse();
+    return !fCancelled && Spent < Budget;
+}
+
+void GenerationRun::Pulse()
+{
+    NextLook = Spent + kLookEvery;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - LastReport >= kReportEvery) {
+        LastReport = now;
+        Host.Working(Progress);
+        Host.ProcessEvents();
+    }
+    fCancelled = fCancelled || Host.CancelRequested();
 }

@@ -10,6 +10,7 @@
 #include "generation/RandomSource.h"
 #include "generation/RunPreparation.h"
 #include "generation/SequenceCounter.h"
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,23 @@ constexpr int kFullDecDraws = 64;
 // The first attempt and 20,000 retries.
 constexpr int kMaxAttempts = 20001;
 
+// The work one run may do, across all attempts and restarts of all its
+// problems, counted in units of work (about one uniform draw each) rather
+// than in time, so that a sheet code gives the same problems on any
+// machine. Spent, the run ends as if its attempts or restarts had run out:
+// the worst settings reach their loop-over report within about a second.
+constexpr std::int64_t kRunWorkBudget = 40'000'000;
+
+// Units charged for one attempt, one uniform draw, one draw from the bell,
+// one try of a simple quotient, one draw of a simple quotient that divides
+// out and one division answer worked out: roughly their relative costs.
+constexpr int kAttemptUnits = 1;
+constexpr int kUniformDrawUnits = 1;
+constexpr int kBellDrawUnits = 24;
+constexpr int kSimpleTryUnits = 3;
+constexpr int kExactQuotientUnits = 16;
+constexpr int kAnswerUnits = 16;
+
 // The reason text of a failed attempt ("数が０以下", ...).
 std::string LoopOverReason(int code);
 
@@ -39,7 +57,7 @@ int SignCode(std::int32_t nMinus, std::int64_t result);
 class GenerationRun {
 public:
     GenerationRun(const ExamSettings& settings, const RunRanges& ranges, RandomSource& random,
-                  GenHost& host);
+                  GenHost& host, std::int64_t workBudget = kRunWorkBudget);
 
     const ExamSettings& Settings;
     const RunRanges& Ranges;
@@ -65,13 +83,38 @@ public:
     bool FinishAttempts(int code);
     void Append(const std::string& q1, const std::string& q2, const std::string& answer);
 
+    // Where the run stands, for the host's progress report.
+    void AtProblem(int problem);  // 0-based
+    void AtRestart(int restarts);
+
+    // Charges units of work without a check (an answer worked out).
+    void Charge(int units) { Spent += units; }
+    // Charges one attempt and tells whether another may follow: false once
+    // the budget is spent or the host asked to cancel. Every few thousand
+    // units it asks the host for a cancel and looks at the clock: every
+    // 20 ms of work it reports progress and lets the host's events through.
+    bool KeepDrawing();
+    bool BudgetSpent() const { return Spent >= Budget; }
+    bool Cancelled() const { return fCancelled; }
+    std::int64_t WorkDone() const { return Spent; }
+
     RunResult& Result() { return Lists; }
 
 private:
+    void Pulse();
+
+    OperandDraw Draws[2];
     SequenceCounter Counter1;
     SequenceCounter Counter2;
     RunResult Lists;
     bool LoopOverAccepted = false;  // the user answered Yes in this run
+
+    std::int64_t Spent = 0;
+    std::int64_t Budget;
+    std::int64_t NextLook;  // the units at which the clock is looked at next
+    std::chrono::steady_clock::time_point LastReport;
+    RunProgress Progress;
+    bool fCancelled = false;
 };
 
 // 10^digits as a 64-bit integer (the scale of an operand).

@@ -24,6 +24,7 @@ bool MakeAddSub(GenerationRun& run, int sign)
     const std::int64_t m2 = common / ScaleOf(run.Ranges.Operand[1].FrcWo);
 
     for (int problem = 0; problem < run.ProblemCount(); ++problem) {
+        run.AtProblem(problem);
         std::int64_t x = 0, y = 0, r = 0;
         int code = CodeOk;
         int attempts = 0;
@@ -35,7 +36,7 @@ bool MakeAddSub(GenerationRun& run, int sign)
             code = SignCode(run.Settings.nMinus, r);
             if (code == CodeOk)
                 code = run.WholeOnlyCode(Decimal::FromScaled(x, places), Decimal::FromScaled(y, places));
-        } while (code != CodeOk && attempts < kMaxAttempts);
+        } while (code != CodeOk && attempts < kMaxAttempts && run.KeepDrawing());
         if (!run.FinishAttempts(code))
             return false;
         run.AdvanceCounters();

@@ -10,6 +10,7 @@ bool MakeMul(GenerationRun& run)
     const ExamSettings& settings = run.Settings;
 
     for (int problem = 0; problem < run.ProblemCount(); ++problem) {
+        run.AtProblem(problem);
         std::int64_t x = 0, y = 0, p = 0;
         int code = CodeOk;
         int attempts = 0;
@@ -21,7 +22,7 @@ bool MakeMul(GenerationRun& run)
             code = SignCode(settings.nMinus, p);
             if (code == CodeOk)
                 code = run.WholeOnlyCode(Decimal::FromScaled(x, f1), Decimal::FromScaled(y, f2));
-        } while (code != CodeOk && attempts < kMaxAttempts);
+        } while (code != CodeOk && attempts < kMaxAttempts && run.KeepDrawing());
         if (!run.FinishAttempts(code))
             return false;
         run.AdvanceCounters();

@@ -30,6 +30,10 @@ std::string UnusableRanges(const RunRanges& ranges)
 
 }  // namespace
 
+ProblemMaker::ProblemMaker(std::optional<std::uint64_t> seed) : Random(seed), WorkBudget(kRunWorkBudget)
+{
+}
+
 RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
 {
     if (Running)
@@ -45,7 +49,7 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
         host.ShowMessage(problem);
         return {};
     }
-    GenerationRun run(settings, ranges, Random, host);
+    GenerationRun run(settings, ranges, Random, host, WorkBudget);
     bool completed = false;
     switch (settings.Operation) {
     case OpAdd: completed = MakeAddSub(run, +1); break;
@@ -54,11 +58,15 @@ RunResult ProblemMaker::MakeProblems(const ExamSettings& current, GenHost& host)
     case OpDiv: completed = MakeDiv(run); break;
     default: return {};
     }
-    if (!completed)
-        return {RunOutcome::Abandoned, {}, {}, {}, settings};
+    if (!completed) {
+        RunResult result{run.Cancelled() ? RunOutcome::Cancelled : RunOutcome::Abandoned, {}, {}, {}, settings};
+        result.Work = run.WorkDone();
+        return result;
+    }
     RunResult result = std::move(run.Result());
     result.Outcome = RunOutcome::Completed;
     result.Settings = settings;
+    result.Work = run.WorkDone();
     return result;
 }
 

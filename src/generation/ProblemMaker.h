@@ -6,12 +6,14 @@
 #include "generation/ExamSettings.h"
 #include "generation/GenHost.h"
 #include "generation/RandomSource.h"
+#include <cstdint>
 #include <string>
 #include <vector>
 
 enum class RunOutcome {
     Completed,  // all problems made; the lists hold one line per problem
     Abandoned,  // the user or the checks gave up; lists are to be ignored
+    Cancelled,  // the host asked the run to stop; lists are to be ignored
     NotRun      // another run was still in progress, or the ranges were unusable
 };
 
@@ -23,13 +25,16 @@ struct RunResult {
     // The settings the run was made with, so that its sheets are worked
     // and worded by them, whatever the settings are by then.
     ExamSettings Settings = {};
+    // The units of work the run did (see kRunWorkBudget).
+    std::int64_t Work = 0;
 
     bool Completed() const { return Outcome == RunOutcome::Completed; }
+    bool Cancelled() const { return Outcome == RunOutcome::Cancelled; }
 };
 
 class ProblemMaker {
 public:
-    explicit ProblemMaker(std::optional<std::uint64_t> seed = std::nullopt) : Random(seed) {}
+    explicit ProblemMaker(std::optional<std::uint64_t> seed = std::nullopt);
 
     // One run for settings.Operation. A call made while a run is in progress
     // (the host's ProcessEvents re-entering) returns NotRun at once.
@@ -39,9 +44,12 @@ public:
     RunResult MakeProblems(const ExamSettings& settings, GenHost& host, std::uint64_t seed);
 
     bool IsRunning() const { return Running; }
+    // The work a run may do; kRunWorkBudget unless a test makes it smaller.
+    void SetWorkBudget(std::int64_t units) { WorkBudget = units; }
     RandomSource& Source() { return Random; }
 
 private:
     RandomSource Random;
     bool Running = false;
+    std::int64_t WorkBudget;
 };

@@ -100,23 +100,46 @@ long double TruncatedInside(long double x, long double lo, long double hi)
 
 }  // namespace
 
-std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t max, std::int32_t d)
+OperandDraw::OperandDraw(std::int32_t min, std::int32_t max, std::int32_t d) : Min(min), Max(max)
 {
     if (min >= max)
-        return min;
-    if (d == 0)
-        return static_cast<std::int32_t>(random.UniformRange(min, max));
+        return;
+    if (d == 0) {
+        Kind = Shape::Uniform;
+        return;
+    }
     // Done in floating point so that D = −2147483648 needs no negation.
-    const long double mean = d > 0 ? min : max;
-    const long double deviation = std::fabs(static_cast<long double>(max) / d);
+    Mean = d > 0 ? min : max;
+    Deviation = std::fabs(static_cast<long double>(max) / d);
     // Truncation toward zero takes [t, t + 1) to t > 0, (t − 1, t] to t < 0
     // and (−1, 1) to 0: the reals that end up in min..max.
-    const long double lo = std::max(min > 0 ? min : min - 1.0L, -kDrawLimit);
-    const long double hi = std::min(max < 0 ? max : max + 1.0L, kDrawLimit);
+    Lo = std::max(min > 0 ? min : min - 1.0L, -kDrawLimit);
+    Hi = std::min(max < 0 ? max : max + 1.0L, kDrawLimit);
     // No spread, or no real that both fits and truncates into the range
     // (only bounds next to −2147483648 allow that): the bell's centre.
-    if (deviation == 0 || !(lo < hi))
-        return static_cast<std::int32_t>(mean);
-    const long double x = random.NormalBetween(mean, deviation, lo, hi);
-    return static_cast<std::int32_t>(TruncatedInside(x, lo, hi));
+    if (Deviation == 0 || !(Lo < Hi)) {
+        Min = static_cast<std::int32_t>(Mean);
+        return;
+    }
+    Kind = Shape::Bell;
+    Standard = NormalInterval(static_cast<double>((Lo - Mean) / Deviation),
+                              static_cast<double>((Hi - Mean) / Deviation));
+}
+
+std::int32_t OperandDraw::operator()(RandomSource& random) const
+{
+    switch (Kind) {
+    case Shape::Fixed: return Min;
+    case Shape::Uniform: return static_cast<std::int32_t>(random.UniformRange(Min, Max));
+    case Shape::Bell: break;
+    }
+    const double u = random.UnitOpenDouble();
+    const double side = random.UnitOpenDouble();
+    const long double x = std::clamp(Mean + Deviation * Standard.Draw(u, side), Lo, Hi);
+    return static_cast<std::int32_t>(TruncatedInside(x, Lo, Hi));
+}
+
+std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t max, std::int32_t d)
+{
+    return OperandDraw(min, max, d)(random);
 }

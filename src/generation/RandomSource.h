@@ -2,6 +2,8 @@
 // The one random source of a generation run: unbiased uniform integers and
 // normal variates, seeded from the clock unless a seed is given (tests and
 // reproducible command-line runs pass one).
+#include "generation/NormalTail.h"
+
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -21,10 +23,10 @@ public:
     // in a fixed few steps however little of the bell lies there.
     long double NormalBetween(long double mean, long double deviation, long double lo,
                               long double hi);
+    double UnitOpenDouble(); // uniform in (0, 1) at double precision
 
 private:
     long double UnitOpen();  // uniform in (0, 1)
-    double UnitOpenDouble(); // uniform in (0, 1) at double precision
 
     std::mt19937_64 Engine;
     std::optional<long double> SpareNormal;
@@ -36,3 +38,23 @@ private:
 // bell is restricted to the reals that truncate into min..max, which gives
 // what drawing again until a value falls there would give, without the loop.
 std::int32_t RandomValue(RandomSource& random, std::int32_t min, std::int32_t max, std::int32_t d);
+
+// The draws of RandomValue for one operand's bounds and D, with the bell's
+// constants worked out once: a run draws thousands of times from the same
+// range, and redraws for the last decimal digit from it again.
+class OperandDraw {
+public:
+    OperandDraw(std::int32_t min, std::int32_t max, std::int32_t d);
+
+    // What RandomValue(random, min, max, d) gives, from the same random numbers.
+    std::int32_t operator()(RandomSource& random) const;
+    // A draw from the bell, which costs several times a uniform one.
+    bool IsBell() const { return Kind == Shape::Bell; }
+
+private:
+    enum class Shape { Fixed, Uniform, Bell };
+    Shape Kind = Shape::Fixed;
+    std::int32_t Min = 0, Max = 0;
+    long double Mean = 0, Deviation = 0, Lo = 0, Hi = 0;
+    NormalInterval Standard;  // (Lo, Hi) in deviations from the mean
+};

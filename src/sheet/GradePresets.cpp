@@ -89,6 +89,7 @@ GradePreset FromRow(const Row& row)
     add("Exam", "RoundPos", QString::number(row.RoundPos));
     add("Exam", "Rest", Flag(row.Rest));
     add("Exam", "Just", Flag(row.Just));
+    add("Exam", "JustExact", Flag(false));  // the draw that older codes were made with
     add("Exam", "Zero", Flag(true));
     add("Exam", "One", Flag(true));
     add("Exam", "RoundSig", Flag(row.RoundSig));

@@ -94,6 +94,7 @@ QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettin
     exam.nRound = ini.ReadInteger(kExam, Key("RoundPos"), 2);
     exam.fRest = ini.ReadBool(kExam, Key("Rest"), false);
     exam.fJust = ini.ReadBool(kExam, Key("Just"), false);
+    exam.fJustExact = ReadSwitch(ini, kExam, "JustExact", false);
     exam.fZero = ini.ReadBool(kExam, Key("Zero"), true);
     exam.fOne = ini.ReadBool(kExam, Key("One"), true);
     sheet.ExNumLeft = ini.ReadString(kExam, Key("Left"), QStringLiteral("("));
@@ -149,6 +150,7 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteInteger(kExam, Key("RoundPos"), exam.nRound);
     ini.WriteBool(kExam, Key("Rest"), exam.fRest);
     ini.WriteBool(kExam, Key("Just"), exam.fJust);
+    ini.WriteBool(kExam, Key("JustExact"), exam.fJustExact);
     ini.WriteBool(kExam, Key("Zero"), exam.fZero);
     ini.WriteBool(kExam, Key("One"), exam.fOne);
     ini.WriteString(kExam, Key("Left"), sheet.ExNumLeft);

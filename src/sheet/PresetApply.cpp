@@ -25,7 +25,7 @@ const KeySpec kKeys[] = {
     {"Exam", "Just", Kind::Bool},        {"Exam", "Zero", Kind::Bool},
     {"Exam", "One", Kind::Bool},         {"Exam", "RoundSig", Kind::Bool},
     {"Exam", "DecOnly", Kind::Bool},     {"Exam", "Yaku", Kind::Bool},
-    {"Exam", "FullDec", Kind::Bool},
+    {"Exam", "FullDec", Kind::Bool},     {"Exam", "JustExact", Kind::Bool},
     {"Exam", "Type", Kind::Bool},        {"Hissan", "Textbook", Kind::Bool},
     {"Hissan", "Worked", Kind::Bool},    {"Page", "PageTitle", Kind::Text},
     {"Page", "SubTitle", Kind::Text},    {"Instruction", "String", Kind::Text},

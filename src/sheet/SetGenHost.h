@@ -18,6 +18,8 @@ public:
     }
     void ShowMessage(const std::string& text) override { Inner.ShowMessage(text); }
     void ProcessEvents() override { Inner.ProcessEvents(); }
+    void Working(const RunProgress& progress) override { Inner.Working(progress); }
+    bool CancelRequested() const override { return Inner.CancelRequested(); }
     bool IsTestMode() const override { return false; }  // a set is never a test-mode run
 
 private:

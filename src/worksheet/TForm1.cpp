@@ -159,7 +159,11 @@ bool TForm1::MakeProblemsFromCode(const SheetCode& code)
         return false;
     const ExamSettings settings = ReadExamControls();
 
-    RunResult result = Maker.MakeProblems(settings, *Host, code.Seed());
+    RunResult result;
+    {
+        WindowGenHost::Scope working(*Host);
+        result = Maker.MakeProblems(settings, *Host, code.Seed());
+    }
     // Problems of another operation must not appear under the new tab's
     // headings when the tab was switched while the run let events through.
     if (!result.Completed() || TabControl1->currentIndex() != settings.Operation)

@@ -280,6 +280,8 @@ public:
     QString PanelText(int panel) const;
     bool IsTestMode() const;
     Prompts& Prompt() { return UserPrompts; }
+    // The runs' host: progress dialog, cancel request, input gate.
+    WindowGenHost& RunHost() { return *Host; }
     // The eight range edits in the order of the settings record.
     QLineEdit* RangeEdit(int index) const;
 

@@ -55,11 +55,15 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
     const ExamSettings settings = ReadExamControls();
     const SheetSettings sheet = SheetSettingsFor(Sheet, settings);
     PrevEngine& engine = FrmPrev->Engine();
+    // One scope for the whole set keeps input held off between its sheets;
+    // each sheet's run has a scope of its own for the progress dialog.
+    WindowGenHost::Scope working(*Host);
     SetGenHost host(*Host);
     SheetPipeline pipeline(engine);
     const std::optional<QList<QStringList>> pages = ClassSet(pipeline, progress).Make(
         request,
         [&](std::uint64_t seed) -> std::optional<SheetProblems> {
+            WindowGenHost::Scope sheetRun(*Host);
             const RunResult run = Maker.MakeProblems(settings, host, seed);
             if (!run.Completed())
                 return std::nullopt;

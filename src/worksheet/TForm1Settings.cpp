@@ -16,6 +16,7 @@
 #include "sheet/SheetSetupFile.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmStyle.h"
+#include "worksheet/WindowGenHost.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,6 +105,9 @@ bool TForm1::SaveSettings()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A run in progress ends at its next report and leaves the lists as
+    // they were; the window closes now.
+    Host->RequestCancel();
     // Once, however often the window is asked to close (a second request can
     // come while a question of a generation run waits), and only when the
     // settings were read: a window closed before its first show would write

@@ -144,6 +144,7 @@ TEST(GenerateCommandTest, UsageErrorsExitOne)
         {"generate", "--minus", "3"},
         {"generate", "--seed", "x"},
         {"generate", "--op", "div", "--rest", "--just"},
+        {"generate", "--op", "div", "--rest", "--just-exact"},
         {"frobnicate"},
         {},
     };
@@ -182,6 +183,11 @@ TEST(GenerateCommandTest, DivisionFailuresExitTwoWithTheirMessage)
          "割る数が０になります。条件を確認して下さい"},
         {Whole("1", "5", "0", "0"), "Loop over(０では割れません)"},
         {Whole("0", "0", "1", "5") + QStringList{"--minus", "1"}, "条件が合いません(結果が０)"},
+        // The worst setting the window takes ends once the run's work is spent.
+        {QStringList{"--min1", "1", "--min1e", "00", "--max1", "9", "--max1e", "99", "--min2", "900",
+                     "--min2e", "", "--max2", "1000", "--max2e", "", "--rows", "10", "--cols", "2",
+                     "--d", "4100", "--round-pos", "1", "--dec-only", "--full-dec", "--yes"},
+         "条件が合いません(結果が０)"},
     };
     for (const Case& c : cases) {
         const ToolRun run = Generate(c.Args + QStringList{"--op", "div", "--seed", "1"});
@@ -232,7 +238,7 @@ TEST(GenerateCommandTest, HelpDocumentsEveryOption)
          {"generate", "--op", "--min1e", "--max2e", "--seq1", "--seq2", "--rows", "--cols", "--d",
           "--minus", "--keep-zeros", "--seed", "--yes", "--round", "--round-pos", "--rest",
           "--just", "--allow-zero", "--allow-one", "--no-zero", "--no-one", "--round-sig",
-          "--dec-only", "--yaku", "--preset", "presets"})
+          "--dec-only", "--yaku", "--preset", "presets", "--just-exact"})
         EXPECT_TRUE(help.Out.contains(QString::fromUtf8(option))) << option;
     EXPECT_EQ(RunSheetTool({"generate", "--help"}).ExitCode, 0);
 }

@@ -1,5 +1,6 @@
 #include "generation/Decimal.h"
 #include "generation/DivisionAnswer.h"
+#include "generation/GenerationRun.h"
 #include "RunFixture.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,85 @@ TEST(MakeDiv, TruncatedSimpleDividendLeavesARemainder)
     ScriptedGenHost host;
     EXPECT_EQ(MakeRun(settings, host).Outcome, RunOutcome::Abandoned);
     EXPECT_EQ(host.Messages, std::vector<std::string>{"条件が合いません(余りが生じました)"});
+}
+
+TEST(MakeDiv, ACutSimpleDividendIsRejectedForTheReasonItsAnswerTestsGive)
+{
+    // Every simple quotient of a few divisors whose dividend b × q has more
+    // decimals than operand 1 takes: the answer tests never accept it, and
+    // the early rejection names the same reason, under every rounding.
+    const std::int64_t divisors[] = {15, 25, 95, 125, 3, 7};  // tenths, hundredths: b = y / 10^places2
+    for (int places1 : {0, 1}) {
+        for (int places2 : {1, 2}) {
+            for (std::int64_t y : divisors) {
+                for (std::int64_t m = 2; m <= 120; ++m) {
+                    const std::int64_t q10 = 600 / m;
+                    const int shift = places2 + 1 - places1;
+                    const std::int64_t factor = ScaleOf(shift);
+                    if ((y * q10) % factor == 0)
+                        continue;  // not cut
+                    DivisionPair pair;
+                    pair.Places1 = places1;
+                    pair.Places2 = places2;
+                    pair.Y = y;
+                    pair.X = y * q10 / factor;
+                    pair.Divisor = Decimal::FromScaled(y, places2);
+                    pair.Dividend = pair.Divisor * Decimal{q10, 1};
+                    for (int nRound : {1, 2, 3}) {
+                        for (bool sig : {false, true}) {
+                            ExamSettings settings;
+                            settings.fJust = true;
+                            settings.nRound = nRound;
+                            settings.fRoundSig = sig;
+                            const DivisionAnswer full = MakeDivisionAnswer(settings, pair);
+                            const DivisionAnswer early = RejectCutDividend(settings, pair, Decimal{q10, 1});
+                            ASSERT_FALSE(full.Accepted) << y << " x " << q10;
+                            EXPECT_FALSE(early.Accepted);
+                            EXPECT_STREQ(early.Reason, full.Reason)
+                                << y << "/10^" << places2 << " x " << q10 << "/10 into " << places1
+                                << " places, round " << nRound << (sig ? " figures" : "");
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(MakeDiv, ExactSimpleQuotientsDrawOnlyDividendsThatDivideOut)
+{
+    struct Case {
+        const char *min1, *max1, *minDivisor, *maxDivisor;
+        int nRound;
+        const char* status;  // the loop-over report, or "" for a completed run
+    };
+    const Case cases[] = {
+        {"1", "100", "1", "9", 2, ""},
+        {"1", "100", "1", "9", 1, ""},  // the answer shows no decimal: neither does q
+        // The only simple quotient that fits is 8.5, whose dividend 12.75 is
+        // cut: no try fits, instead of a thousand rejected answers.
+        {"12", "13", "1", "1", 2, "Loop over(その他の結果)"},
+    };
+    for (const Case& c : cases) {
+        ExamSettings settings;
+        settings.Operation = OpDiv;
+        settings.ExamRowN = 20;
+        settings.fJust = settings.fJustExact = true;
+        settings.nRound = c.nRound;
+        SetRange(settings, 0, c.min1, "", c.max1, "");
+        SetRange(settings, 1, c.minDivisor, "5", c.maxDivisor, "5");
+        ScriptedGenHost host;
+        const RunResult result = MakeRun(settings, host);
+        EXPECT_EQ(host.Status[1], c.status) << c.min1 << ".." << c.max1;
+        EXPECT_EQ(result.Completed(), std::string(c.status).empty());
+        for (size_t i = 0; i < result.Lines1.size(); ++i) {
+            const Decimal dividend = *ParseDecimal(result.Lines1[i]);
+            const Decimal quotient = *ParseDecimal(result.Lines3[i]);
+            EXPECT_EQ(dividend.Normalized().Scale, 0) << Line(result, i);
+            EXPECT_EQ(dividend, *ParseDecimal(result.Lines2[i]) * quotient) << Line(result, i);
+            EXPECT_LE(quotient.Normalized().Scale, c.nRound - 1) << Line(result, i);
+        }
+    }
 }
 
 }  // namespace

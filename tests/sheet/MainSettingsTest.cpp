@@ -112,7 +112,7 @@ TEST_F(MainSettingsTest, InstructionRecordKeepsItsTextAndPlace)
     Sheet.Instruction.psY = "48.5";
     Sheet.Instruction.psSize = 14;
     Sheet.fClassBox = true;
-    Exam.fFullDec = true;
+    Exam.fFullDec = Exam.fJustExact = true;
     Save();
     ExamSettings exam;
     SheetSettings sheet;
@@ -122,11 +122,11 @@ TEST_F(MainSettingsTest, InstructionRecordKeepsItsTextAndPlace)
     EXPECT_EQ(sheet.Instruction.psX, "12");
     EXPECT_EQ(sheet.Instruction.psY, "48.5");
     EXPECT_EQ(sheet.Instruction.psSize, 14);
-    EXPECT_TRUE(sheet.fClassBox && exam.fFullDec);
+    EXPECT_TRUE(sheet.fClassBox && exam.fFullDec && exam.fJustExact);
     // Switches read as switches: anything but 0 or 1 is the default.
-    WriteFile("[Page]\nClassBox=2\n[Exam]\nFullDec=-1\n");
+    WriteFile("[Page]\nClassBox=2\n[Exam]\nFullDec=-1\nJustExact=2\n");
     LoadMainSettings(IniFile(Path), exam, sheet);
-    EXPECT_FALSE(sheet.fClassBox || exam.fFullDec);
+    EXPECT_FALSE(sheet.fClassBox || exam.fFullDec || exam.fJustExact);
 }
 
 TEST_F(MainSettingsTest, TheDateTimeDefaultCharacterByCharacter)
@@ -258,7 +258,7 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
               "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
               "Name=名前：\nCode=1\nClassBox=0\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
-              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nZero=0\nOne=0\nLeft=\n"
+              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nJustExact=0\nZero=0\nOne=0\nLeft=\n"
               "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\nFullDec=0\nTab=0\n"
               "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
               "[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"

@@ -76,7 +76,7 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
               "[Page]\nPageTitle=練習\nHeader=%d\nFooter=\nSubTitle=たしざんのもんだい\n"
               "DateTime=" + dateTime + "\nName=なまえ\nCode=0\nClassBox=0\n"
               "[Exam]\nRow=5\nCol=4\nType=1\nSeparate=10\nNumber=1\nRand=0\nMinus=0\nRound=0\n"
-              "RoundPos=2\nRest=0\nJust=0\nZero=1\nOne=1\nLeft=(\nRight=)\nDel0=1\nRoundSig=0\nDecOnly=0\nYaku=0\n"
+              "RoundPos=2\nRest=0\nJust=0\nJustExact=0\nZero=1\nOne=1\nLeft=(\nRight=)\nDel0=1\nRoundSig=0\nDecOnly=0\nYaku=0\n"
               "FullDec=0\nTab=0\n"
               "[Foreign]\nx=1\n"
               "[Answer]\nType=1\n"

@@ -178,6 +178,12 @@ std::string ApplyJust(ParseState& s, const std::string&)
     return {};
 }
 
+std::string ApplyJustExact(ParseState& s, const std::string&)
+{
+    s.Options.Settings.fJustExact = true;
+    return ApplyJust(s, {});
+}
+
 const OptionSpec kOptions[] = {
     {"--op", true, ApplyOp},
     {"--min1", true, ApplyRange<EdtMin1>},   {"--min1e", true, ApplyRange<EdtMin1e>},
@@ -196,7 +202,7 @@ const OptionSpec kOptions[] = {
     {"--no-zero", false, ApplyAllowZero},    {"--no-one", false, ApplyAllowOne},
     {"--round-sig", false, ApplyRoundSig},   {"--dec-only", false, ApplyDecOnly},
     {"--yaku", false, ApplyYaku},            {"--preset", true, SkipPreset},
-    {"--full-dec", false, ApplyFullDec},
+    {"--full-dec", false, ApplyFullDec},     {"--just-exact", false, ApplyJustExact},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -281,7 +287,7 @@ GenerateParse ParseGenerateOptions(const CommandArgs& args, const ExamSettings& 
     if (!parse.Ok())
         return parse;
     if (state.fRestGiven && state.fJustGiven) {
-        parse.Error = UsageError("--rest and --just cannot be used together");
+        parse.Error = UsageError("--rest and --just (or --just-exact) cannot be used together");
         return parse;
     }
     if (state.fCodeGiven && state.fSeedGiven) {
@@ -315,6 +321,8 @@ std::string GenerateOptionsUsage()
            "  --round-pos N          rounding place 1..6: N-1 decimals kept (default 2)\n"
            "  --rest                 division: quotient with remainder\n"
            "  --just                 division: simple quotients (not with --rest)\n"
+           "  --just-exact           --just, drawing only dividends that divide out\n"
+           "                         (fewer tries; other problems than --just gives)\n"
            "  --allow-zero           division: allow the quotient 0 (excluded by default)\n"
            "  --allow-one            division: allow the quotient 1 (excluded by default)\n"
            "                         old names, still taken: --no-zero, --no-one\n"
