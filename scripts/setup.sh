@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libjpeg62-turbo-dev
+  libjpeg62-turbo-dev libcups2-dev
   fonts-ipafont fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core fontconfig
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick

@@ -4,6 +4,7 @@
 // the settings file when it is first shown and writes it back as it closes.
 #include "common/IniFile.h"
 #include "common/InstallLayout.h"
+#include "common/ProgramVersion.h"
 #include "common/SettingsLocation.h"
 #include "info/OnlineEndpoints.h"
 #include "info/TInfoPanel.h"
@@ -16,6 +17,9 @@
 #include <QIcon>
 #include <QLayout>
 #include <QScreen>
+
+#include <cstring>
+#include <iostream>
 
 namespace {
 
@@ -38,9 +42,14 @@ void UseJapaneseFont()
 
 int main(int argc, char** argv)
 {
+    // Answered before any window system is needed, so it works on a console.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "shosu-drill " << ProgramVersion() << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shosu-drill"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+    QApplication::setApplicationVersion(QString::fromUtf8(ProgramVersion()));
     // The task bar shows the program's own icon and finds its desktop entry.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.shosu_drill"));
@@ -56,15 +65,16 @@ int main(int argc, char** argv)
     prompts.SetParent(&form);
 
     const OnlineSettings online = ReadOnlineSettings(IniFile(SettingsLocation::FilePath()));
-    form.SetHelpLinks(MakeHelpLinks(online, LocalHelpDir(QApplication::applicationDirPath())));
-    auto* info = new TInfoPanel(prompts, online, form.WebArea);
+    const QString helpDir = LocalHelpDir(QApplication::applicationDirPath());
+    form.SetHelpLinks(MakeHelpLinks(online, helpDir));
+    auto* info = new TInfoPanel(prompts, online, OfflineHelpPage(helpDir), form.WebArea);
     form.WebArea->layout()->addWidget(info);
 
     form.show();
     if (QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     // The last step of the first show: the window is usable when it is done.
-    info->StartUp();
+    info->StartUp(SystemNetworkReach());
     // Closed through the window manager while the check waited: the event
     // loop would find no window left to close.
     if (form.isHidden())

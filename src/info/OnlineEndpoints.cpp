@@ -55,9 +55,15 @@ std::optional<QUrl> UsableBase(const QString& text)
 
 } // namespace
 
-QUrl DefaultSiteBase()
+// The copy of helpFile in helpDir, when it is there.
+QUrl LocalCopy(const QString& helpDir, const QString& helpFile)
 {
-    return AsFolder(QUrl(QStringLiteral(SHOSU_SITE_BASE)));
+    if (helpFile.isEmpty() || helpDir.isEmpty())
+        return {};
+    const QFileInfo local(QDir(helpDir).filePath(helpFile));
+    if (!local.isFile())
+        return {};
+    return QUrl::fromLocalFile(local.absoluteFilePath());
 }
 
 OnlineSettings ReadOnlineSettings(const IniFile& ini)
@@ -65,25 +71,31 @@ OnlineSettings ReadOnlineSettings(const IniFile& ini)
     const QString section = QStringLiteral("Online");
     OnlineSettings online;
     online.Base = UsableBase(ini.ReadString(section, QStringLiteral("Base"), QString()))
-                      .value_or(DefaultSiteBase());
+                      .value_or(QUrl());
     online.Check = ini.ReadInteger(section, QStringLiteral("Check"), 1) != 0;
     return online;
 }
 
 QUrl EndpointUrl(const OnlineSettings& online, Endpoint endpoint)
 {
+    if (!online.HasSite())
+        return {};
     return online.Base.resolved(QUrl(QString::fromLatin1(EntryOf(endpoint).SitePath)));
 }
 
 QString PageLocation(const OnlineSettings& online, Endpoint endpoint, const QString& helpDir)
 {
-    const QString helpFile = QString::fromLatin1(EntryOf(endpoint).HelpFile);
-    if (!helpFile.isEmpty() && !helpDir.isEmpty()) {
-        const QFileInfo local(QDir(helpDir).filePath(helpFile));
-        if (local.isFile())
-            return QUrl::fromLocalFile(local.absoluteFilePath()).toString();
-    }
+    if (endpoint == Endpoint::HomePage && !online.HasSite())
+        return OfflineHelpPage(helpDir).toString();
+    const QUrl local = LocalCopy(helpDir, QString::fromLatin1(EntryOf(endpoint).HelpFile));
+    if (!local.isEmpty())
+        return local.toString();
     return EndpointUrl(online, endpoint).toString();
+}
+
+QUrl OfflineHelpPage(const QString& helpDir)
+{
+    return LocalCopy(helpDir, QString::fromLatin1(EntryOf(Endpoint::GeneralHelp).HelpFile));
 }
 
 HelpLinks MakeHelpLinks(const OnlineSettings& online, const QString& helpDir)

@@ -2,6 +2,7 @@
 
 #include "info/TWebPanel.h"
 
+#include <QHostAddress>
 #include <QLabel>
 #include <QStackedLayout>
 
@@ -25,6 +26,14 @@ QLabel* CreateErrorPanel(QWidget* parent)
     return panel;
 }
 
+bool IsOnThisMachine(const QUrl& site)
+{
+    if (site.isLocalFile())
+        return true;
+    const QString host = site.host();
+    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+}
+
 } // namespace
 
 QString OfflineText()
@@ -32,8 +41,9 @@ QString OfflineText()
     return QStringLiteral("インターネットに接続した状態でご使用下さい");
 }
 
-TInfoPanel::TInfoPanel(Prompts& prompts, OnlineSettings online, QWidget* parent)
-    : QWidget(parent), Online(std::move(online))
+TInfoPanel::TInfoPanel(Prompts& prompts, OnlineSettings online, QUrl offlinePage,
+                       QWidget* parent)
+    : QWidget(parent), Online(std::move(online)), OfflinePage(std::move(offlinePage))
 {
     WebBrowser1 = new TWebPanel(prompts, this);
     PnlError = CreateErrorPanel(this);
@@ -44,16 +54,24 @@ TInfoPanel::TInfoPanel(Prompts& prompts, OnlineSettings online, QWidget* parent)
     Places->setCurrentWidget(WebBrowser1);
 }
 
-CheckResult TInfoPanel::StartUp(int timeoutMs)
+CheckResult TInfoPanel::StartUp(NetworkReach reach, int timeoutMs)
 {
     if (!Online.Check)
         return {};
-    CheckResult result = CheckReachable(EndpointUrl(Online, Endpoint::InfoText), timeoutMs);
-    if (!result.Reachable) {
+    // A site on this machine answers whatever the network's state.
+    if (reach == NetworkReach::Offline && !IsOnThisMachine(Online.Base)) {
         Places->setCurrentWidget(PnlError);
-        return result;
+        return {};
     }
-    WebBrowser1->Navigate(EndpointUrl(Online, Endpoint::Promotion));
+    CheckResult result;
+    if (Online.HasSite())
+        result = CheckReachable(EndpointUrl(Online, Endpoint::InfoText), timeoutMs);
+    // A site that does not answer while the machine is online is the site's
+    // fault, not the user's: the offline help stands in for its page.
+    if (result.Reachable)
+        WebBrowser1->Navigate(EndpointUrl(Online, Endpoint::Promotion));
+    else if (!OfflinePage.isEmpty())
+        WebBrowser1->Navigate(OfflinePage);
     return result;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The online part of the main window's bottom strip: the web panel
 // WebBrowser1 and, in the same place, the error panel PnlError, hidden at
-// start. StartUp() runs the start-up check: a failure shows the error panel
-// for the rest of the run, success lets the web panel load the promotional
-// page. With the check turned off in the settings the panel stays empty.
+// start. StartUp() runs the start-up check: when the system says the machine
+// is offline the error panel shows for the rest of the run; otherwise the
+// site's information file is asked for, and the web panel loads the
+// promotional page when it came, the offline help page when it did not or
+// when no site is set. With the check turned off the panel stays empty.
+#include "info/NetworkReach.h"
 #include "info/OnlineEndpoints.h"
 #include "info/StartupCheck.h"
 
@@ -18,11 +21,14 @@ class TInfoPanel : public QWidget {
     Q_OBJECT
 
 public:
-    TInfoPanel(Prompts& prompts, OnlineSettings online, QWidget* parent = nullptr);
+    // offlinePage: the page shown without the site (empty: none).
+    TInfoPanel(Prompts& prompts, OnlineSettings online, QUrl offlinePage = {},
+               QWidget* parent = nullptr);
 
-    // Runs the check synchronously (at most timeoutMs) and shows its outcome.
-    // Nothing happens, and an empty result comes back, when the check is off.
-    CheckResult StartUp(int timeoutMs = kCheckTimeoutMs);
+    // Runs the check synchronously (at most timeoutMs) and shows its outcome;
+    // reach is what the system says. Nothing happens, and an empty result
+    // comes back, when the check is off, offline or without a site.
+    CheckResult StartUp(NetworkReach reach, int timeoutMs = kCheckTimeoutMs);
 
     bool ErrorShown() const;
 
@@ -31,6 +37,7 @@ public:
 
 private:
     OnlineSettings Online;
+    QUrl OfflinePage;
     QStackedLayout* Places = nullptr;
 };
 

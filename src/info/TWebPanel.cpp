@@ -3,6 +3,8 @@
 #include "common/HelpLinks.h"
 #include "info/StartupCheck.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QNetworkReply>
 #include <QStringDecoder>
 #include <utility>
@@ -24,6 +26,16 @@ bool IsWeb(const QUrl& url)
 bool IsOpenableLink(const QUrl& url)
 {
     return IsWeb(url) || url.scheme() == QLatin1String("mailto");
+}
+
+// A page of the offline help may open the pages of its own folder (and
+// below); a page from the web never opens a local file.
+bool IsBesideLocalPage(const QUrl& page, const QUrl& target)
+{
+    if (!page.isLocalFile() || !target.isLocalFile())
+        return false;
+    const QString folder = QFileInfo(page.toLocalFile()).absolutePath() + QLatin1Char('/');
+    return QDir::cleanPath(target.toLocalFile()).startsWith(folder);
 }
 
 QString DecodeHtml(const QByteArray& data)
@@ -111,6 +123,6 @@ void TWebPanel::ResourceArrived(QNetworkReply* reply, const QUrl& url)
 void TWebPanel::LinkClicked(const QUrl& link)
 {
     const QUrl target = Page.resolved(link);
-    if (IsOpenableLink(target))
+    if (IsOpenableLink(target) || IsBesideLocalPage(Page, target))
         OpenWebPage(UserPrompts, target.toString());
 }

@@ -11,7 +11,12 @@
 
 namespace {
 
-const QString kPrintNotStarted = QStringLiteral("印刷を開始できませんでした。プリンタの設定を確認下さい");
+// Names the printer when it has a name.
+QString PrintNotStarted(const QString& printer)
+{
+    const QString advice = QStringLiteral("印刷を開始できませんでした。プリンタの設定を確認下さい");
+    return printer.isEmpty() ? advice : QStringLiteral("プリンタ「%1」で").arg(printer) + advice;
+}
 
 } // namespace
 
@@ -29,7 +34,7 @@ bool PrevEngine::PrintOut()
         return false;
     const bool ok = PassToPrinter();
     if (!ok)
-        Prompt.Message(kPrintNotStarted);
+        Prompt.Message(PrintNotStarted(PrinterDevice->Name()));
     return ok;
 }
 

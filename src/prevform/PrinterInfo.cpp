@@ -57,6 +57,7 @@ QPagedPaintDevice* PrinterInfo::Device()
         Writer = std::make_unique<QPdfWriter>(Path);
         Writer->setResolution(Res);
         Writer->setPageLayout(QPageLayout(Layout.pageSize(), Layout.orientation(), QMarginsF()));
+        Writer->setTitle(Title);
     }
     return Writer.get();
 }
@@ -72,6 +73,13 @@ void PrinterInfo::SetPdfPath(const QString& path)
         return;
     Path = path;
     Writer.reset();  // the next pass writes to the new file
+}
+
+void PrinterInfo::SetJobTitle(const QString& title)
+{
+    Title = title;
+    if (Writer)
+        Writer->setTitle(title);
 }
 
 QString PrinterInfo::PdfPath() const

@@ -43,6 +43,13 @@ public:
     // for the PDF writer.
     virtual QPrinter* Printer() const { return nullptr; }
     virtual bool IsBuiltInPdf() const { return true; }
+    // The printer's name as the system's print queue knows it; empty for
+    // the PDF writer.
+    virtual QString Name() const { return {}; }
+    // The title of the next job: the name the print queue lists it under
+    // (a PDF carries it as its document title).
+    virtual void SetJobTitle(const QString& title);
+    QString JobTitle() const { return Title; }
     // Where the built-in PDF printer writes (ignored by a real printer).
     virtual void SetPdfPath(const QString& path);
     virtual QString PdfPath() const;
@@ -79,5 +86,6 @@ private:
     QPageLayout Layout;
     int Res = BuiltInDpi;
     QRect Area;
+    QString Title;
     std::unique_ptr<QPdfWriter> Writer;  // for Path, made when first painted on
 };

@@ -92,6 +92,17 @@ QPoint SystemPrinter::PaintOrigin() const
     return QtPrinter->fullPage() ? PrintableArea().topLeft() : QPoint();
 }
 
+QString SystemPrinter::Name() const
+{
+    return fBuiltIn ? QString() : QtPrinter->printerName();
+}
+
+void SystemPrinter::SetJobTitle(const QString& title)
+{
+    PrinterInfo::SetJobTitle(title);
+    QtPrinter->setDocName(title);
+}
+
 void SystemPrinter::SetPdfPath(const QString& path)
 {
     if (fBuiltIn)

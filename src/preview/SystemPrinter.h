@@ -27,6 +27,8 @@ public:
     QPoint PaintOrigin() const override;
     QPrinter* Printer() const override { return QtPrinter.get(); }
     bool IsBuiltInPdf() const override { return fBuiltIn; }
+    QString Name() const override;
+    void SetJobTitle(const QString& title) override;
     void SetPdfPath(const QString& path) override;
     QString PdfPath() const override;
     QPageLayout PageLayout() const override;

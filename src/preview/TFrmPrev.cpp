@@ -63,6 +63,7 @@ TFrmPrev::TFrmPrev(Prompts& prompts, QWidget* parent, PrevWindowOptions options)
     Ratio = options.PixelRatio > 0 ? options.PixelRatio : ScreenPixelRatio();
     const int dpi = options.ScreenDpi > 0 ? options.ScreenDpi : ScreenDpi();
     BitmapProbe = options.CanMakeBitmap ? std::move(options.CanMakeBitmap) : TryAllocate;
+    Queue = options.Queue ? std::move(options.Queue) : SystemPrintQueue();
     Prev = std::make_unique<PrevEngine>(
         prompts, options.Printer ? std::move(options.Printer) : SystemPrinter::MakeDefault(),
         qRound(dpi * Ratio));

@@ -10,6 +10,7 @@
 // records are read at creation and written at destruction.
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
+#include "preview/PrintQueue.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -27,6 +28,7 @@ class Prompts;
 // What tests and the program may choose about the window's surroundings.
 struct PrevWindowOptions {
     std::unique_ptr<PrinterInfo> Printer;  // null: the default printer
+    std::unique_ptr<PrintQueue> Queue;     // null: the spooler of the machine
     int ScreenDpi = 0;                     // 0: measured from the screen
     double PixelRatio = 0;                 // 0: the screen's device pixel ratio
     // Whether a bitmap of this many device pixels can be made (the resize
@@ -79,8 +81,11 @@ public:
     void PrintOut();  // every page of the document as one print job
 
     // The document to show, from its first page; an empty one shows a
-    // blank page. Renders the page and updates the page controls.
-    void ShowDocument(const QList<QStringList>& pages);
+    // blank page. Renders the page and updates the page controls. Printing
+    // gives the job title (empty: kJobTitle).
+    void ShowDocument(const QList<QStringList>& pages, const QString& title = {});
+    QString JobTitle() const { return Title; }
+    static const QString kJobTitle;
     // Page index (0-based) of the document, clamped to its pages.
     void ShowPage(int index);
     void PrevPageClick();
@@ -116,6 +121,9 @@ private:
     void UpdatePageControls();
     // Prints the document's pages (the program list alone when there is none).
     bool PrintDocument();
+    // Prints to a printer of the system's spooler, checking its queue first
+    // and the job after; what goes wrong is reported naming the printer.
+    void PrintToQueue(PrinterInfo& printer);
     // The pages to print or save: the document's, or the program list as one page.
     QList<QStringList> DocumentPages() const;
     void LoadSettings();
@@ -131,7 +139,9 @@ private:
     double Ratio = 1;
     std::function<bool(QSize)> BitmapProbe;
     QString SaveFolder;  // where the last picture was saved; the next save starts there
+    std::unique_ptr<PrintQueue> Queue;
     QList<QStringList> Pages;  // the document; empty until one is shown
+    QString Title;             // of the document's print job
     int ShownPage = 0;
     bool fSettingsRead = false;
     bool fRestoringSize = false;

@@ -110,13 +110,32 @@ void TFrmPrev::SetPrinter()
     UpdatePictures();
 }
 
+void TFrmPrev::PrintToQueue(PrinterInfo& printer)
+{
+    const QString name = printer.Name();
+    const QueueVerdict verdict = BeforePrinting(*Queue, name);
+    if (verdict.Action == QueueVerdict::Refuse) {
+        Prompt.Message(verdict.Text);
+        return;
+    }
+    if (verdict.Action == QueueVerdict::Confirm && !Prompt.Confirm(verdict.Text))
+        return;
+    const std::optional<int> newestBefore = name.isEmpty() ? std::nullopt : Queue->NewestJob(name);
+    if (!PrintDocument())
+        return;  // the engine has said why
+    const QString failure = AfterPrinting(*Queue, name, newestBefore, printer.JobTitle());
+    if (!failure.isEmpty())
+        Prompt.Message(failure);
+}
+
 void TFrmPrev::PrintOut()
 {
     if (!isVisible() || ErrorNum() >= 0)
         return;
     PrinterInfo& printer = Prev->Printer();
+    printer.SetJobTitle(Title.isEmpty() ? kJobTitle : Title);
     if (!printer.IsBuiltInPdf()) {
-        PrintDocument();
+        PrintToQueue(printer);
         return;
     }
     // No printer on this machine: the pages go to a PDF file the user names.

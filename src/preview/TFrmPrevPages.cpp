@@ -27,9 +27,12 @@ void TFrmPrev::CreatePageControls()
     UpdatePageControls();
 }
 
-void TFrmPrev::ShowDocument(const QList<QStringList>& pages)
+const QString TFrmPrev::kJobTitle = QStringLiteral("小数の計算");
+
+void TFrmPrev::ShowDocument(const QList<QStringList>& pages, const QString& title)
 {
     Pages = pages.isEmpty() ? QList<QStringList>{QStringList{}} : pages;
+    Title = title.isEmpty() ? kJobTitle : title;
     ShowPage(0);
 }
 

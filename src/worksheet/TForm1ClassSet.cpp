@@ -7,6 +7,7 @@
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPrev.h"
 #include "sheet/ClassSet.h"
+#include "sheet/JobTitle.h"
 #include "sheet/PageOutput.h"
 #include "worksheet/QtSetProgress.h"
 #include "sheet/SetGenHost.h"
@@ -83,7 +84,7 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
     }
     if (!FrmPrev->isVisible())
         FrmPrev->show();
-    FrmPrev->ShowDocument(*pages);
+    FrmPrev->ShowDocument(*pages, ClassSetJobTitle(request.SheetCount()));
     FrmPrev->PrintOut();
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "preview/TFrmPrev.h"
 #include "sheet/ClassSet.h"
+#include "sheet/JobTitle.h"
 #include "sheet/SheetPipeline.h"
 
 #include <QAction>
@@ -105,7 +106,8 @@ void TForm1::ComposeSheet(int mode)
         return;
     // The raised top margin is kept, and saved with the settings.
     document.Layout.StoreIn(Sheet);
-    FrmPrev->ShowDocument(document.Pages);
+    const QString code = CurCode ? QString::fromStdString(CurCode->Text()) : QString();
+    FrmPrev->ShowDocument(document.Pages, SheetJobTitle(mode, code));
 }
 
 void TForm1::Button1Click()

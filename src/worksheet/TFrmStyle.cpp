@@ -135,7 +135,7 @@ QWidget* TFrmStyle::CreateAnswerGroup()
     auto* box = new QVBoxLayout(group);
     RButton1 = new QRadioButton(QStringLiteral("別に印刷"), group);
     RButton2 = new QRadioButton(QStringLiteral("共に印刷"), group);
-    CBoxCode = new QCheckBox(QStringLiteral("番号を印刷する(&O)"), group);
+    CBoxCode = new QCheckBox(QStringLiteral("番号を印刷する(&N)"), group);
     box->addWidget(RButton1);
     box->addWidget(RButton2);
     box->addWidget(CBoxCode);

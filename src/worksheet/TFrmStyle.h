@@ -57,7 +57,7 @@ public:
     // "答えの印刷"
     QRadioButton* RButton1 = nullptr; // "別に印刷"
     QRadioButton* RButton2 = nullptr; // "共に印刷"
-    QCheckBox* CBoxCode = nullptr;    // "番号を印刷する(&O)"
+    QCheckBox* CBoxCode = nullptr;    // "番号を印刷する(&N)"
     // "余白"
     QLineEdit* EdtTopP = nullptr;
     QLineEdit* EdtLeftP = nullptr;

@@ -7,6 +7,7 @@
 #include "prevform/Interpreter.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -34,7 +35,8 @@ TEST(DesktopIntegrationTest, ValidatorsAcceptTheDesktopEntryAndTheMetainfo)
         QStringList Args;
     } checks[] = {
         {"desktop-file-validate", {kSource + "/data/" + kAppId + ".desktop"}},
-        {"appstreamcli", {"validate", "--no-net", kSource + "/data/" + kAppId + ".metainfo.xml"}},
+        {"appstreamcli",
+         {"validate", "--pedantic", "--no-net", kSource + "/data/" + kAppId + ".metainfo.xml"}},
     };
     int ran = 0;
     for (const auto& check : checks) {
@@ -45,6 +47,11 @@ TEST(DesktopIntegrationTest, ValidatorsAcceptTheDesktopEntryAndTheMetainfo)
         const ToolRun run = RunProgram(tool, check.Args);
         EXPECT_EQ(run.ExitCode, 0) << check.Tool << ": " << run.Out.toStdString()
                                    << run.Err.toStdString();
+        // Warnings, hints and pedantic remarks pass with exit code 0; they
+        // are faults here too.
+        const QRegularExpression remark("^[IWEP]: |: (warning|hint|error): ",
+                                        QRegularExpression::MultilineOption);
+        EXPECT_FALSE(run.Out.contains(remark)) << check.Tool << ": " << run.Out.toStdString();
     }
     if (ran == 0)
         GTEST_SKIP() << "neither desktop-file-validate nor appstreamcli is installed";
@@ -79,8 +86,15 @@ TEST(DesktopIntegrationTest, InstallPutsEveryFileInItsPlaceAndTheProgramKnowsIt)
     };
     for (const QString& file : files)
         EXPECT_TRUE(QFileInfo(prefix.filePath(file)).isFile()) << file.toStdString();
-    EXPECT_TRUE(QFileInfo(prefix.filePath("share/man/man1/shosu-sheet.1.gz")).isFile()
-                || QFileInfo(prefix.filePath("share/man/man1/shosu-sheet.1")).isFile());
+    for (const char* packed : {"share/man/man1/shosu-drill.1", "share/man/man1/shosu-sheet.1",
+                               "share/doc/shosu-drill/changelog"}) {
+        const QString path = prefix.filePath(QString::fromUtf8(packed));
+        EXPECT_TRUE(QFileInfo(path + ".gz").isFile() || QFileInfo(path).isFile()) << packed;
+    }
+    const QString copyright = ReadText(prefix.filePath("share/doc/shosu-drill/copyright"));
+    EXPECT_TRUE(copyright.startsWith("Format: https://www.debian.org/doc/packaging-manuals/"
+                                     "copyright-format/1.0/\n"));
+    EXPECT_TRUE(copyright.contains("\nLicense: MIT\n"));
 
     // The installed program finds its help pages and keeps its settings out
     // of the installation, even in a prefix it may write to.
@@ -88,6 +102,47 @@ TEST(DesktopIntegrationTest, InstallPutsEveryFileInItsPlaceAndTheProgramKnowsIt)
     EXPECT_EQ(LocalHelpDir(bin), QFileInfo(prefix.filePath("share/shosu-drill/help")).canonicalFilePath());
     const QString config = prefix.filePath("home/.config/shosu-drill");
     EXPECT_EQ(SettingsLocation::Choose(bin, config), config + "/shosu-drill.ini");
+}
+
+// The version is written once, in the build files; the programs, the
+// manual pages and the package carry it, and the changelog and the metainfo
+// must have an entry for it.
+TEST(DesktopIntegrationTest, EveryPlaceCarriesTheOneVersion)
+{
+    const QRegularExpression changelogTop("^shosu-drill \\(([^)]+)\\) ");
+    const QString version = changelogTop.match(ReadText(kSource + "/data/changelog")).captured(1);
+    ASSERT_FALSE(version.isEmpty());
+    const QString metainfo = ReadText(kSource + "/data/" + kAppId + ".metainfo.xml");
+    EXPECT_EQ(QRegularExpression("<release version=\"([^\"]+)\"").match(metainfo).captured(1), version);
+    const struct {
+        const char* Program;
+        const char* Name;
+    } programs[] = {{SHOSU_DRILL_PATH, "shosu-drill"}, {SHOSU_SHEET_PATH, "shosu-sheet"}};
+    for (const auto& program : programs) {
+        const ToolRun run = RunProgram(QString::fromUtf8(program.Program), {"--version"});
+        EXPECT_EQ(run.ExitCode, 0) << program.Name;
+        EXPECT_EQ(run.Out, QString::fromUtf8(program.Name) + " " + version + "\n");
+        const QString manual = ReadText(QStringLiteral(SHOSU_BINARY_DIR "/%1.1").arg(program.Name));
+        EXPECT_TRUE(manual.contains("\"shosu-drill " + version + "\"")) << program.Name;
+    }
+}
+
+// No placeholder web address is left for the program to ask or to show.
+TEST(DesktopIntegrationTest, NoPlaceholderAddressRemains)
+{
+    const QString placeholder = QStringLiteral("example") + QStringLiteral(".org");
+    QStringList found;
+    for (const char* folder : {"src", "data", "site", "cmake", "scripts"}) {
+        QDirIterator files(kSource + "/" + folder, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (ReadText(path).contains(placeholder, Qt::CaseInsensitive))
+                found << path;
+        }
+    }
+    found << (ReadText(kSource + "/CMakeLists.txt").contains(placeholder) ? "CMakeLists.txt" : "");
+    found.removeAll(QString());
+    EXPECT_TRUE(found.isEmpty()) << found.join(u' ').toStdString();
 }
 
 TEST(DesktopIntegrationTest, TheListFileHelpShowsEveryCommandWordWithAnExample)

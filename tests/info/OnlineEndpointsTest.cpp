@@ -27,25 +27,21 @@ QString At(const OnlineSettings& online, Endpoint endpoint)
     return EndpointUrl(online, endpoint).toString();
 }
 
-TEST(OnlineEndpointsTest, EveryEndpointLivesUnderTheDefaultSite)
+TEST(OnlineEndpointsTest, WithoutABaseThereIsNoSiteToAsk)
 {
     const OnlineSettings online = FromIni("[Page]\nTop=10\n");
     EXPECT_TRUE(online.Check);
-    const QString base = DefaultSiteBase().toString();
-    EXPECT_TRUE(base.startsWith(QStringLiteral("https://")));
-    EXPECT_TRUE(base.endsWith(QLatin1Char('/')));
-    EXPECT_EQ(At(online, Endpoint::InfoText), base + "info.txt");
-    EXPECT_EQ(At(online, Endpoint::Promotion), base + "promo.html");
-    EXPECT_EQ(At(online, Endpoint::HomePage), base + "index.html");
-    EXPECT_EQ(At(online, Endpoint::GeneralHelp), base + "help/index.html");
-    EXPECT_EQ(At(online, Endpoint::RandomHelp), base + "help/random.html");
+    EXPECT_FALSE(online.HasSite());
+    for (Endpoint endpoint : {Endpoint::InfoText, Endpoint::Promotion, Endpoint::HomePage,
+                              Endpoint::GeneralHelp, Endpoint::RandomHelp})
+        EXPECT_TRUE(EndpointUrl(online, endpoint).isEmpty());
 }
 
-TEST(OnlineEndpointsTest, BaseMovesEveryEndpointAndBadBasesFallBack)
+TEST(OnlineEndpointsTest, BaseMovesEveryEndpointAndBadBasesMeanNoSite)
 {
     struct Case {
         const char* Ini;
-        const char* InfoText;  // "" = the default site
+        const char* InfoText;  // "" = no site
     };
     const Case cases[] = {
         {"[Online]\nBase=http://school.example/shosu/\n", "http://school.example/shosu/info.txt"},
@@ -59,12 +55,8 @@ TEST(OnlineEndpointsTest, BaseMovesEveryEndpointAndBadBasesFallBack)
         {"[Online]\nBase=javascript:alert(1)\n", ""},
         {"[Online]\nBase=http://\n", ""},
     };
-    const QString defaultInfo = DefaultSiteBase().toString() + "info.txt";
-    for (const Case& c : cases) {
-        const OnlineSettings online = FromIni(c.Ini);
-        const QString expected = *c.InfoText ? QString::fromUtf8(c.InfoText) : defaultInfo;
-        EXPECT_EQ(At(online, Endpoint::InfoText), expected) << c.Ini;
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(At(FromIni(c.Ini), Endpoint::InfoText), QString::fromUtf8(c.InfoText)) << c.Ini;
     const OnlineSettings moved = FromIni("[Online]\nBase=http://school.example/shosu\n");
     EXPECT_EQ(At(moved, Endpoint::RandomHelp), "http://school.example/shosu/help/random.html");
 }
@@ -99,22 +91,33 @@ TEST(OnlineEndpointsTest, HelpPagesUseTheInstalledCopyWhenItExists)
 
     const HelpLinks online2 = MakeHelpLinks(online, QString());
     EXPECT_EQ(online2.RandomHelp, "http://school.example/help/random.html");
+
+    // Without a site: the installed copies, and the home page is the offline
+    // help; what is not installed is not there at all.
+    const HelpLinks offline = MakeHelpLinks(OnlineSettings{}, help.path());
+    EXPECT_EQ(offline.RandomHelp, QUrl::fromLocalFile(page.fileName()).toString());
+    EXPECT_TRUE(offline.GeneralHelp.isEmpty());
+    EXPECT_TRUE(offline.HomePage.isEmpty());
+    EXPECT_TRUE(OfflineHelpPage(help.path()).isEmpty());
 }
 
 TEST(OnlineEndpointsTest, TheSiteFolderHoldsEveryEndpointAndEveryHelpPage)
 {
     const QDir site(QStringLiteral(SHOSU_SOURCE_DIR "/site"));
-    const OnlineSettings online{DefaultSiteBase(), true};
+    const OnlineSettings online{QUrl(QStringLiteral("https://school.example/shosu/")), true};
     for (Endpoint endpoint : {Endpoint::InfoText, Endpoint::Promotion, Endpoint::HomePage,
                               Endpoint::GeneralHelp, Endpoint::RandomHelp}) {
-        const QString relative =
-            EndpointUrl(online, endpoint).toString().mid(DefaultSiteBase().toString().size());
+        const QString relative = EndpointUrl(online, endpoint).toString().mid(online.Base.toString().size());
         EXPECT_TRUE(QFileInfo(site.filePath(relative)).isFile()) << relative.toStdString();
     }
-    // the help folder as installed serves both help endpoints offline
-    const HelpLinks links = MakeHelpLinks(online, site.filePath(QStringLiteral("help")));
+    // the help folder as installed serves both help endpoints offline, and
+    // the panel's page without a site
+    const QString help = site.filePath(QStringLiteral("help"));
+    const HelpLinks links = MakeHelpLinks(online, help);
     for (const QString& page : {links.GeneralHelp, links.RandomHelp})
         EXPECT_TRUE(QUrl(page).isLocalFile()) << page.toStdString();
+    EXPECT_EQ(OfflineHelpPage(help).toString(), links.GeneralHelp);
+    EXPECT_EQ(MakeHelpLinks(OnlineSettings{}, help).HomePage, links.GeneralHelp);
 }
 
 } // namespace

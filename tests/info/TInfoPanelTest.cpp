@@ -7,6 +7,8 @@
 
 #include <QLabel>
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +29,18 @@ protected:
     LocalHttpServer Server;
     ScriptedPrompts Prompts;
 
+    QTemporaryDir HelpDir;
+
     OnlineSettings Online(bool check = true) const { return {Server.Base(), check}; }
+
+    // The offline help page, with a text of its own.
+    QUrl OfflinePage() const
+    {
+        QFile page(HelpDir.filePath(QStringLiteral("index.html")));
+        EXPECT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p>ヘルプ（オフライン）</p><a href=\"random.html\">D</a></body></html>");
+        return QUrl::fromLocalFile(page.fileName());
+    }
 
     void ServeSite()
     {
@@ -61,7 +74,7 @@ TEST_F(TInfoPanelTest, AReachableSiteShowsThePromotionalPage)
     ServeSite();
     TInfoPanel panel(Prompts, Online());
     panel.show();
-    const CheckResult result = panel.StartUp(kTestTimeoutMs);
+    const CheckResult result = panel.StartUp(NetworkReach::Online, kTestTimeoutMs);
     EXPECT_TRUE(result.Reachable) << result.Error.toStdString();
     EXPECT_FALSE(panel.ErrorShown());
     ASSERT_TRUE(WaitForPage(panel));
@@ -71,40 +84,88 @@ TEST_F(TInfoPanelTest, AReachableSiteShowsThePromotionalPage)
     EXPECT_EQ(Server.Requested.mid(0, 2), (QStringList{"/info.txt", "/promo.html"}));
 }
 
-TEST_F(TInfoPanelTest, EveryKindOfFailureShowsTheErrorPanel)
+// The red line is the system's word that the machine is offline; a site
+// that fails while the machine is online shows the offline help instead.
+TEST_F(TInfoPanelTest, OnlyTheSystemsOfflineVerdictShowsTheErrorPanel)
 {
     struct Case {
         const char* Name;
-        int Status;       // of the information file; 0 = not served at all
+        NetworkReach Reach;
+        int Status;       // of the information file; 0 = no site set
         bool Silent;      // the server never answers
         bool ClosedPort;  // nothing listens
+        bool Remote;      // the site is not on this machine
+        bool Error;       // the red line shows
+        bool Asked;       // the site recorded a request
         bool TimedOut;
     };
     const Case cases[] = {
-        {"not found", 404, false, false, false},
-        {"server error", 500, false, false, false},
-        {"closed port", 200, false, true, false},
-        {"never answers", 200, true, false, true},
+        {"offline", NetworkReach::Offline, 200, false, false, true, true, false, false},
+        {"offline, no site", NetworkReach::Offline, 0, false, false, false, true, false, false},
+        {"offline, site on this machine", NetworkReach::Offline, 404, false, false, false, false, true, false},
+        {"not found", NetworkReach::Online, 404, false, false, false, false, true, false},
+        {"server error", NetworkReach::Unknown, 500, false, false, false, false, true, false},
+        {"closed port", NetworkReach::Online, 200, false, true, false, false, false, false},
+        // a silent server records nothing; its time-out shows it was asked
+        {"never answers", NetworkReach::Online, 200, true, false, false, false, false, true},
+        {"no site", NetworkReach::Online, 0, false, false, false, false, false, false},
     };
+    const QUrl offline = OfflinePage();
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
         LocalHttpServer server;
         server.Silent = c.Silent;
         if (c.Status != 404)
             server.Pages.insert("/info.txt", {c.Status, "x", "text/plain"});
-        QUrl base = server.Base();
+        QUrl base = c.Status == 0 ? QUrl() : server.Base();
+        if (c.Remote)
+            base = QUrl(QStringLiteral("http://site.invalid/shosu/"));
         if (c.ClosedPort) {
             LocalHttpServer closed;
             base = closed.Base();
         }  // closed's listener is gone here
-        TInfoPanel panel(Prompts, {base, true});
+        TInfoPanel panel(Prompts, {base, true}, offline);
         panel.show();
-        const CheckResult result = panel.StartUp(kTestTimeoutMs);
-        EXPECT_FALSE(result.Reachable) << c.Name;
-        EXPECT_EQ(result.TimedOut, c.TimedOut) << c.Name;
-        EXPECT_TRUE(panel.ErrorShown()) << c.Name;
-        EXPECT_TRUE(panel.PnlError->isVisible()) << c.Name;
-        EXPECT_FALSE(panel.WebBrowser1->isVisible()) << c.Name;
-        EXPECT_TRUE(panel.WebBrowser1->toPlainText().isEmpty()) << c.Name;
+        QSignalSpy loaded(panel.WebBrowser1, &TWebPanel::PageLoaded);
+        const CheckResult result = panel.StartUp(c.Reach, kTestTimeoutMs);
+        EXPECT_FALSE(result.Reachable);
+        EXPECT_EQ(result.TimedOut, c.TimedOut);
+        EXPECT_EQ(!server.Requested.isEmpty(), c.Asked);
+        EXPECT_EQ(panel.ErrorShown(), c.Error);
+        EXPECT_EQ(panel.PnlError->isVisible(), c.Error);
+        if (c.Error) {
+            EXPECT_TRUE(panel.WebBrowser1->toPlainText().isEmpty());
+            continue;
+        }
+        ASSERT_TRUE(loaded.wait(5000));
+        EXPECT_EQ(panel.WebBrowser1->PageUrl(), offline);
+        EXPECT_TRUE(panel.WebBrowser1->toPlainText().contains(QStringLiteral("ヘルプ（オフライン）")));
+    }
+}
+
+// The offline help opens the pages beside it; a web page never opens a
+// local file.
+TEST_F(TInfoPanelTest, TheOfflineHelpOpensItsOwnPagesOnly)
+{
+    TInfoPanel panel(Prompts, {QUrl(), true}, OfflinePage());
+    panel.show();
+    QSignalSpy loaded(panel.WebBrowser1, &TWebPanel::PageLoaded);
+    panel.StartUp(NetworkReach::Unknown, kTestTimeoutMs);
+    ASSERT_TRUE(loaded.wait(5000));
+    const QUrl beside = QUrl::fromLocalFile(HelpDir.filePath(QStringLiteral("random.html")));
+    const struct {
+        QUrl Link;
+        QString Opened;  // empty = not handed to the browser
+    } links[] = {
+        {QUrl(QStringLiteral("random.html")), beside.toString()},
+        {QUrl(QStringLiteral("../secret.html")), QString()},
+        {QUrl(QStringLiteral("file:///etc/passwd")), QString()},
+    };
+    for (const auto& link : links) {
+        Prompts.Asked.clear();
+        emit panel.WebBrowser1->anchorClicked(link.Link);
+        EXPECT_EQ(Prompts.Asked, link.Opened.isEmpty() ? QStringList() : QStringList{"url: " + link.Opened})
+            << link.Link.toString().toStdString();
     }
 }
 
@@ -114,7 +175,7 @@ TEST_F(TInfoPanelTest, AMissingPromotionalPageLeavesThePanelEmptyWithoutTheError
     TInfoPanel panel(Prompts, Online());
     panel.show();
     QSignalSpy loaded(panel.WebBrowser1, &TWebPanel::PageLoaded);
-    EXPECT_TRUE(panel.StartUp(kTestTimeoutMs).Reachable);
+    EXPECT_TRUE(panel.StartUp(NetworkReach::Online, kTestTimeoutMs).Reachable);
     ASSERT_TRUE(loaded.wait(5000));
     EXPECT_FALSE(loaded.first().first().toBool());
     EXPECT_FALSE(panel.ErrorShown());
@@ -126,7 +187,7 @@ TEST_F(TInfoPanelTest, CheckZeroAsksNothingAndShowsNoErrorPanel)
     ServeSite();
     TInfoPanel panel(Prompts, Online(false));
     panel.show();
-    const CheckResult result = panel.StartUp(kTestTimeoutMs);
+    const CheckResult result = panel.StartUp(NetworkReach::Offline, kTestTimeoutMs);
     EXPECT_FALSE(result.Reachable);
     EXPECT_FALSE(panel.ErrorShown());
     EXPECT_FALSE(panel.PnlError->isVisible());
@@ -148,7 +209,7 @@ TEST_F(TInfoPanelTest, ThePageFetchesItsPicturesAndOpensLinksInTheBrowser)
     Server.Pages.insert("/logo.png", {200, png, "image/png"});
     TInfoPanel panel(Prompts, Online());
     panel.show();
-    panel.StartUp(kTestTimeoutMs);
+    panel.StartUp(NetworkReach::Online, kTestTimeoutMs);
     ASSERT_TRUE(WaitForPage(panel));
     for (int i = 0; i < 50 && !Server.Requested.contains("/logo.png"); ++i)
         QTest::qWait(20);

@@ -93,6 +93,7 @@ TEST_F(TForm1ClassSetTest, PrintingShowsTheSetAndSendsEveryPageAsOneJob)
     EXPECT_TRUE(Form.FrmPrev->isVisible());
     EXPECT_EQ(PdfPages(), 4);
     EXPECT_EQ(Prompts.Asked.filter(QStringLiteral("save:")).size(), 1);
+    EXPECT_EQ(Form.FrmPrev->Engine().Printer().JobTitle(), QStringLiteral("小数の計算 問題と答え No.1～No.2"));
 }
 
 TEST_F(TForm1ClassSetTest, ASingleSheetShowsTheCodeOfItsProblemsWhenAsked)

@@ -147,6 +147,30 @@ TEST_F(TForm1PreviewTest, AnswerButtonWithoutProblemsOpensAnEmptyPreview)
     EXPECT_TRUE(Form.FrmPrev->Engine().ListbyProgram.isEmpty());
 }
 
+// A job in the print queue tells which sheet it is: the kind and the code
+// the status bar shows.
+TEST_F(TForm1PreviewTest, EverySheetPrintsUnderATitleWithItsKindAndCode)
+{
+    Form.show();
+    Form.BtnMake->click();
+    const QString code = Form.StBarPanel0->text();
+    ASSERT_TRUE(code.startsWith(QStringLiteral("No. "))) << code.toStdString();
+    const struct {
+        QPushButton* Button;
+        QString Title;
+    } sheets[] = {
+        {Form.Button1, QStringLiteral("小数の計算 問題 ") + code},
+        {Form.Button2, QStringLiteral("小数の計算 答え ") + code},
+    };
+    for (const auto& sheet : sheets) {
+        sheet.Button->click();
+        EXPECT_EQ(Form.FrmPrev->JobTitle(), sheet.Title);
+        Prompts.FileAnswers = {std::nullopt};
+        Form.Print1->trigger();
+        EXPECT_EQ(Form.FrmPrev->Engine().Printer().JobTitle(), sheet.Title);
+    }
+}
+
 TEST_F(TForm1PreviewTest, PrintWhileThePreviewIsHiddenPrintsNothing)
 {
     Form.show();

@@ -1,5 +1,6 @@
 // shosu-sheet: the command-line companion of shosu-drill. Dispatches to one
 // subcommand from a small table; every subcommand lives in its own file.
+#include "common/ProgramVersion.h"
 #include "sheet/Commands.h"
 
 #include <cstring>
@@ -21,7 +22,8 @@ const Command kCommands[] = {
 void PrintHelp(std::ostream& out)
 {
     out << "usage: shosu-sheet <command> [options]\n"
-           "       shosu-sheet --help\n\n"
+           "       shosu-sheet --help\n"
+           "       shosu-sheet --version\n\n"
            "Exit codes: 0 done, 1 bad option or rejected value (message on stderr),\n"
            "2 run abandoned (nothing on stdout).\n\n"
            "Commands:\n";
@@ -49,6 +51,10 @@ int main(int argc, char** argv)
     }
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         PrintHelp(std::cout);
+        return ExitOk;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "shosu-sheet " << ProgramVersion() << '\n';
         return ExitOk;
     }
     const Command* command = FindCommand(argv[1]);
