@@ -30,6 +30,10 @@ void TFrmPrev::CreatePageControls()
 void TFrmPrev::ShowDocument(const QList<QStringList>& pages)
 {
     Pages = pages.isEmpty() ? QList<QStringList>{QStringList{}} : pages;
+    // A new sheet fits the window as it is now (it may have been resized
+    // while hidden, or turned by the printer setup).
+    if (Prev->PageView == 2 && isVisible() && ErrorNum() < 0)
+        FitWholePage();
     ShowPage(0);
 }
 
