@@ -2,14 +2,12 @@
 #include "prevform/CommandSplit.h"
 #include <QColor>
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 namespace {
 
-struct ColorWord {
-    const char* Word;
-    uint32_t Value;
-};
+using ColorWord = NamedColor;
 
 // The language's words. GRAY and DKGRAY, SILVER and LTGRAY share a value;
 // the first of each pair in WrittenWords is the one builders write.
@@ -45,6 +43,35 @@ QString WordFromColor(uint32_t color)
         if (c.Value == color)
             return QString::fromLatin1(c.Word);
     return QStringLiteral("BLACK");
+}
+
+const NamedColor* NamedColors(int* count)
+{
+    *count = int(WrittenWords.size());
+    return WrittenWords.data();
+}
+
+bool IsNamedColor(uint32_t color)
+{
+    for (const auto& c : WrittenWords)
+        if (c.Value == color)
+            return true;
+    return false;
+}
+
+uint32_t NearestNamedColor(uint32_t color)
+{
+    const auto distance = [color](uint32_t other) {
+        int sum = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            sum += std::abs(int((color >> shift) & 0xFF) - int((other >> shift) & 0xFF));
+        return sum;
+    };
+    uint32_t best = WrittenWords.front().Value;
+    for (const auto& c : WrittenWords)
+        if (distance(c.Value) < distance(best))
+            best = c.Value;
+    return best;
 }
 
 QColor ToQColor(uint32_t color)

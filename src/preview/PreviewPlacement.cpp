@@ -6,7 +6,9 @@ namespace {
 
 constexpr int kGap = 8;           // between the main window and the preview
 constexpr int kLargest = 32767;   // beyond any screen
-constexpr int kMinWidth = 240;    // narrower beside the main window is no use
+// Narrower, a whole page is too small to read: the preview then opens over
+// the main window rather than as a strip at the screen's edge.
+constexpr int kMinWidth = 400;
 
 // A window at place shows enough of its title bar, the band above its
 // client area, on a screen to be dragged.
@@ -90,6 +92,11 @@ QRect PlacePreview(const PreviewPlacementInput& input)
         if (const std::optional<QRect> beside =
                 BesideMain(input.Main, screen, kDefaultPreviewPlace.size()))
             return *beside;
+        // Over the main window's right part, where its lists are: its tabs
+        // and range boxes stay in view.
+        QRect over(QPoint(0, input.Main.top()), kDefaultPreviewPlace.size());
+        over.moveRight(input.Main.right());
+        return Within(over, screen);
     }
     return kDefaultPreviewPlace;
 }

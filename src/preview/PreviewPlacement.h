@@ -2,8 +2,9 @@
 // Where the preview window opens. A place stored from an earlier run is used
 // as it was, brought back onto a screen when no screen shows its title bar
 // any more (a monitor unplugged). Without one the window opens beside the
-// main window, on whichever side the screen has room, so it does not cover
-// the main window's controls; the fixed default place is the last resort.
+// main window, on whichever side the screen has room for a readable page,
+// so it does not cover the main window's controls, and otherwise over the
+// main window; the fixed default place is the last resort.
 // Pure geometry: the window passes in its screens and the main window.
 #include <QList>
 #include <QRect>

@@ -1,8 +1,8 @@
 #include "preview/QtPrompts.h"
+#include "preview/ColorPalette.h"
 #include "prevform/FontMap.h"
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -127,11 +127,9 @@ std::optional<PageFont> QtPrompts::ChooseFont(const PageFont& initial)
 
 std::optional<uint32_t> QtPrompts::ChooseColor(uint32_t initial)
 {
-    // Stored colours keep red in the low byte; the dialog wants RGB.
-    const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(start, Parent);
-    if (!chosen.isValid())
+    // Only the colours a page can print are offered.
+    ColorPalette palette(initial, Parent);
+    if (palette.exec() != QDialog::Accepted)
         return std::nullopt;
-    return static_cast<uint32_t>(chosen.red()) | static_cast<uint32_t>(chosen.green()) << 8
-        | static_cast<uint32_t>(chosen.blue()) << 16;
+    return palette.Chosen();
 }

@@ -336,5 +336,9 @@ void TFrmPrev::resizeEvent(QResizeEvent* event)
         fRestoringSize = false;
         return;
     }
+    // The whole page fits the window again at every size, rather than
+    // keeping the size it was fitted at.
+    if (Prev->PageView == 2 && isVisible())
+        FitWholePage();
     Prev->DrawGraphics();
 }

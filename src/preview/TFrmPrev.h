@@ -79,6 +79,14 @@ public:
     void F1Click();  // the visible picture to the clipboard
     void SetPrinter();
     void PrintOut();  // every page of the document as one print job
+    // Where printing goes: without a printer on this machine, the PDF file
+    // the user names now (nullopt when cancelled); with one, an empty name.
+    // A caller with long work before printing asks first, so no question
+    // waits behind its progress.
+    std::optional<QString> AskPrintTarget();
+    // Prints every page of the document to the printer, or into pdfName
+    // (from AskPrintTarget) when there is no printer.
+    void PrintTo(const QString& pdfName);
 
     // The document to show, from its first page; an empty one shows a
     // blank page. Renders the page and updates the page controls. Printing
@@ -92,6 +100,10 @@ public:
     void NextPageClick();
     int PageIndex() const { return ShownPage; }
     int PageCount() const { return int(Pages.size()); }
+
+    // Whether the window has a place of its own: one stored by an earlier
+    // run, or the one it took when first shown in this run.
+    bool HasPlace() const { return fPlaced || StoredPlace.has_value(); }
 
     // The show steps: new page images, the view, the list file, empty lists.
     void FormShow();

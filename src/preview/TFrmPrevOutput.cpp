@@ -15,8 +15,9 @@
 
 namespace {
 
-const QString kSaveFilter = QStringLiteral(
-    "Bitmap files (*.bmp);;Jpeg files (*.jpg *.jpeg);;PDF files (*.pdf)");
+const QString kPdfFilter = QStringLiteral("PDF ファイル (*.pdf)");
+const QString kSaveFilter =
+    QStringLiteral("Bitmap files (*.bmp);;Jpeg files (*.jpg *.jpeg);;") + kPdfFilter;
 
 // The print dialog checks an output file as if it were about to be written
 // and asks before overwriting an existing one. The built-in PDF printer's
@@ -132,30 +133,47 @@ void TFrmPrev::PrintOut()
 {
     if (!isVisible() || ErrorNum() >= 0)
         return;
+    if (const std::optional<QString> target = AskPrintTarget())
+        PrintTo(*target);
+}
+
+std::optional<QString> TFrmPrev::AskPrintTarget()
+{
+    PrinterInfo& printer = Prev->Printer();
+    if (!printer.IsBuiltInPdf())
+        return QString();
+    // No printer on this machine: the pages go to a PDF file the user names.
+    const auto name = Prompt.SaveFileName(QStringLiteral("PDF ファイルに印刷"), printer.PdfPath(),
+                                          kPdfFilter, QStringLiteral("pdf"));
+    if (!name || name->isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+void TFrmPrev::PrintTo(const QString& pdfName)
+{
+    if (!isVisible() || ErrorNum() >= 0)
+        return;
     PrinterInfo& printer = Prev->Printer();
     printer.SetJobTitle(Title.isEmpty() ? kJobTitle : Title);
     if (!printer.IsBuiltInPdf()) {
         PrintToQueue(printer);
         return;
     }
-    // No printer on this machine: the pages go to a PDF file the user names.
-    const auto name = Prompt.SaveFileName(QStringLiteral("PDF ファイルに印刷"), printer.PdfPath(),
-                                          QStringLiteral("PDF files (*.pdf)"),
-                                          QStringLiteral("pdf"));
-    if (!name || name->isEmpty())
+    if (pdfName.isEmpty())
         return;
     QString error;
     bool printed = false;
-    const bool saved = ReplaceFileWith(*name, [&](const QString& temp) {
+    const bool saved = ReplaceFileWith(pdfName, [&](const QString& temp) {
         printer.SetPdfPath(temp);
         printed = PrintDocument();
         return printed;
     }, &error);
-    printer.SetPdfPath(QFileInfo(*name).absoluteFilePath());
+    printer.SetPdfPath(QFileInfo(pdfName).absoluteFilePath());
     if (saved)
         // One phrase a line: the box would otherwise wrap inside a word.
         Prompt.Message(QStringLiteral("プリンタがないため、PDF ファイル\n%1\nに印刷しました")
-                           .arg(QDir::toNativeSeparators(*name)));
+                           .arg(QDir::toNativeSeparators(pdfName)));
     else if (printed)
         Prompt.Message(error);
 }

@@ -33,6 +33,10 @@ void TFrmPrev::ShowDocument(const QList<QStringList>& pages, const QString& titl
 {
     Pages = pages.isEmpty() ? QList<QStringList>{QStringList{}} : pages;
     Title = title.isEmpty() ? kJobTitle : title;
+    // A new sheet fits the window as it is now (it may have been resized
+    // while hidden, or turned by the printer setup).
+    if (Prev->PageView == 2 && isVisible() && ErrorNum() < 0)
+        FitWholePage();
     ShowPage(0);
 }
 

@@ -85,13 +85,53 @@ QStringList NamesFromText(const QString& text)
     return names;
 }
 
+bool IsNameHeading(const QString& field)
+{
+    static const char* const kHeadings[] = {"氏名", "名前", "なまえ", "お名前", "姓名", "児童名",
+                                            "生徒名", "name", "names", "full name", "student",
+                                            "pupil"};
+    const QString text = field.trimmed();
+    for (const char* heading : kHeadings)
+        if (text.compare(QString::fromUtf8(heading), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool IsTextFile(const QByteArray& bytes)
+{
+    const TextEncoding encoding = DetectEncoding(bytes);
+    if (encoding != TextEncoding::Utf16LE && encoding != TextEncoding::Utf16BE
+        && bytes.contains('\0'))
+        return false;
+    for (const QChar c : DecodeText(bytes)) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r' && u != u'\f') || u == 0x7F)
+            return false;
+    }
+    return true;
+}
+
 QStringList NamesFromFile(const QByteArray& bytes)
 {
     QStringList names;
     for (const QString& line : SplitTextLines(DecodeText(bytes)))
         if (const QString name = FirstField(line).trimmed(); !name.isEmpty())
             names << name;
+    if (!names.isEmpty() && IsNameHeading(names.first()))
+        names.removeFirst();
     return names;
+}
+
+QString NamesPreview(const QStringList& names)
+{
+    constexpr int kShown = 3;
+    if (names.isEmpty())
+        return QStringLiteral("名簿なし");
+    QString text = QStringLiteral("%1人：").arg(names.size())
+        + names.mid(0, kShown).join(QStringLiteral("、"));
+    if (names.size() > kShown)
+        text += QStringLiteral(" ほか");
+    return text;
 }
 
 SheetProblems ProblemsOf(const RunResult& run, const SheetSettings& sheet)

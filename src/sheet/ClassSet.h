@@ -34,8 +34,15 @@ std::optional<SetOrder> ParseSetOrder(std::string_view text);
 // skipped.
 QStringList NamesFromText(const QString& text);
 // The names of a text or CSV file in UTF-8 or Shift_JIS: the first column
-// of each line (a quoted field may hold commas), blank ones skipped.
+// of each line (a quoted field may hold commas), blank ones skipped, and a
+// first line that is the column's heading ("氏名", "名前", "name" ...) too.
 QStringList NamesFromFile(const QByteArray& bytes);
+// Whether a class list's bytes are text at all: a spreadsheet's own file or
+// any other binary file holds control characters no list of names has.
+bool IsTextFile(const QByteArray& bytes);
+bool IsNameHeading(const QString& field);
+// "32人：青木、井上、上田 ほか": how many names a list gives and the first few.
+QString NamesPreview(const QStringList& names);
 
 // A run's problem list as a sheet of settings composes it: the operation,
 // how far a written division is worked and the instruction come from the

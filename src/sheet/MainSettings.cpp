@@ -27,34 +27,39 @@ bool ReadSwitch(const IniFile& ini, const QString& section, const char* key, boo
     return value == 0 || value == 1 ? value == 1 : def;
 }
 
-void LoadHissan(const IniFile& ini, SheetSettings& sheet)
+void LoadHissan(const IniFile& ini, SheetSettings& sheet, QStringList& refused)
 {
     sheet.fTextbook = ReadSwitch(ini, kHissan, "Textbook", false);
     sheet.fWorked = ReadSwitch(ini, kHissan, "Worked", false);
     sheet.fSquares = ReadSwitch(ini, kHissan, "Squares", false);
     const double pen = ini.ReadFloat(kHissan, Key("Pen"), SheetSettings::DefaultHissanPen);
     // The negated test also turns a NaN into the default.
-    sheet.HissanPen = !(pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen)
-                          ? SheetSettings::DefaultHissanPen
-                          : pen;
+    const bool penOk = pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen;
+    sheet.HissanPen = penOk ? pen : SheetSettings::DefaultHissanPen;
+    if (!penOk)
+        refused << QStringLiteral("Hissan/Pen");
 }
 
 // The tab and the eight range texts; absent keys keep the record's values
 // (a fresh record's are the window's starting ones), and eight texts the
 // window's range check refuses keep the record's eight.
-void LoadTabAndRanges(const IniFile& ini, ExamSettings& exam)
+void LoadTabAndRanges(const IniFile& ini, ExamSettings& exam, QStringList& refused)
 {
     const int tab = ini.ReadInteger(kExam, QString::fromLatin1(kPresetTabKey), exam.Operation);
     if (tab >= OpAdd && tab <= OpDiv)
         exam.Operation = tab;
+    else
+        refused << QStringLiteral("Exam/") + QString::fromLatin1(kPresetTabKey);
     RangeTexts ranges = exam.Ranges;
     for (int i = 0; i < RangeEditCount; ++i)
         ranges[i] = ini.ReadString(kRange, Key(kPresetRangeKeys[i]),
                                    QString::fromStdString(ranges[i])).toStdString();
     for (int i = 0; i < RangeEditCount; ++i) {
         const RangeVerdict verdict = CheckRange(ranges, i);
-        if (!verdict.Accepted)
+        if (!verdict.Accepted) {
+            refused << kRange + QLatin1Char('/') + Key(kPresetRangeKeys[i]);
             return;
+        }
         ranges[i] = verdict.Text;
     }
     exam.Ranges = ranges;
@@ -64,7 +69,15 @@ void LoadTabAndRanges(const IniFile& ini, ExamSettings& exam)
 
 QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet)
 {
+    return LoadMainSettingsOver(ini, exam, sheet, ExamSettings{}, SheetSettings{});
+}
+
+QStringList LoadMainSettingsOver(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet,
+                                 const ExamSettings& fallbackExam,
+                                 const SheetSettings& fallbackSheet)
+{
     const SheetSettings defaults;
+    QStringList refused;
     sheet.sHeader = ini.ReadString(kPage, Key("Header"), QString());
     sheet.sFooter = ini.ReadString(kPage, Key("Footer"), QString());
     // Written "PageTitle"; keys match without regard to case.
@@ -104,7 +117,7 @@ QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettin
     exam.fDecOnly = ini.ReadBool(kExam, Key("DecOnly"), false);
     exam.fYaku = ini.ReadBool(kExam, Key("Yaku"), false);
     exam.fFullDec = ReadSwitch(ini, kExam, "FullDec", false);
-    LoadTabAndRanges(ini, exam);
+    LoadTabAndRanges(ini, exam, refused);
 
     PageFont& font = sheet.FntExam;
     font.Name = ini.ReadString(kExamFont, Key("Name"), font.Name);
@@ -113,10 +126,10 @@ QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettin
     font.Bold = ini.ReadBool(kExamFont, Key("Bold"), false);
     font.Italic = ini.ReadBool(kExamFont, Key("Italic"), false);
 
-    LoadHissan(ini, sheet);
+    LoadHissan(ini, sheet, refused);
     sheet.Instruction.GetIniSets(ini, kInstruction, QString(), 0, QStringLiteral("0"),
                                  QStringLiteral("0"));
-    return CheckFileValues(exam, sheet, ExamSettings{}, defaults);
+    return refused + CheckFileValues(exam, sheet, fallbackExam, fallbackSheet);
 }
 
 void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSettings& sheet,

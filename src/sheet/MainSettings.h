@@ -29,6 +29,12 @@ struct PageTexts {
 // The grid counts go into exam, their one owner. Returns the keys whose
 // values were refused ("Window/Right", ...; CheckFileValues).
 QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet);
+// The same, but a value the window would refuse falls back to the one of
+// fallbackExam and fallbackSheet instead of the default (a preset read over
+// the current settings keeps the current value).
+QStringList LoadMainSettingsOver(const IniFile& ini, ExamSettings& exam, SheetSettings& sheet,
+                                 const ExamSettings& fallbackExam,
+                                 const SheetSettings& fallbackSheet);
 
 // Writes every key, empty texts included; the grid counts come from exam,
 // the four page texts from the boxes.

@@ -70,24 +70,33 @@ bool Readable(const PresetEntry& entry)
 
 }  // namespace
 
-void ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& sheet)
+QStringList ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& sheet)
 {
+    const ExamSettings currentExam = exam;
+    const SheetSettings currentSheet = sheet;
     // The current settings as the settings file would hold them, the
     // preset's values written over them, and everything read back.
     IniFile ini{QString()};
     SaveMainSettings(ini, exam, sheet, {sheet.sHeader, sheet.sFooter, sheet.sPageTitle,
                                         sheet.sSubTitle});
     // The tab and the ranges as LoadMainSettings reads them: a preset's eight
-    // texts that the range check refuses keep the current eight.
-    for (const PresetEntry& entry : preset.Entries)
+    // texts that the range check refuses keep the current eight, and every
+    // value the window would refuse keeps the current one.
+    QStringList refused;
+    for (const PresetEntry& entry : preset.Entries) {
         if (Readable(entry))
             ini.WriteString(entry.Section, entry.Key, entry.Value);
-    LoadMainSettings(ini, exam, sheet);
+        else
+            refused << entry.Section + QLatin1Char('/') + entry.Key;
+    }
+    refused += LoadMainSettingsOver(ini, exam, sheet, currentExam, currentSheet);
     // A preset that sets the instruction shows it, unless it turns it off.
     const QString instruction = QStringLiteral("Instruction");
     if (PresetValue(preset, instruction, QStringLiteral("String"))
         && (!PresetValue(preset, instruction, QStringLiteral("Pos")) || sheet.Instruction.psPos != 0))
         ShowInstructionLine(sheet.Instruction);
+    refused.removeDuplicates();
+    return refused;
 }
 
 PresetFileRead ReadPresetFile(const QString& path)
@@ -101,8 +110,10 @@ PresetFileRead ReadPresetFile(const QString& path)
     const IniFile ini(path);
     GradePreset preset;
     preset.Id = path;
-    preset.Name = ini.ReadString(QStringLiteral("Preset"), QStringLiteral("Name"),
-                                 info.completeBaseName());
+    preset.Name = ini.ReadString(QStringLiteral("Preset"), QStringLiteral("Name"), QString())
+                      .trimmed();
+    if (preset.Name.isEmpty())  // a preset is never listed without a name
+        preset.Name = info.completeBaseName();
     for (const KeySpec& known : AllKeys()) {
         const QString section = QLatin1String(known.Section);
         const QString key = QLatin1String(known.Key);

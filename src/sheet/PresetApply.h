@@ -13,7 +13,9 @@ class IniFile;
 
 // Writes the preset over exam (tab, ranges, grid, answer options) and sheet
 // (column form, title, subtitle and what else the settings file holds).
-void ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& sheet);
+// Returns the preset's keys ("Exam/Row", ...) whose values the window would
+// refuse or cannot read; those keep the current values.
+QStringList ApplyPreset(const GradePreset& preset, ExamSettings& exam, SheetSettings& sheet);
 
 // A preset file: every key a preset may set that the file holds. Error set
 // (naming the file) when the file cannot be read or holds no such key.

@@ -10,6 +10,9 @@ public:
     // done of total steps finished, what the next one is; false when the
     // user cancelled: the work then stops at once and leaves nothing behind.
     virtual bool Step(int done, int total, const QString& what) = 0;
+    // The work is done and nothing more can be cancelled: whatever shows the
+    // progress goes away before the caller asks anything or prints.
+    virtual void Close() {}
 };
 
 // Never cancels and shows nothing.

@@ -1,5 +1,6 @@
 #include "sheet/SheetChecks.h"
 
+#include "prevform/ColorWords.h"
 #include "sheet/ExamCountCheck.h"
 
 #include <cmath>
@@ -16,6 +17,11 @@ MarginVerdict CheckMargin(std::optional<double> margin)
 bool SeparationAccepted(std::optional<double> gap)
 {
     return gap && *gap >= 0 && std::isfinite(*gap);
+}
+
+bool ProblemFontSizeAccepted(int points)
+{
+    return points >= kMinProblemFontSize && points <= kMaxProblemFontSize;
 }
 
 namespace {
@@ -69,5 +75,10 @@ QStringList CheckFileValues(ExamSettings& exam, SheetSettings& sheet,
          "Exam/Separate", refused);
     Keep(Between(exam.nMinus, 0, 2), exam.nMinus, fallbackExam.nMinus, "Exam/Minus", refused);
     Keep(Between(exam.nRound, 1, 6), exam.nRound, fallbackExam.nRound, "Exam/RoundPos", refused);
+    Keep(ProblemFontSizeAccepted(sheet.FntExam.Size), sheet.FntExam.Size, fallbackSheet.FntExam.Size,
+         "ExamFont/Size", refused);
+    // Any other colour would print black.
+    Keep(IsNamedColor(sheet.FntExam.Color), sheet.FntExam.Color, fallbackSheet.FntExam.Color,
+         "ExamFont/Color", refused);
     return refused;
 }

@@ -2,7 +2,8 @@
 // The checks the style dialog and the main window give the settings a user
 // types, in one place for every front end: margins from 0 to 60, a
 // separation of 0 or more, the grid (rows 1 to 10, columns 1 to 4, at most
-// 20 problems), the rounding place (1 to 6) and the sign mode (0 to 2). The
+// 20 problems), the rounding place (1 to 6), the sign mode (0 to 2), the
+// problems' font size and a colour the page can print. The
 // dialog and the window ask them field by field as the user leaves a field;
 // values read from a file go through CheckFileValues, so that no file can
 // drive a sheet's layout out of range.
@@ -22,6 +23,12 @@ enum class MarginVerdict {
 MarginVerdict CheckMargin(std::optional<double> margin);
 // The gap between a problem's number and the problem: a number, 0 or more.
 bool SeparationAccepted(std::optional<double> gap);
+
+// The problems' font size in points a file may set: a sheet stays legible
+// and its layout within the page's bounds.
+constexpr int kMinProblemFontSize = 4;
+constexpr int kMaxProblemFontSize = 200;
+bool ProblemFontSizeAccepted(int points);
 
 // Each value of exam and sheet that its field would refuse takes the same
 // value of fallbackExam and fallbackSheet (the defaults, for the settings

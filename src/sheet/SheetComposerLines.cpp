@@ -33,17 +33,16 @@ std::optional<SheetComposer::Area> SheetComposer::NameBoxPlace()
     return Area{*x, *y, *x + Engine.GetWidth(t), *y + 6 * Engine.GetHeight(t)};
 }
 
-// With the instruction line shown, a subtitle placed where the name box
-// stands (a long one, or one marked 「(答)」) moves just below the box; the
-// record given back carries the position to write. Sheets without the
-// line keep their subtitle where it always was.
+// A subtitle placed where the name box stands (a long one, or one marked
+// 「(答)」) moves just below the box; the record given back carries the
+// position to write. A subtitle clear of the box stays where it always was.
 TPageStr SheetComposer::SubTitleClearOfNameBox(const QString& text)
 {
     TPageStr record;
     record.Assign(Engine.SubTitle());
     const std::optional<double> x = PositionValue(record.psX);
     const std::optional<double> y = PositionValue(record.psY);
-    if (!InstructionShown() || record.psPos < 4 || !x || !y || text.isEmpty())
+    if (record.psPos < 4 || !x || !y || text.isEmpty())
         return record;
     PageFont font;
     SetPageStrFont(record, font);

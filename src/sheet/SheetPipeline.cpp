@@ -30,8 +30,11 @@ SheetDocument SheetPipeline::Compose(const SheetProblems& problems, const SheetS
     WriteMarkLine(composer, sheet, composer.Layout(), marked, marks);
     document.Pages << sheet.Lines;
     document.Layout = composer.Layout();
+    // Every page carries the marks: a page that comes loose from its sheet
+    // still tells whose it is and which problems it holds.
     for (int page = 1; page < composer.PageCount(); ++page) {
         composer.ComposeSheet(mode, page);
+        WriteMarkLine(composer, sheet, composer.Layout(), marked, marks);
         document.Pages << sheet.Lines;
     }
     return document;

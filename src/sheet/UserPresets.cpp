@@ -107,3 +107,15 @@ const GradePreset* FindUserPreset(const UserPresetList& list, const QString& nam
             return &preset;
     return nullptr;
 }
+
+std::optional<QString> PresetNameProblem(const QString& name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("プリセットの名前を入力して下さい");
+    // 60 UTF-16 units take at most 180 bytes in UTF-8: with " (99).ini"
+    // well within the 255 bytes a file name may have.
+    if (trimmed.size() > kMaxPresetName)
+        return QStringLiteral("プリセットの名前は%1文字までにして下さい").arg(kMaxPresetName);
+    return std::nullopt;
+}

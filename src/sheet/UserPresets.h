@@ -42,5 +42,10 @@ std::optional<QString> RenameUserPreset(const QString& path, const QString& name
 
 std::optional<QString> DeleteUserPreset(const QString& path);
 
+// Why name (trimmed) cannot name a preset: empty, or too long for the file
+// named after it; nullopt when it can.
+inline constexpr int kMaxPresetName = 60;
+std::optional<QString> PresetNameProblem(const QString& name);
+
 // The user's preset of this name, or null.
 const GradePreset* FindUserPreset(const UserPresetList& list, const QString& name);

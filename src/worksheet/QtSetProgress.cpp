@@ -32,3 +32,10 @@ bool QtSetProgress::Step(int done, int total, const QString& what)
     QCoreApplication::processEvents();
     return !Dialog.wasCanceled();
 }
+
+void QtSetProgress::Close()
+{
+    // Stops the timer that would show the dialog later, then hides it.
+    Dialog.reset();
+    Dialog.hide();
+}

@@ -11,6 +11,7 @@ public:
     QtSetProgress(QWidget* parent, const QString& title);
 
     bool Step(int done, int total, const QString& what) override;
+    void Close() override;
 
     QProgressDialog Dialog;
 };

@@ -222,11 +222,14 @@ public:
     void K1Click();
     // Makes the set of request with the window's settings and the first
     // seed of request; saves it into pdfPath, or without one shows it in the
-    // preview and prints it as one job. false when a run was abandoned, the
+    // preview and prints it as one job (without a printer the PDF file is
+    // asked for before any sheet is made, and the progress closes before
+    // printing starts; printTarget, when given, is that file, already
+    // asked for). false when a run was abandoned, the
     // user cancelled (nothing written or printed) or the file could not be
     // written (explained).
     bool MakeClassSet(const SetRequest& request, const std::optional<QString>& pdfPath,
-                      SetProgress& progress);
+                      SetProgress& progress, std::optional<QString> printTarget = std::nullopt);
     // The web links, in TForm1Info.cpp.
     void Help2Click();
     void StBarInfClick();

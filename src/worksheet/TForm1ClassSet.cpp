@@ -37,22 +37,36 @@ void TForm1::K1Click()
         return;
     SetRequest request = FrmClassSet->Request();
     request.FirstSeed = SeedSource.UniformInt(SheetCode::SeedCount);
+    // Every question before the progress dialog exists: none may wait
+    // behind it.
     std::optional<QString> path;
+    std::optional<QString> printTarget;
     if (action == TFrmClassSet::Action::Pdf) {
         path = UserPrompts.SaveFileName(QStringLiteral("PDFに保存"), QString(),
-                                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+                                        QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf"));
         if (!path || path->isEmpty())
+            return;
+    } else {
+        printTarget = FrmPrev->AskPrintTarget();
+        if (!printTarget)
             return;
     }
     QtSetProgress progress(this, QStringLiteral("クラス分を作る"));
-    MakeClassSet(request, path, progress);
+    MakeClassSet(request, path, progress, printTarget);
 }
 
 bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString>& pdfPath,
-                          SetProgress& progress)
+                          SetProgress& progress, std::optional<QString> printTarget)
 {
     if (Maker.IsRunning() || !ClassSet::Check(request).isEmpty())
         return false;
+    // Printing without a printer asks for its file before any sheet is
+    // made: asked afterwards, it would wait behind the progress dialog.
+    if (!pdfPath && !printTarget) {
+        printTarget = FrmPrev->AskPrintTarget();
+        if (!printTarget)
+            return false;
+    }
     const ExamSettings settings = ReadExamControls();
     const SheetSettings sheet = SheetSettingsFor(Sheet, settings);
     PrevEngine& engine = FrmPrev->Engine();
@@ -73,18 +87,22 @@ bool TForm1::MakeClassSet(const SetRequest& request, const std::optional<QString
         sheet, PageStrRecords::From(engine));
     if (CurCode)
         SetPanelText(0, QStringLiteral("No. ") + QString::fromStdString(CurCode->Text()));
-    if (!pages)
+    if (!pages) {
+        progress.Close();
         return false;
+    }
     if (pdfPath) {
         QString error;
         const bool saved = SavePdfPages(engine, *pages, *pdfPath, progress, error);
+        progress.Close();
         if (!saved && !error.isEmpty())
             UserPrompts.Message(error);
         return saved;
     }
+    progress.Close();
     if (!FrmPrev->isVisible())
         FrmPrev->show();
     FrmPrev->ShowDocument(*pages, ClassSetJobTitle(request.SheetCount()));
-    FrmPrev->PrintOut();
+    FrmPrev->PrintTo(*printTarget);
     return true;
 }

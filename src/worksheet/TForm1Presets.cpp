@@ -12,6 +12,7 @@
 #include "sheet/UserPresets.h"
 
 #include <QAction>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,16 +27,23 @@ QString PresetFolder()
     return UserPresetFolder(SettingsLocation::FilePath());
 }
 
+// A preset's name as a menu shows it: every "&" drawn, none an accelerator.
+QString MenuText(const QString& name)
+{
+    QString text = name;
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace
 
 void TForm1::CreatePresetMenu()
 {
     MenuGrade = menuBar()->addMenu(QStringLiteral("学年別(&G)"));
     for (int grade = 3; grade <= 5; ++grade) {
-        QMenu* sub = MenuGrade->addMenu(QStringLiteral("%1年").arg(grade));
+        QMenu* sub = MenuGrade->addMenu(QStringLiteral("&%1年").arg(grade));
         for (const GradePreset& preset : BuiltInPresets())
             if (preset.Grade == grade)
-                connect(sub->addAction(preset.Name), &QAction::triggered, this,
+                connect(sub->addAction(MenuText(preset.Name)), &QAction::triggered, this,
                         [this, &preset] { ApplyGradePreset(preset); });
     }
     MenuGrade->addSeparator();
@@ -60,7 +68,7 @@ void TForm1::FillUserPresets()
             UserPrompts.Message(error);
         }
     for (const GradePreset& preset : list.Presets) {
-        auto* action = new QAction(preset.Name, MenuGrade);
+        auto* action = new QAction(MenuText(preset.Name), MenuGrade);
         const QString path = preset.Id;
         // Read again when chosen: the file may have changed since.
         connect(action, &QAction::triggered, this, [this, path] {
@@ -84,7 +92,7 @@ void TForm1::ApplyGradePreset(const GradePreset& preset)
         Exam.Ranges[i] = RangeEdit(i)->text().toStdString();
     for (QLineEdit* edit : {EdtPageTitle, EdtSubTitle, EdtHeader, EdtFooter, EdtInstruction})
         EdtPageTextExit(edit);
-    ApplyPreset(preset, Exam, Sheet);
+    const QStringList refused = ApplyPreset(preset, Exam, Sheet);
 
     TabControl1->setCurrentIndex(Exam.Operation);
     BtnClearClick();  // also when the tab stays
@@ -96,15 +104,22 @@ void TForm1::ApplyGradePreset(const GradePreset& preset)
     EdtFooter->setText(Sheet.sFooter);
     EdtInstruction->setText(Sheet.Instruction.psStr);
     SetPanelText(1, QStringLiteral("プリセット「%1」").arg(preset.Name));
+    if (!refused.isEmpty())
+        UserPrompts.Message(QStringLiteral("プリセット %1 の次の値は使えないため、今の値のままにしました:\n%2")
+                                .arg(QDir::toNativeSeparators(preset.Id), refused.join(QStringLiteral(", "))));
 }
 
 void TForm1::PresetSaveClick()
 {
     const std::optional<QString> typed = UserPrompts.InputText(
         QStringLiteral("今の設定を保存"), QStringLiteral("プリセットの名前を入力して下さい"), QString());
-    const QString name = typed ? typed->trimmed() : QString();
-    if (name.isEmpty())
+    if (!typed)
         return;
+    if (const std::optional<QString> problem = PresetNameProblem(*typed)) {
+        UserPrompts.Message(*problem);
+        return;
+    }
+    const QString name = typed->trimmed();
     Exam.Operation = TabControl1->currentIndex();
     for (int i = 0; i < RangeEditCount; ++i)
         Exam.Ranges[i] = RangeEdit(i)->text().toStdString();

@@ -77,8 +77,14 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::PreviewSheet(int mode)
 {
-    if (!FrmPrev->isVisible())
+    if (!FrmPrev->isVisible()) {
+        // Opened for the first time ever: the whole page, fitted, rather
+        // than a third of it at 1:1; the view chosen later is kept.
+        const bool firstOpening = !FrmPrev->HasPlace();
         FrmPrev->show();
+        if (firstOpening && FrmPrev->Engine().PageView != 2)
+            FrmPrev->G1->trigger();
+    }
     ComposeSheet(mode);
 }
 

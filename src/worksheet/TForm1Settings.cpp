@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,7 +83,11 @@ void TForm1::FormShow()
 
 void TForm1::LoadSettings()
 {
-    LoadMainSettings(IniFile(SettingsLocation::FilePath()), Exam, Sheet);
+    const QString path = SettingsLocation::FilePath();
+    const QStringList refused = LoadMainSettings(IniFile(path), Exam, Sheet);
+    if (!refused.isEmpty())
+        UserPrompts.Message(QStringLiteral("設定ファイル %1 の次の値は使えないため、既定の値にしました:\n%2")
+                                .arg(QDir::toNativeSeparators(path), refused.join(QStringLiteral(", "))));
 }
 
 bool TForm1::SaveSettings()

@@ -17,7 +17,7 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent)
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     ProductName->setFont(big);
-    Version = new QLabel(QStringLiteral("Version %1").arg(QCoreApplication::applicationVersion()),
+    Version = new QLabel(QStringLiteral("バージョン %1").arg(QCoreApplication::applicationVersion()),
                          this);
     Comments = new QLabel(QStringLiteral("小数の加減乗除の問題と答えを作り、印刷します。"), this);
     for (QLabel* label : {ProductName, Version, Comments})

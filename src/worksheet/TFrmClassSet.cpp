@@ -2,6 +2,7 @@
 #include "sheet/ClassSet.h"
 
 #include "common/Prompts.h"
+#include "generation/RangeCheck.h"
 #include "preview/MemoEdit.h"
 
 #include <QButtonGroup>
@@ -10,10 +11,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,10 +31,11 @@ TFrmClassSet::TFrmClassSet(Prompts& prompts, QWidget* parent)
     auto* top = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
-    SpnCount = new QSpinBox(this);
-    SpnCount->setRange(1, SetRequest::MaxSheets);
-    SpnCount->setValue(1);
-    form->addRow(QStringLiteral("枚数"), SpnCount);
+    // A plain box checked on 作成 as the main window checks its counts: what
+    // is typed stays visible until it is refused with the range message.
+    EdtCount = new QLineEdit(QStringLiteral("1"), this);
+    EdtCount->setMaximumWidth(60);
+    form->addRow(QStringLiteral("枚数"), EdtCount);
     top->addLayout(form);
 
     auto* names = new QGroupBox(QStringLiteral("名簿"), this);
@@ -42,6 +44,8 @@ TFrmClassSet::TFrmClassSet(Prompts& prompts, QWidget* parent)
     MemoNames = new MemoEdit(names);  // a paste of an empty clipboard does nothing
     MemoNames->setMinimumHeight(120);
     namesBox->addWidget(MemoNames);
+    LblNames = new QLabel(NamesPreview({}), names);
+    namesBox->addWidget(LblNames);
     BtnLoad = new QPushButton(QStringLiteral("ファイルから読む(&L)..."), names);
     namesBox->addWidget(BtnLoad, 0, Qt::AlignLeft);
     top->addWidget(names);
@@ -84,7 +88,8 @@ TFrmClassSet::Action TFrmClassSet::Execute()
 SetRequest TFrmClassSet::Request() const
 {
     SetRequest request;
-    request.Count = SpnCount->value();
+    // Not a number counts as 0, which the check refuses.
+    request.Count = ParseInt32(TrimBlanks(EdtCount->text().toStdString())).value_or(0);
     request.Names = NamesFromText(MemoNames->toPlainText());
     for (int i = 0; i < 4; ++i)
         if (RbOrder[i]->isChecked())
@@ -104,7 +109,14 @@ void TFrmClassSet::BtnLoadClick()
         UserPrompts.Message(QStringLiteral("%1 を読めません").arg(*path));
         return;
     }
-    MemoNames->setPlainText(NamesFromFile(file.readAll()).join(QLatin1Char('\n')));
+    const QByteArray bytes = file.readAll();
+    if (!IsTextFile(bytes)) {
+        UserPrompts.Message(QStringLiteral("%1 は文字のファイルではありません。\n"
+                                           "表計算の名簿は CSV 形式で保存してから読んで下さい")
+                                .arg(*path));
+        return;
+    }
+    MemoNames->setPlainText(NamesFromFile(bytes).join(QLatin1Char('\n')));
 }
 
 void TFrmClassSet::Finish(Action action)
@@ -119,8 +131,9 @@ void TFrmClassSet::Finish(Action action)
 
 void TFrmClassSet::NamesChanged()
 {
-    const int names = int(NamesFromText(MemoNames->toPlainText()).size());
-    SpnCount->setEnabled(names == 0);
-    if (names > 0)
-        SpnCount->setValue(std::min(names, SetRequest::MaxSheets));
+    const QStringList names = NamesFromText(MemoNames->toPlainText());
+    LblNames->setText(NamesPreview(names));
+    EdtCount->setEnabled(names.isEmpty());
+    if (!names.isEmpty())
+        EdtCount->setText(QString::number(names.size()));
 }

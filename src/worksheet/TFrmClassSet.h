@@ -9,8 +9,9 @@ class Prompts;
 struct SetRequest;
 class QPlainTextEdit;
 class QPushButton;
+class QLabel;
+class QLineEdit;
 class QRadioButton;
-class QSpinBox;
 
 class TFrmClassSet : public QDialog {
     Q_OBJECT
@@ -25,8 +26,9 @@ public:
     // The request the controls describe (its first seed left 0).
     SetRequest Request() const;
 
-    QSpinBox* SpnCount = nullptr;          // "枚数"
+    QLineEdit* EdtCount = nullptr;         // "枚数"
     QPlainTextEdit* MemoNames = nullptr;   // "名簿"
+    QLabel* LblNames = nullptr;            // how many names and the first few
     QPushButton* BtnLoad = nullptr;        // "ファイルから読む(&L)..."
     QRadioButton* RbOrder[4] = {};         // in SetOrder's order
     QPushButton* BtnPdf = nullptr;         // "PDFに保存(&P)..."
@@ -34,7 +36,7 @@ public:
     QPushButton* BtnCancel = nullptr;      // "キャンセル"
 
     // Reads a class list file into the list box; a file that cannot be read
-    // is explained and changes nothing.
+    // or is not text is explained and changes nothing.
     void BtnLoadClick();
     // Closes with action unless the request is refused (explained).
     void Finish(Action action);

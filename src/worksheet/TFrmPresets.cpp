@@ -74,11 +74,30 @@ void TFrmPresets::RenameClick()
     if (path.isEmpty())
         return;
     const QString old = ListPresets->currentItem()->text();
-    const std::optional<QString> name = UserPrompts.InputText(
+    const std::optional<QString> typed = UserPrompts.InputText(
         QStringLiteral("名前の変更"), QStringLiteral("プリセットの新しい名前を入力して下さい"), old);
-    if (!name || name->trimmed().isEmpty() || *name == old)
+    if (!typed)
         return;
-    if (const std::optional<QString> error = RenameUserPreset(path, name->trimmed()))
+    if (const std::optional<QString> problem = PresetNameProblem(*typed)) {
+        UserPrompts.Message(*problem);
+        return;
+    }
+    const QString name = typed->trimmed();
+    if (name == old)
+        return;
+    // Another preset of that name is replaced, as saving replaces it, or
+    // the renaming is dropped: two entries of one name cannot be told apart.
+    const UserPresetList list = ReadUserPresets(Folder);
+    const GradePreset* same = FindUserPreset(list, name);
+    if (same && same->Id != path) {
+        if (!UserPrompts.Confirm(QStringLiteral("プリセット「%1」を上書きしますか?").arg(name)))
+            return;
+        if (const std::optional<QString> error = DeleteUserPreset(same->Id)) {
+            UserPrompts.Message(*error);
+            return;
+        }
+    }
+    if (const std::optional<QString> error = RenameUserPreset(path, name))
         UserPrompts.Message(*error);
     Fill(Folder);
 }

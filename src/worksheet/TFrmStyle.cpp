@@ -3,6 +3,7 @@
 #include "common/HelpLinks.h"
 #include "common/RealText.h"
 #include "common/Prompts.h"
+#include "prevform/ColorWords.h"
 #include "preview/FieldFocus.h"
 #include "sheet/ExamCountCheck.h"
 #include "sheet/SheetChecks.h"
@@ -332,14 +333,24 @@ void TFrmStyle::EdtSeparateExit()
 
 void TFrmStyle::Button3Click()
 {
-    if (std::optional<PageFont> chosen = UserPrompts.ChooseFont(FontExam))
-        FontExam = *chosen;
+    std::optional<PageFont> chosen = UserPrompts.ChooseFont(FontExam);
+    if (!chosen)
+        return;
+    // The sizes a settings file may hold: what is chosen here is kept there.
+    if (!ProblemFontSizeAccepted(chosen->Size)) {
+        UserPrompts.Message(QStringLiteral("文字の大きさは%1から%2ポイントまでです")
+                                .arg(kMinProblemFontSize)
+                                .arg(kMaxProblemFontSize));
+        return;
+    }
+    FontExam = *chosen;
 }
 
 void TFrmStyle::BtnColorClick()
 {
+    // A colour the page cannot name would print black: the nearest named one.
     if (std::optional<uint32_t> chosen = UserPrompts.ChooseColor(FontExam.Color))
-        FontExam.Color = *chosen;
+        FontExam.Color = NearestNamedColor(*chosen);
 }
 
 void TFrmStyle::Button1Click()

@@ -1,5 +1,6 @@
 // Where the preview window opens: its stored place, brought back onto a
-// screen when lost, or beside the main window where the screen has room.
+// screen when lost, or beside the main window where the screen has room
+// for a readable page, else over it.
 #include "preview/PreviewPlacement.h"
 
 #include <gtest/gtest.h>
@@ -19,9 +20,10 @@ TEST(PreviewPlacementTest, OpensBesideTheMainWindowWhereTheScreenHasRoom)
     const Case cases[] = {
         {"room on the right", {50, 100, 600, 500}, {658, 100, 480, 600}},
         {"room on the left only", {700, 100, 560, 500}, {212, 100, 480, 600}},
-        {"centred: the wider side, narrower", {300, 200, 680, 560}, {988, 200, 292, 600}},
+        {"the wider side, narrower", {150, 200, 682, 560}, {840, 200, 440, 600}},
+        {"too narrow a side: over the main window", {300, 200, 680, 560}, {500, 200, 480, 600}},
         {"low on the screen: kept on it", {50, 700, 600, 300}, {658, 424, 480, 600}},
-        {"no room either side", {100, 0, 1080, 700}, kDefaultPreviewPlace},
+        {"no room either side: over it, on the screen", {100, 0, 1080, 700}, {700, 24, 480, 600}},
         {"main window unknown", {}, kDefaultPreviewPlace},
     };
     for (const Case& c : cases) {

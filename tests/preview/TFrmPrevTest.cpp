@@ -193,12 +193,17 @@ TEST_F(TFrmPrevTest, AcceptedResizeRendersAgain)
     form.G1->trigger();
     const QSize fitted = form.Engine().WholePageImage().size();
     form.Engine().ListbyProgram.clear();
-    form.resize(520, 640);
-    QApplication::processEvents();
-    EXPECT_TRUE(Prompt.Messages.isEmpty());
-    EXPECT_EQ(form.size(), QSize(520, 640));
-    EXPECT_EQ(form.Engine().WholePageImage().size(), fitted) << "the fit waits for the next view change";
-    EXPECT_EQ(InkPixels(form.Engine().WholePageImage()), 0) << "rendered again, now empty";
+    for (const QSize size : {QSize(520, 640), QSize(900, 500), QSize(300, 900)}) {
+        form.resize(size);
+        QApplication::processEvents();
+        EXPECT_TRUE(Prompt.Messages.isEmpty());
+        EXPECT_EQ(form.size(), size);
+        // The whole page fits the new client area at every size.
+        EXPECT_EQ(form.Engine().WholePageImage().size(),
+                  form.Engine().Geometry.WholePageImageSize(form.ClientSize()));
+        EXPECT_EQ(InkPixels(form.Engine().WholePageImage()), 0) << "rendered again, now empty";
+    }
+    EXPECT_NE(form.Engine().WholePageImage().size(), fitted);
 }
 
 TEST_F(TFrmPrevTest, UnusablePrinterLeavesAnEmptyInertWindow)

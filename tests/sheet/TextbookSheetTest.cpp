@@ -166,35 +166,38 @@ protected:
     PageStrRecords Records{UnconfiguredPageStr(), UnconfiguredPageStr(), UnconfiguredPageStr(),
                            UnconfiguredPageStr()};
 
-    SheetDocument Compose(const SheetProblems& problems, int mode)
+    SheetDocument Compose(const SheetProblems& problems, int mode, const SheetMarks& marks = {})
     {
         GiveStartingLayout(Records.PageTitle, StartingLayout::PageTitle);
         GiveStartingLayout(Records.SubTitle, StartingLayout::SubTitle);
-        return SheetPipeline(Engine).Compose(problems, Settings, Records, mode);
+        return SheetPipeline(Engine).Compose(problems, Settings, Records, mode, marks);
     }
 };
 
 // The 10 × 2 division sheet does not fit one page at 14 points with its
 // working: it runs on, each page with the title, the subtitle and the
-// heading, the numbers running on, nothing smaller than 14 points.
+// heading, the numbers running on, nothing smaller than 14 points; the
+// pupil, the number in the set and the code stand on every page.
 TEST_F(TextbookPipelineTest, ALargeDivisionGridRunsOnOverPagesInsteadOfShrinking)
 {
     Settings.ExamRowN = 10;
     Settings.ExamColN = 2;
     for (const int mode : {int(ProblemSheet), int(AnswerSheet)}) {
-        const SheetDocument document = Compose(TwentyProblems(3), mode);
+        const SheetDocument document =
+            Compose(TwentyProblems(3), mode, {QStringLiteral("K7Q2-9XW4"), 3, QStringLiteral("青木")});
         ASSERT_GE(document.PageCount(), 2);
         QStringList labels;
         for (const QStringList& page : document.Pages) {
             EXPECT_EQ(page.filter(QRegularExpression("^PageTitle,\"かずの計算\",")).size(), 1);
             EXPECT_EQ(page.filter(QRegularExpression("^SubTitle,")).size(), 1);
-            EXPECT_EQ(page.filter(QStringLiteral("なまえ")).size(), 1);
+            EXPECT_EQ(page.filter(QStringLiteral("なまえ　青木")).size(), 1);
+            EXPECT_EQ(page.filter(QStringLiteral("No.3　K7Q2-9XW4")).size(), 1);
             for (const QString& line : page) {
                 const QStringList f = SplitCommandLine(line);
-                // Labels 12, heading 11, title 24: problems 14 or more.
+                // Labels 12, heading 11, marks 9, title 24: problems 14 or more.
                 if (CommandKeyword(f) == QLatin1String("FONTSIZE")) {
                     EXPECT_TRUE(f[1].toInt() >= TextbookSheet::kSmallestSize || f[1].toInt() == 12
-                                || f[1].toInt() == 11) << line.toStdString();
+                                || f[1].toInt() == 11 || f[1].toInt() == 9) << line.toStdString();
                 }
                 if (CommandKeyword(f) == QLatin1String("TEXTOUT")
                     && f[3].contains(QRegularExpression("^\\(\\s*\\d+\\)$")))

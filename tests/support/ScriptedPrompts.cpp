@@ -54,16 +54,19 @@ std::optional<QString> ScriptedPrompts::InputText(const QString&, const QString&
 }
 
 std::optional<QString> ScriptedPrompts::SaveFileName(const QString& title, const QString&,
-                                                     const QString&, const QString& defaultSuffix)
+                                                     const QString& filter,
+                                                     const QString& defaultSuffix)
 {
+    Filters << filter;
     Record(QStringLiteral("save: ") + title);
     LastDefaultSuffix = defaultSuffix;
     return TakeFront(FileAnswers);
 }
 
 std::optional<QString> ScriptedPrompts::OpenFileName(const QString& title, const QString&,
-                                                     const QString&)
+                                                     const QString& filter)
 {
+    Filters << filter;
     Record(QStringLiteral("open: ") + title);
     return TakeFront(FileAnswers);
 }

@@ -26,6 +26,8 @@ public:
     QString LastInputInitial;
     // The default extension of the last save dialog.
     QString LastDefaultSuffix;
+    // The filter of every save and open dialog, in order.
+    QStringList Filters;
     std::deque<std::optional<PageFont>> FontAnswers;
     std::deque<std::optional<uint32_t>> ColorAnswers;
     // Runs at every question before it is answered (a test closing the window

@@ -5,11 +5,14 @@
 #include "preview/TFrmPrev.h"
 #include "sheet/ClassSet.h"
 #include "sheet/SetProgress.h"
+#include "support/ScratchFile.h"
 #include "worksheet/TForm1.h"
+#include "worksheet/TFrmClassSet.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -24,7 +27,14 @@ namespace {
 class StopAt : public SetProgress {
 public:
     int CancelAt = -1;
-    bool Step(int done, int, const QString&) override { return done != CancelAt; }
+    int Steps = 0;
+    bool Closed = false;
+    bool Step(int done, int, const QString&) override
+    {
+        ++Steps;
+        return done != CancelAt;
+    }
+    void Close() override { Closed = true; }
 };
 
 class TForm1ClassSetTest : public ::testing::Test {
@@ -84,15 +94,29 @@ TEST_F(TForm1ClassSetTest, CancellingWritesNothing)
     }
 }
 
-TEST_F(TForm1ClassSetTest, PrintingShowsTheSetAndSendsEveryPageAsOneJob)
+TEST_F(TForm1ClassSetTest, PrintingWithoutAPrinterAsksForTheFileBeforeTheSetIsMade)
 {
     Form.show();
-    // No printer on this machine: the one job goes to a PDF file.
+    // Cancelling the file question makes and prints nothing.
+    Prompts.FileAnswers = {std::nullopt};
+    EXPECT_FALSE(Form.MakeClassSet(SetRequest{2, {}, SetOrder::Pairs, 5}, std::nullopt, Progress));
+    EXPECT_EQ(Progress.Steps, 0);
+    EXPECT_FALSE(Form.FrmPrev->isVisible());
+
+    // The file is asked before the first sheet; the progress is closed
+    // before the one job goes to it.
+    QStringList seen;
+    Prompts.OnAsk = [&] {
+        seen << QStringLiteral("%1 %2").arg(Progress.Steps).arg(Progress.Closed);
+    };
     Prompts.FileAnswers = {Path()};
     ASSERT_TRUE(Form.MakeClassSet(SetRequest{2, {}, SetOrder::Pairs, 5}, std::nullopt, Progress));
     EXPECT_TRUE(Form.FrmPrev->isVisible());
     EXPECT_EQ(PdfPages(), 4);
-    EXPECT_EQ(Prompts.Asked.filter(QStringLiteral("save:")).size(), 1);
+    EXPECT_EQ(Prompts.Asked.filter(QStringLiteral("save:")).size(), 2);
+    ASSERT_EQ(seen.size(), 2);  // the file, then the message naming it
+    EXPECT_EQ(seen.first(), QStringLiteral("0 0"));
+    EXPECT_TRUE(seen.last().endsWith(QStringLiteral(" 1")));
     EXPECT_EQ(Form.FrmPrev->Engine().Printer().JobTitle(), QStringLiteral("小数の計算 問題と答え No.1～No.2"));
 }
 
@@ -151,6 +175,63 @@ TEST_F(TForm1ClassSetTest, AFileThatCannotBeWrittenIsNamed)
                                    QStringLiteral("/nonexistent-dir/class.pdf"), Progress));
     ASSERT_EQ(Prompts.Messages.size(), 1);
     EXPECT_TRUE(Prompts.Messages.first().contains(QStringLiteral("/nonexistent-dir/class.pdf")));
+}
+
+TEST_F(TForm1ClassSetTest, ACountOutOfRangeIsRefusedOnMakingAsTyped)
+{
+    TFrmClassSet& dialog = *Form.FrmClassSet;
+    const struct {
+        const char* Typed;
+        bool Refused;
+    } cases[] = {{"", true}, {"0", true}, {"51", true}, {"abc", true}, {" 4 ", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        Prompts.Messages.clear();
+        dialog.setResult(QDialog::Rejected);
+        dialog.EdtCount->setText(QString::fromUtf8(c.Typed));
+        dialog.Finish(TFrmClassSet::Action::Pdf);
+        EXPECT_EQ(dialog.EdtCount->text(), QString::fromUtf8(c.Typed));  // nothing dropped
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, !c.Refused);
+        EXPECT_EQ(Prompts.Messages, c.Refused ? QStringList{"枚数は1から50までです"} : QStringList{});
+    }
+    EXPECT_EQ(dialog.Request().Count, 4);
+}
+
+TEST_F(TForm1ClassSetTest, AListFileMustBeTextItsHeadingIsSkippedAndTheNamesAreShown)
+{
+    TFrmClassSet& dialog = *Form.FrmClassSet;
+    const QString binary = Dir.filePath(QStringLiteral("class.xlsx"));
+    const QString csv = Dir.filePath(QStringLiteral("class.csv"));
+    ASSERT_TRUE(WriteScratchFile(binary, QByteArray("PK\x03\x04\x14\x00\x06\x00Aoi\nRen\n", 16)));
+    ASSERT_TRUE(WriteScratchFile(csv, QString::fromUtf16(u"氏名,番号\n青木,1\n井上,2\n上田,3\n江藤,4\n")
+                                          .toUtf8()));
+    Prompts.FileAnswers = {binary, csv};
+    dialog.BtnLoad->click();
+    ASSERT_EQ(Prompts.Messages.size(), 1);
+    EXPECT_TRUE(Prompts.Messages[0].contains(binary) && Prompts.Messages[0].contains("CSV"));
+    EXPECT_TRUE(dialog.MemoNames->toPlainText().isEmpty());
+
+    dialog.BtnLoad->click();
+    EXPECT_EQ(Prompts.Messages.size(), 1);
+    EXPECT_EQ(dialog.Request().Names, QString::fromUtf16(u"青木 井上 上田 江藤").split(' '));
+    EXPECT_EQ(dialog.LblNames->text(), QString::fromUtf16(u"4人：青木、井上、上田 ほか"));
+    EXPECT_EQ(dialog.EdtCount->text(), "4");
+    EXPECT_FALSE(dialog.EdtCount->isEnabled());
+}
+
+TEST_F(TForm1ClassSetTest, FileTypesAreNamedInJapaneseBesideTheWindowsOwnTwo)
+{
+    Form.show();
+    Form.Button1->click();
+    Form.FrmPrev->B1Click();
+    Form.FrmPrev->AskPrintTarget();
+    Form.FrmClassSet->BtnLoadClick();
+    ASSERT_EQ(Prompts.Filters.size(), 3);
+    const QStringList designed{"Bitmap files (*.bmp)", "Jpeg files (*.jpg *.jpeg)"};
+    for (const QString& filter : Prompts.Filters)
+        for (const QString& entry : filter.split(QStringLiteral(";;")))
+            EXPECT_TRUE(designed.contains(entry) || !entry.contains(QStringLiteral("files")))
+                << entry.toStdString();
 }
 
 } // namespace

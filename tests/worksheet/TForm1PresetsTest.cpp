@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -76,7 +77,7 @@ TEST_F(TForm1PresetsTest, GradeMenuStandsBetweenOptionsAndHelp)
     for (QAction* action : Form->MenuGrade->actions())
         if (action->menu())
             subs << action->text() + ":" + QString::number(action->menu()->actions().size());
-    EXPECT_EQ(subs, (QStringList{"3年:2", "4年:8", "5年:5"}));
+    EXPECT_EQ(subs, (QStringList{"&3年:2", "&4年:8", "&5年:5"}));
     EXPECT_EQ(Form->PresetSave->text(), "今の設定を保存(&S)...");
     EXPECT_EQ(Form->PresetManage->text(), "プリセットの整理(&M)...");
     EXPECT_EQ(Form->L1->text(), "最後の位まで使う(&L)");
@@ -245,6 +246,104 @@ TEST_F(TForm1PresetsTest, ADamagedPresetFileIsReportedOnceAndSkipped)
     Item("mine")->trigger();
     EXPECT_EQ(Form->TabControl1->currentIndex(), tab);
     EXPECT_TRUE(Prompts.Messages.last().contains(mine));
+}
+
+TEST_F(TForm1PresetsTest, ValuesAPresetFileCannotGiveKeepTheCurrentOnesAndAreReportedOnce)
+{
+    QDir().mkpath(Folder());
+    const QString file = QDir(Folder()).filePath("wild.ini");
+    ASSERT_TRUE(WriteScratchFile(file, "[Preset]\nName=wild\n[Exam]\nRow=999\nCol=-3\nMinus=7\n"
+                                       "RoundPos=99\nTab=9\nRound=1\n"));
+    Start();
+    Item("小数÷小数（あまり）")->trigger();  // 4 × 2
+    Item("wild")->trigger();
+    ASSERT_EQ(Prompts.Messages.size(), 1);
+    for (const char* key : {"Exam/Row", "Exam/Col", "Exam/Minus", "Exam/RoundPos", "Exam/Tab"})
+        EXPECT_TRUE(Prompts.Messages[0].contains(QString::fromLatin1(key))) << key;
+    EXPECT_TRUE(Prompts.Messages[0].contains(QDir::toNativeSeparators(file)));
+    EXPECT_EQ(Form->EdtRow->text(), "4");
+    EXPECT_EQ(Form->EdtCol->text(), "2");
+    EXPECT_EQ(Form->TabControl1->currentIndex(), OpDiv);
+    EXPECT_TRUE(Form->CBoxRound->isChecked());  // what the file can give, it gives
+    Form->BtnMake->click();
+    EXPECT_EQ(Form->Memo1->toPlainText().split('\n', Qt::SkipEmptyParts).size(), 8);
+
+    // Nothing refused reaches the settings file.
+    Restart();
+    EXPECT_EQ(Form->EdtRow->text(), "4");
+    EXPECT_EQ(Prompts.Messages.size(), 1);
+}
+
+TEST_F(TForm1PresetsTest, PresetNamesShowLiterallyAndTakeNoAccelerator)
+{
+    Start();
+    for (const char* name : {"たし&ひき", "&Save"}) {
+        Prompts.InputAnswers = {QString::fromUtf8(name)};
+        Form->PresetSave->trigger();
+    }
+    QList<QAction*> mine;
+    QStringList texts;
+    for (QAction* action : Form->MenuGrade->actions())
+        if (!action->menu() && !action->isSeparator() && action != Form->PresetSave
+            && action != Form->PresetManage) {
+            mine << action;
+            texts << action->text();
+            EXPECT_TRUE(QKeySequence::mnemonic(action->text()).isEmpty());
+        }
+    EXPECT_EQ(texts, (QStringList{"&&Save", "たし&&ひき"}));
+    EXPECT_EQ(QKeySequence::mnemonic(Form->PresetSave->text()), QKeySequence(Qt::ALT | Qt::Key_S));
+    mine.last()->trigger();
+    EXPECT_TRUE(Form->PanelText(1).contains("たし&ひき"));
+}
+
+TEST_F(TForm1PresetsTest, RenamingAsksBeforeTakingANameAndRefusesNamesNoFileCanHold)
+{
+    Start();
+    for (const char* name : {"あ", "い"}) {
+        Prompts.InputAnswers = {QString::fromUtf8(name)};
+        Form->PresetSave->trigger();
+    }
+    // A file whose name is empty is listed under its file name.
+    ASSERT_TRUE(WriteScratchFile(QDir(Folder()).filePath("nameless.ini"),
+                                 "[Preset]\nName= \n[Exam]\nRow=2\n"));
+    const QString tooLong(kMaxPresetName + 1, QChar(0x3042));
+    struct Case {
+        QString Typed;
+        std::optional<bool> Confirm;  // the overwrite question's answer, when asked
+        QStringList Listed;           // the user's presets afterwards
+        bool Refused;                 // a message says why
+    };
+    const Case cases[] = {
+        {"  ", std::nullopt, {"nameless", "あ", "い"}, true},
+        {tooLong, std::nullopt, {"nameless", "あ", "い"}, true},
+        {"い", false, {"nameless", "あ", "い"}, false},
+        {"い", true, {"nameless", "い"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Typed.toStdString());
+        TFrmPresets dialog(Prompts);
+        dialog.Fill(Folder());
+        dialog.ListPresets->setCurrentRow(1);  // あ, or after the last case い
+        Prompts.Messages.clear();
+        Prompts.Asked.clear();
+        Prompts.InputAnswers = {c.Typed};
+        if (c.Confirm)
+            Prompts.ConfirmAnswers = {*c.Confirm};
+        dialog.RenameClick();
+        QStringList listed;
+        for (const GradePreset& preset : ReadUserPresets(Folder()).Presets)
+            listed << preset.Name;
+        EXPECT_EQ(listed, c.Listed);
+        EXPECT_EQ(Prompts.Messages.size(), c.Refused ? 1 : 0);
+        EXPECT_EQ(Prompts.Asked.filter("上書き").size(), c.Confirm ? 1 : 0);
+    }
+    // Saving refuses the same names.
+    Prompts.Messages.clear();
+    Prompts.InputAnswers = {QStringLiteral(" "), tooLong};
+    Form->PresetSave->trigger();
+    Form->PresetSave->trigger();
+    EXPECT_EQ(Prompts.Messages.size(), 2);
+    EXPECT_EQ(ReadUserPresets(Folder()).Presets.size(), 2u);
 }
 
 }  // namespace

@@ -10,13 +10,16 @@
 #include "common/SettingsLocation.h"
 #include "prevform/PrevEngine.h"
 #include "preview/TFrmPageStr.h"
+#include "preview/TFrmPrev.h"
 #include "sheet/SheetComposer.h"
+#include "sheet/ExamCountCheck.h"
 #include "worksheet/TForm1.h"
 #include "worksheet/TFrmAbout.h"
 #include "worksheet/TFrmStyle.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -387,6 +390,15 @@ TEST_F(TForm1SettingsTest, HostileStoredValuesNeitherCrashNorLeaveTheGrid)
         Form->Button2->click();
         EXPECT_FALSE(Program().isEmpty());
         EXPECT_LE(Program().filter("TextOut").size(), 60);
+        // One message names the file and its refused keys; the grid is one
+        // the fields take.
+        ASSERT_EQ(Prompts.Messages.size(), 1);
+        for (const char* key : {"Window/Top", "Exam/Row", "Exam/Col", "ExamFont/Size"})
+            EXPECT_TRUE(Prompts.Messages[0].contains(QString::fromLatin1(key))) << key;
+        EXPECT_TRUE(Prompts.Messages[0].contains(QDir::toNativeSeparators(Path)));
+        EXPECT_TRUE(CheckCols(Form->EdtCol->text().toStdString(),
+                              Form->EdtRow->text().toStdString()).Accepted);
+        Prompts.Messages.clear();
         Form->close();
     }
 }
@@ -403,6 +415,25 @@ TEST_F(TForm1SettingsTest, TheStyleDialogsHelpIsTheGeneralHelpPage)
     Form->FrmStyle->Button1->click();
     EXPECT_EQ(Prompts.Asked.first(), "url: https://help.example/");
     EXPECT_EQ(Prompts.Messages, QStringList{"エラー：繰り返し発生する場合作者へご連絡下さい"});
+}
+
+TEST_F(TForm1SettingsTest, ThePreviewFirstOpensOnTheWholePageAndKeepsTheViewChosenLater)
+{
+    Start();
+    MakeProblems();
+    Form->Button1->click();
+    TFrmPrev* prev = Form->FrmPrev;
+    EXPECT_EQ(prev->Engine().PageView, 2);
+    EXPECT_TRUE(prev->Image2->isVisibleTo(prev));
+    EXPECT_EQ(prev->Engine().WholePageImage().size(),
+              prev->Engine().Geometry.WholePageImageSize(prev->ClientSize()));
+    prev->W1->trigger();
+    Form->close();
+    Form.reset();
+    Start();
+    MakeProblems();
+    Form->Button1->click();
+    EXPECT_EQ(Form->FrmPrev->Engine().PageView, 1);
 }
 
 } // namespace

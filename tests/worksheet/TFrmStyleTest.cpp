@@ -341,6 +341,20 @@ TEST_F(TFrmStyleTest, TheColourButtonChoosesTheProblemFontsColour)
     EXPECT_EQ(Settings.FntExam.Color, 0x0000FFu);
 }
 
+TEST_F(TFrmStyleTest, AColourThePageCannotPrintBecomesTheNearestItCan)
+{
+    const std::pair<uint32_t, uint32_t> cases[] = {
+        {0x0000AA, 0x000080},  // dark red: MAROON, not the black it would print
+        {0xFEFEFE, 0xFFFFFF},
+        {0x008000, 0x008000},  // a named one stays
+    };
+    for (const auto& [chosen, kept] : cases) {
+        Prompts.ColorAnswers = {chosen};
+        ASSERT_TRUE(Run(Dialog.BtnOK, [&] { Dialog.BtnColor->click(); }));
+        EXPECT_EQ(Settings.FntExam.Color, kept) << std::hex << chosen;
+    }
+}
+
 TEST_F(TFrmStyleTest, HelpOpensTheInjectedLocationAndReportsAFailure)
 {
     Dialog.SetHelpUrl("https://help.example/style");

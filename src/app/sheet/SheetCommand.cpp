@@ -96,7 +96,10 @@ std::string ApplyNames(SheetOptions& o, const std::string& value)
     QFile file(QString::fromStdString(value));
     if (!file.open(QIODevice::ReadOnly))
         return "--names: cannot read '" + value + "'";
-    o.Names = NamesFromFile(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (!IsTextFile(bytes))
+        return "--names: '" + value + "' is not a text file; save a spreadsheet's list as CSV";
+    o.Names = NamesFromFile(bytes);
     if (o.Names.isEmpty())
         return "--names: '" + value + "' holds no names";
     if (o.Names.size() > kMaxCount)
