@@ -132,7 +132,11 @@ bool MakeDiv(GenerationRun& run)
                 return false;
             DivisionAnswer answer = MakeDivisionAnswer(run.Settings, *pair);
             if (answer.Accepted) {
-                run.Append(answer.Q1, answer.Q2, answer.Answer);
+                const Offered offered = run.Offer(answer.Q1, answer.Q2, answer.Answer);
+                if (offered == Offered::Abandoned)
+                    return false;
+                if (offered == Offered::Again)
+                    continue;
                 run.AdvanceCounters();
                 break;
             }

@@ -37,6 +37,10 @@ void LoadHissan(const IniFile& ini, SheetSettings& sheet)
     sheet.HissanPen = !(pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen)
                           ? SheetSettings::DefaultHissanPen
                           : pen;
+    const double pitch = ini.ReadFloat(kHissan, Key("Pitch"), 0);
+    sheet.HissanPitch = pitch >= SheetSettings::MinHissanPitch && pitch <= SheetSettings::MaxHissanPitch
+                            ? pitch
+                            : 0;
 }
 
 // The tab and the eight range texts; absent keys keep the record's values
@@ -103,6 +107,9 @@ QStringList LoadMainSettings(const IniFile& ini, ExamSettings& exam, SheetSettin
     exam.fDecOnly = ini.ReadBool(kExam, Key("DecOnly"), false);
     exam.fYaku = ini.ReadBool(kExam, Key("Yaku"), false);
     exam.fFullDec = ReadSwitch(ini, kExam, "FullDec", false);
+    exam.fNoRepeat = ReadSwitch(ini, kExam, "NoRepeat", false);
+    exam.fUnitOnly = ReadSwitch(ini, kExam, "UnitOnly", false);
+    exam.fFewSame = ReadSwitch(ini, kExam, "FewSame", false);
     LoadTabAndRanges(ini, exam);
 
     PageFont& font = sheet.FntExam;
@@ -158,6 +165,9 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kExam, Key("DecOnly"), exam.fDecOnly);
     ini.WriteBool(kExam, Key("Yaku"), exam.fYaku);
     ini.WriteBool(kExam, Key("FullDec"), exam.fFullDec);
+    ini.WriteBool(kExam, Key("NoRepeat"), exam.fNoRepeat);
+    ini.WriteBool(kExam, Key("UnitOnly"), exam.fUnitOnly);
+    ini.WriteBool(kExam, Key("FewSame"), exam.fFewSame);
     ini.WriteInteger(kExam, Key(kPresetTabKey), exam.Operation);
     for (int i = 0; i < RangeEditCount; ++i)
         ini.WriteString(kRange, Key(kPresetRangeKeys[i]), QString::fromStdString(exam.Ranges[i]));
@@ -173,5 +183,6 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kHissan, Key("Worked"), sheet.fWorked);
     ini.WriteBool(kHissan, Key("Squares"), sheet.fSquares);
     ini.WriteFloat(kHissan, Key("Pen"), sheet.HissanPen);
+    ini.WriteFloat(kHissan, Key("Pitch"), sheet.HissanPitch);
     sheet.Instruction.SetIniSets(ini, kInstruction);
 }

@@ -69,6 +69,7 @@ public:
     QCheckBox* CBoxTextbook = nullptr;  // "教科書の書き方(&T)"
     QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"
     QCheckBox* CBoxSquares = nullptr;   // "マス目(&G)"
+    QLineEdit* EdtPitch = nullptr;      // "マス目の大きさ" in mm; empty: the font decides
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
@@ -83,6 +84,7 @@ public:
     void EdtColExit();
     void EdtMarginExit(QLineEdit* edit);
     void EdtSeparateExit();
+    void EdtPitchExit();
     void Button3Click();
     void BtnColorClick();
     void Button1Click();
