@@ -39,6 +39,7 @@ public:
     Planner(const TextbookMetrics& m, std::vector<Step>& out) : M(m), Out(out) {}
 
     double Gx = 0;  // left edge of grid column 0
+    double RuleGap = kRuleGap;  // extra room under a row with a rule, in lines
 
     double ColumnX(int c) const { return Gx + c * M.Pitch; }
     double SlotX(int c) const { return ColumnX(c) - (M.Pitch - M.DigitWidth) / 2; }
@@ -116,7 +117,7 @@ public:
     // A rule under columns [from, to) of a row at y.
     void RuleUnder(double left, int to, double y)
     {
-        Line(left, y + (1 + kRuleGap / 2) * H(), SlotX(to), y + (1 + kRuleGap / 2) * H());
+        Line(left, y + (1 + RuleGap / 2) * H(), SlotX(to), y + (1 + RuleGap / 2) * H());
     }
 
     // The curved arrow under a row from slot `from` to slot `to`.
@@ -159,8 +160,7 @@ public:
     }
 
     // Light grey squares behind columns [0, columns): a line at the top of
-    // every row and under the last; a row with a rule under it gets a
-    // taller square.
+    // every row and under the last.
     void Squares(int columns, const std::vector<double>& tops, double bottom)
     {
         if (columns <= 0 || tops.empty())
@@ -182,12 +182,13 @@ private:
 };
 
 // Rows of a calculation and where each one stands.
-std::vector<double> RowTops(const std::vector<WorkedRow>& rows, double y, double h, size_t start)
+std::vector<double> RowTops(const std::vector<WorkedRow>& rows, double y, double h, size_t start,
+                            double ruleGap)
 {
     std::vector<double> tops;
     for (size_t i = start; i < rows.size(); ++i) {
         tops.push_back(y);
-        y += h * (1 + (rows[i].RuleBelow ? kRuleGap : 0));
+        y += h * (1 + (rows[i].RuleBelow ? ruleGap : 0));
     }
     return tops;
 }
@@ -264,6 +265,9 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
 {
     std::vector<Step> steps;
     Planner p(M, steps);
+    // On squares every row is one square high and a rule runs on the line
+    // between two squares, so that every cell shows the same squares.
+    p.RuleGap = Style.Squares ? 0 : kRuleGap;
     const double h = M.LineHeight;
     const bool division = Calc.Op == CalcOp::Div;
     const WorkedRow& divisor = worked ? Calc.Divisor : Calc.GivenDivisor;
@@ -276,7 +280,7 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
 
     const double barY = y + h;
     const double firstY = division ? y + DividendTop() : y;
-    std::vector<double> tops = RowTops(Calc.Rows, firstY, h, division ? 1 : 0);
+    std::vector<double> tops = RowTops(Calc.Rows, firstY, h, division ? 1 : 0, p.RuleGap);
     if (division)
         tops.insert(tops.begin(), y);
     const size_t shown = worked ? Calc.Rows.size() : 2;
@@ -302,7 +306,8 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
         Planner d(M, steps);
         d.Gx = divisorX;
         d.Digits(divisor, tops[1]);
-        p.Line(bracketX, barY, p.SlotX(Calc.Columns), barY);
+        // Over the shared grid: a bar cut to this working would tell its length.
+        p.Line(bracketX, barY, p.SlotX(std::max(Calc.Columns, Style.Columns)), barY);
         p.Bracket(bracketX, barY, tops[1] + h, bulge);
     } else {
         p.Text(x, tops[1], Sign, M.SignWidth, false);
