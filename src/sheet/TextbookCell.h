@@ -12,11 +12,13 @@
 // a curved bracket joined to a bar a clear gap above the dividend's digits, and
 // leaves a row above the bar for the quotient. Rules, bar, bracket, strike
 // marks and arrows use a pen of Pen millimetres; squares are drawn first, in
-// light grey. Afterwards the pen is one device dot and black again, as the
-// composer draws with.
+// light grey, every row one square high with the rules on the lines between
+// them. Zeros brought down past the dividend are written into it in a
+// smaller size, FontSize set back afterwards. Afterwards the pen is one
+// device dot and black again, as the composer draws with.
 //
-// Nothing here chooses fonts or sizes: the caller sets the problem font (and
-// measures in it) before measuring metrics and writing.
+// Nothing else here chooses fonts or sizes: the caller sets the problem font
+// (and measures in it) before measuring metrics and writing.
 #include "generation/WrittenCalc.h"
 #include "prevform/ComposeEngine.h"
 #include <QString>

@@ -172,6 +172,8 @@ TEST(GradePresets, FifteenBuiltInsWithUniqueIdsAndNames)
         EXPECT_EQ(++names[preset.Name], 1) << preset.Name.toStdString();
         EXPECT_EQ(Rows().count(preset.Id.toStdString()), 1u) << preset.Id.toStdString();
         EXPECT_EQ(FindBuiltInPreset(preset.Id), &preset);
+        // Every preset has the upper-grade name box with its score cell.
+        EXPECT_EQ(PresetValue(preset, "Page", "ClassBox"), QStringLiteral("1")) << preset.Id.toStdString();
     }
     EXPECT_EQ(FindBuiltInPreset(QStringLiteral("g9-none")), nullptr);
     EXPECT_EQ(FindBuiltInPreset(QStringLiteral("g5-div-rest"))->Name, QStringLiteral("小数÷小数（あまり）"));
