@@ -177,9 +177,10 @@ QWidget* TFrmStyle::CreateHissanGroup()
     for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares})
         box->addWidget(check);
     EdtPitch = Field(group, 40);
-    box->addWidget(Text("マス目の大きさ", group));
+    PitchLabels = {Text("マス目の大きさ", group), Text("mm", group)};
+    box->addWidget(PitchLabels[0]);
     box->addWidget(EdtPitch);
-    box->addWidget(Text("mm", group));
+    box->addWidget(PitchLabels[1]);
     box->addStretch();
     connect(CBoxTextbook, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
     CBoxTextbookClick();
@@ -193,6 +194,8 @@ void TFrmStyle::CBoxTextbookClick()
     for (QCheckBox* check : {CBoxWorked, CBoxSquares})
         check->setEnabled(CBoxTextbook->isChecked());
     EdtPitch->setEnabled(CBoxTextbook->isChecked());
+    for (QLabel* label : PitchLabels)
+        label->setEnabled(CBoxTextbook->isChecked());
 }
 
 void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& exam)

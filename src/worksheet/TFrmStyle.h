@@ -11,11 +11,13 @@
 #include "sheet/SheetSettings.h"
 
 #include <QDialog>
+#include <array>
 #include <optional>
 #include <utility>
 
 class Prompts;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -70,6 +72,7 @@ public:
     QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"
     QCheckBox* CBoxSquares = nullptr;   // "マス目(&G)"
     QLineEdit* EdtPitch = nullptr;      // "マス目の大きさ" in mm; empty: the font decides
+    std::array<QLabel*, 2> PitchLabels{};  // its caption and unit, enabled with it
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
