@@ -42,6 +42,10 @@ struct ExamSettings {
     bool fDecOnly = false;   // no whole operands where a range has decimals
     bool fYaku = false;      // a rounded answer reads «約29.0»
     bool fFullDec = false;   // a drawn operand shows every decimal place of its range
+    // Sheets that exercise their unit (ProblemFilter.h):
+    bool fNoRepeat = false;  // no problem twice on a sheet (+ and × nor swapped)
+    bool fUnitOnly = false;  // division: a remainder left, rounding needed, a zero brought down
+    bool fFewSame = false;   // no answer more than twice on a sheet
 
     static RangeTexts DefaultRanges() { return {"1", "00", "10", "00", "1", "00", "10", "00"}; }
 };

@@ -14,6 +14,11 @@ std::string LoopOverReason(int code)
     case CodeZeroDivisor: return "０では割れません";
     case CodeNoSimpleQuotient: return "その他の結果";
     case CodeWholeOnly: return "整数だけの数";
+    case CodeRepeated: return "同じ問題";
+    case CodeNoRemainder: return "あまりのない問題";
+    case CodeNoRounding: return "四捨五入のいらない問題";
+    case CodeNoCarryOn: return "わり進みのない問題";
+    case CodeSameAnswer: return "同じ答え";
     default: return "";
     }
 }
@@ -49,7 +54,7 @@ GenerationRun::GenerationRun(const ExamSettings& settings, const RunRanges& rang
       Draws{OperandDraw(ranges.Operand[0].MinV, ranges.Operand[0].MaxV, settings.rnd_D),
             OperandDraw(ranges.Operand[1].MinV, ranges.Operand[1].MaxV, settings.rnd_D)},
       Counter1(ranges.Operand[0].MinV, ranges.Operand[0].MaxV),
-      Counter2(ranges.Operand[1].MinV, ranges.Operand[1].MaxV),
+      Counter2(ranges.Operand[1].MinV, ranges.Operand[1].MaxV), Filter(settings),
       Budget(workBudget), NextLook(kLookEvery), LastReport(std::chrono::steady_clock::now())
 {
     Progress.Problems = ProblemCount();
@@ -120,6 +125,20 @@ bool GenerationRun::FinishAttempts(int code)
     if (!LoopOverAccepted)
         LoopOverAccepted = Host.Confirm("最大値や最小値の条件は合っていますか?");
     return LoopOverAccepted;
+}
+
+Offered GenerationRun::Offer(const std::string& q1, const std::string& q2, const std::string& answer)
+{
+    if (const int code = Filter.Check(q1, q2, answer); code != CodeOk) {
+        if (++Refused < kMaxFiltered)
+            return Offered::Again;
+        if (!FinishAttempts(code))
+            return Offered::Abandoned;
+    }
+    Refused = 0;
+    Filter.Keep(q1, q2, answer);
+    Append(q1, q2, answer);
+    return Offered::Kept;
 }
 
 void GenerationRun::Append(const std::string& q1, const std::string& q2, const std::string& answer)

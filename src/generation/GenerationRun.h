@@ -6,6 +6,7 @@
 #include "generation/Decimal.h"
 #include "generation/ExamSettings.h"
 #include "generation/GenHost.h"
+#include "generation/ProblemFilter.h"
 #include "generation/ProblemMaker.h"
 #include "generation/RandomSource.h"
 #include "generation/RunPreparation.h"
@@ -48,6 +49,13 @@ constexpr int kSimpleTryUnits = 3;
 constexpr int kExactQuotientUnits = 16;
 constexpr int kAnswerUnits = 16;
 
+// How often one problem is made again because the sheet's filters refuse
+// it, before the loop-over question says why.
+constexpr int kMaxFiltered = 2000;
+
+// What becomes of a made problem offered to the sheet.
+enum class Offered { Kept, Again, Abandoned };
+
 // The reason text of a failed attempt ("数が０以下", ...).
 std::string LoopOverReason(int code);
 
@@ -82,6 +90,11 @@ public:
     // is abandoned.
     bool FinishAttempts(int code);
     void Append(const std::string& q1, const std::string& q2, const std::string& answer);
+    // A made problem offered to the sheet: appended when the filters keep
+    // it; to be made again when they refuse it; after kMaxFiltered refusals
+    // in a row the loop-over question names the reason, and a Yes appends
+    // it anyway, a No abandons the run.
+    Offered Offer(const std::string& q1, const std::string& q2, const std::string& answer);
 
     // Where the run stands, for the host's progress report.
     void AtProblem(int problem);  // 0-based
@@ -107,6 +120,8 @@ private:
     SequenceCounter Counter1;
     SequenceCounter Counter2;
     RunResult Lists;
+    ProblemFilter Filter;
+    int Refused = 0;  // refusals in a row of the current problem
     bool LoopOverAccepted = false;  // the user answered Yes in this run
 
     std::int64_t Spent = 0;

@@ -47,7 +47,11 @@ bool MakeAddSub(GenerationRun& run, int sign)
         std::string answer = run.Settings.fDelZero
             ? FormatPlain(result)
             : FormatFixed(result, std::max(DecimalsShown(q1), DecimalsShown(q2)));
-        run.Append(q1, q2, answer);
+        if (const Offered offered = run.Offer(q1, q2, answer); offered != Offered::Kept) {
+            if (offered == Offered::Abandoned)
+                return false;
+            --problem;  // the same problem made again
+        }
     }
     return true;
 }

@@ -189,7 +189,11 @@ bool MakeDiv(GenerationRun& run)
                 run.Charge(kAnswerUnits);
             }
             if (answer.Accepted) {
-                run.Append(answer.Q1, answer.Q2, answer.Answer);
+                const Offered offered = run.Offer(answer.Q1, answer.Q2, answer.Answer);
+                if (offered == Offered::Abandoned)
+                    return false;
+                if (offered == Offered::Again)
+                    continue;
                 run.AdvanceCounters();
                 break;
             }

@@ -30,8 +30,12 @@ bool MakeMul(GenerationRun& run)
         // The exact product carries the decimals of both operands.
         const Decimal product = Decimal::FromScaled(p, f1 + f2);
         std::string answer = ProductAnswerText(settings, product);
-        run.Append(FormatPlain(Decimal::FromScaled(x, f1)),
-                   FormatPlain(Decimal::FromScaled(y, f2)), answer);
+        const Offered offered = run.Offer(FormatPlain(Decimal::FromScaled(x, f1)),
+                                          FormatPlain(Decimal::FromScaled(y, f2)), answer);
+        if (offered == Offered::Abandoned)
+            return false;
+        if (offered == Offered::Again)
+            --problem;  // the same problem made again
     }
     return true;
 }

@@ -187,7 +187,8 @@ std::string WrittenRowPicture(const WorkedRow& row, int columns)
         const int index = c - row.Column;
         const bool inside = index >= 0 && index < Length(row.Digits);
         const bool struck = std::find(row.Struck.begin(), row.Struck.end(), c) != row.Struck.end();
-        line += !inside ? ' ' : struck ? '/' : row.Digits[static_cast<size_t>(index)];
+        const bool small = row.SmallFrom >= 0 && c >= row.SmallFrom;
+        line += !inside ? ' ' : struck ? '/' : small ? 'o' : row.Digits[static_cast<size_t>(index)];
     }
     line.erase(line.find_last_not_of(' ') + 1);
     return line;

@@ -58,6 +58,8 @@ struct WorkedRow {
     int Point = -1;           // the point stands before this grid column; -1 none
     int OldPoint = -1;        // a point moved away from, written crossed out; -1 none
     std::vector<int> Struck;  // grid columns whose digit is struck through
+    int SmallFrom = -1;       // digits from this grid column on are zeros brought
+                              // down past the dividend's end, written small; -1 none
     bool Operator = false;    // the operation's sign stands left of this row
     bool RuleBelow = false;   // a rule under this row
 
@@ -105,7 +107,8 @@ std::optional<WrittenCalc> BuildWrittenCalc(std::string_view a, std::string_view
 
 // The calculation as one text per row (divisor left out), two characters a
 // column: the slot before it (" ", "." point, "'" moved-away point) and its
-// digit ("/" when struck); the slot after the last column ends the line.
+// digit ("/" when struck, "o" for a small zero brought down); the slot after
+// the last column ends the line.
 // Trailing blanks are dropped.
 std::vector<std::string> WrittenPicture(const WrittenCalc& calc);
 std::string WrittenRowPicture(const WorkedRow& row, int columns);

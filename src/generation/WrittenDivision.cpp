@@ -248,11 +248,16 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     quotient.Point = last >= point ? point : -1;
     calc.Rows.push_back(quotient);
 
+    const bool remainder = mode.Mode == DivisionMode::Remainder;
+    const int end = remainder ? std::max(last, n - 1) : last;
     WorkedRow top;
     top.Kind = WorkedRow::Dividend;
     top.Digits = dividend;
-    if (nonZero <= last && nonZero >= n)
-        top.Digits.append(static_cast<size_t>(nonZero - n + 1), '0');  // zeros to divide into
+    if (end >= n) {
+        // Every zero the working brings down is written into the dividend, small.
+        top.Digits.append(static_cast<size_t>(end - n + 1), '0');
+        top.SmallFrom = n;
+    }
     top.OldPoint = moved > 0 && a.Scale > 0 ? firstPoint : -1;
     top.Point = moved > 0 || a.Scale > 0 || last >= point ? point : -1;
     calc.Rows.push_back(top);
@@ -275,11 +280,10 @@ std::optional<WrittenCalc> BuildWrittenDivision(const WrittenOperand& a, const W
     calc.GivenDividend = top;
     calc.GivenDividend.Digits = a.Digits;
     calc.GivenDividend.OldPoint = -1;
+    calc.GivenDividend.SmallFrom = -1;
     calc.GivenDividend.Point = a.Scale > 0 ? firstPoint : -1;
 
     const int quotientScale = last - point + 1;
-    const bool remainder = mode.Mode == DivisionMode::Remainder;
-    const int end = remainder ? std::max(last, n - 1) : last;
     WriteSteps(calc, w, dividend, b.Value, last, end);
     if (remainder) {
         MarkRemainder(calc, dividend, end, firstPoint);

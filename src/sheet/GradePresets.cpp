@@ -3,6 +3,7 @@
 #include "generation/ExamSettings.h"
 
 #include <array>
+#include <string_view>
 
 const char* const kPresetTabSection = "Exam";
 const char* const kPresetTabKey = "Tab";
@@ -99,12 +100,29 @@ GradePreset FromRow(const Row& row)
     // (4.594 + 13.27), so no operand loses its last one (3.50 → 3.5).
     add("Exam", "FullDec", Flag(row.Grade == 4 && row.Tab <= OpSub));
     add("Exam", "Type", Flag(row.ColumnForm));
+    // Sheets that exercise the unit: no problem twice; a division sheet
+    // whose unit is the remainder, rounding or dividing on past the last
+    // digit shows it in every problem; quotients that come out even, which
+    // gather on a few values (0.5 …), each stand at most twice.
+    add("Exam", "NoRepeat", Flag(true));
+    const bool dividesOn = std::string_view(row.Id) == "g4-div-on";  // わり進み
+    add("Exam", "UnitOnly", Flag(row.Tab == OpDiv && (row.Rest || !row.Just || dividesOn)));
+    add("Exam", "FewSame", Flag(row.Just));
+    // An instruction that names a place («1/10の位まで») asks for the
+    // quotient's zeros to that place: «9.0 あまり 0.5», not «9 あまり 0.5».
+    if (row.Rest)
+        add("Exam", "Del0", Flag(false));
     add("Hissan", "Textbook", Flag(true));
     add("Hissan", "Worked", Flag(true));
+    // Squares of textbook size: 10 mm while the digits are new, 8 mm in grade 5.
+    add("Hissan", "Squares", Flag(true));
+    add("Hissan", "Pitch", QString::number(row.Grade <= 4 ? 10 : 8));
     // A title as short as the default one leaves the name box clear; the
     // grade goes with the unit's name into the subtitle.
     add("Page", "PageTitle", QStringLiteral("小数の計算"));
     add("Page", "SubTitle", QStringLiteral("%1年　%2").arg(row.Grade).arg(preset.Name));
+    // The upper-grade name box: 年・組・番・名前 and a cell for the score.
+    add("Page", "ClassBox", Flag(true));
     add("Instruction", "String", QString());  // empty: made from the settings
     return preset;
 }

@@ -38,6 +38,11 @@ void LoadHissan(const IniFile& ini, SheetSettings& sheet, QStringList& refused)
     sheet.HissanPen = penOk ? pen : SheetSettings::DefaultHissanPen;
     if (!penOk)
         refused << QStringLiteral("Hissan/Pen");
+    const double pitch = ini.ReadFloat(kHissan, Key("Pitch"), 0);
+    const bool pitchOk = pitch >= SheetSettings::MinHissanPitch && pitch <= SheetSettings::MaxHissanPitch;
+    sheet.HissanPitch = pitchOk ? pitch : 0;
+    if (!pitchOk && pitch != 0)
+        refused << QStringLiteral("Hissan/Pitch");
 }
 
 // The tab and the eight range texts; absent keys keep the record's values
@@ -117,6 +122,9 @@ QStringList LoadMainSettingsOver(const IniFile& ini, ExamSettings& exam, SheetSe
     exam.fDecOnly = ini.ReadBool(kExam, Key("DecOnly"), false);
     exam.fYaku = ini.ReadBool(kExam, Key("Yaku"), false);
     exam.fFullDec = ReadSwitch(ini, kExam, "FullDec", false);
+    exam.fNoRepeat = ReadSwitch(ini, kExam, "NoRepeat", false);
+    exam.fUnitOnly = ReadSwitch(ini, kExam, "UnitOnly", false);
+    exam.fFewSame = ReadSwitch(ini, kExam, "FewSame", false);
     LoadTabAndRanges(ini, exam, refused);
 
     PageFont& font = sheet.FntExam;
@@ -173,6 +181,9 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kExam, Key("DecOnly"), exam.fDecOnly);
     ini.WriteBool(kExam, Key("Yaku"), exam.fYaku);
     ini.WriteBool(kExam, Key("FullDec"), exam.fFullDec);
+    ini.WriteBool(kExam, Key("NoRepeat"), exam.fNoRepeat);
+    ini.WriteBool(kExam, Key("UnitOnly"), exam.fUnitOnly);
+    ini.WriteBool(kExam, Key("FewSame"), exam.fFewSame);
     ini.WriteInteger(kExam, Key(kPresetTabKey), exam.Operation);
     for (int i = 0; i < RangeEditCount; ++i)
         ini.WriteString(kRange, Key(kPresetRangeKeys[i]), QString::fromStdString(exam.Ranges[i]));
@@ -188,5 +199,6 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kHissan, Key("Worked"), sheet.fWorked);
     ini.WriteBool(kHissan, Key("Squares"), sheet.fSquares);
     ini.WriteFloat(kHissan, Key("Pen"), sheet.HissanPen);
+    ini.WriteFloat(kHissan, Key("Pitch"), sheet.HissanPitch);
     sheet.Instruction.SetIniSets(ini, kInstruction);
 }

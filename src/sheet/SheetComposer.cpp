@@ -197,7 +197,7 @@ void SheetComposer::DateHeading(PageFont& f)
         + Settings.sName + QLatin1Char(' ');
     if (!Settings.sName.isEmpty() || Settings.fClassBox)
         Engine.PrevTextOut(x0, y0 + 3.5 * h, nameLine, QStringLiteral("NIL"));
-    Engine.PrevPenSize(1);
+    FramePen();
     Outline({x0, y0, x0 + w, y0 + 6 * h});
     Engine.PrevLine(x0, y0 + 2 * h, x0 + w, y0 + 2 * h);
     NameBox = Area{x0, y0, x0 + w, y0 + 6 * h};
@@ -206,6 +206,17 @@ void SheetComposer::DateHeading(PageFont& f)
     // The name part of the box may reach into the problem area's margin;
     // only the separator has to stay above it.
     RaiseTop(y0, 2 * h);
+}
+
+// Frames and rules: one device dot on classic sheets; a textbook sheet
+// prints them with the pen of its column form, since a dot of a fine
+// printer nearly vanishes on paper.
+void SheetComposer::FramePen()
+{
+    if (Settings.fTextbook)
+        Engine.PrevPenWidth(Settings.HissanPen);
+    else
+        Engine.PrevPenSize(1);
 }
 
 // Four lines clockwise from the top left corner.
@@ -227,7 +238,7 @@ SheetComposer::Area SheetComposer::ProblemArea()
     const Area area{Settings.WindowLeft, Result.WindowUpper, Result.WindowInner,
                     Result.WindowUnder};
     if (Settings.WindowFrame) {
-        Engine.PrevPenSize(1);
+        FramePen();
         Engine.PrevPenStyle(QStringLiteral("psDot"));
         Outline(area);
     }

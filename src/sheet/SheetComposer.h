@@ -126,6 +126,7 @@ private:
     std::optional<Area> NameBoxPlace();
     TPageStr SubTitleClearOfNameBox(const QString& text);
     void Outline(const Area& box);
+    void FramePen();
     Area ProblemArea();
     void Cells(int mode, const Area& area, PageFont& f);
     void TextbookCells(int mode, const Area& area, int page, PageFont& f);

@@ -59,6 +59,11 @@ struct SheetSettings {
     static constexpr double DefaultHissanPen = 0.3;
     static constexpr double MinHissanPen = 0.05;
     static constexpr double MaxHissanPen = 2.0;
+    // The digit squares' pitch in millimetres, the font sized to fit; 0
+    // lets the font size decide (key "Pitch").
+    double HissanPitch = 0;
+    static constexpr double MinHissanPitch = 4;
+    static constexpr double MaxHissanPitch = 20;
 
     // The last sheet's problem area: top, right and bottom edge.
     double WindowUpper = 0;

@@ -11,7 +11,12 @@ using Step = TextbookCell::Step;
 constexpr double kDigitTop = 0.22;   // top of a digit
 constexpr double kBaseline = 0.80;   // the digits' baseline
 constexpr double kRuleGap = 0.22;    // extra room under a row with a rule
-constexpr double kBarAbove = 0.1;    // the division bar above the dividend's digits
+// The division bar stands this far (in millimetres) above the ink of its
+// pen's lower edge to the top of the dividend's text line, which no digit
+// reaches above: white between bar and digits at every size.
+constexpr double kBarGap = 0.35;
+constexpr double kSmallDigits = 0.6;  // zeros brought down, against the digits' size
+constexpr double kShortestArrow = 2;  // millimetres: shorter ones read as a blot
 constexpr double kAnswerGap = 0.35;  // between the working and the answer text
 // Straight pieces of a curve: few, since every piece is a command line to
 // write and draw, enough for strokes a few millimetres long.
@@ -34,6 +39,7 @@ public:
     Planner(const TextbookMetrics& m, std::vector<Step>& out) : M(m), Out(out) {}
 
     double Gx = 0;  // left edge of grid column 0
+    double RuleGap = kRuleGap;  // extra room under a row with a rule, in lines
 
     double ColumnX(int c) const { return Gx + c * M.Pitch; }
     double SlotX(int c) const { return ColumnX(c) - (M.Pitch - M.DigitWidth) / 2; }
@@ -51,20 +57,43 @@ public:
     void Pen(double mm) { Out.push_back({Step::PenWidth, 0, 0, 0, 0, {}, {}, mm}); }
     void Color(uint32_t c) { Out.push_back({Step::PenColor, 0, 0, 0, 0, {}, {}, double(c)}); }
     void Dot() { Out.push_back({Step::PenSize, 0, 0, 0, 0, {}, {}, 1}); }
+    void FontSize(int size) { Out.push_back({Step::FontSize, 0, 0, 0, 0, {}, {}, double(size)}); }
 
     // A row of digits on the pitch, then its points; digits of the grid
     // start at gx (the divisor has a grid of its own).
     void Digits(const WorkedRow& row, double y)
     {
-        const QString text = QString::fromStdString(row.Digits);
+        QString text = QString::fromStdString(row.Digits);
+        const int small = row.SmallFrom - row.Column;
+        if (M.FontSize > 0 && small > 0 && small < text.size()) {
+            SmallDigits(row.SmallFrom, text.mid(small), y);
+            text.truncate(small);
+        }
         Text(ColumnX(row.Column), y, text, M.Pitch * text.size(), true);
         if (row.Point >= 0)
             Point(row, row.Point, y);
         if (row.OldPoint >= 0) {
+            // Crossed out both ways, over more than the point, so that a
+            // row never reads as a number with two points.
             Point(row, row.OldPoint, y);
-            const double cx = SlotX(row.OldPoint), base = y + kBaseline * H();
-            Line(cx - 0.15 * M.Pitch, base + 0.04 * H(), cx + 0.15 * M.Pitch, base - 0.2 * H());
+            const double cx = SlotX(row.OldPoint), cy = y + (kBaseline - 0.08) * H();
+            const double r = std::max(0.22 * M.Pitch, M.PointWidth);
+            Line(cx - r, cy + 0.6 * r, cx + r, cy - 0.6 * r);
+            Line(cx - r, cy - 0.6 * r, cx + r, cy + 0.6 * r);
         }
+    }
+
+    // Digits from column c on in a smaller size, on the row's baseline and
+    // centred in their columns.
+    void SmallDigits(int c, const QString& digits, double y)
+    {
+        const int size = std::max(1, static_cast<int>(std::lround(M.FontSize * kSmallDigits)));
+        const double ratio = double(size) / M.FontSize;
+        FontSize(size);
+        Text(ColumnX(c) + (1 - ratio) * M.DigitWidth / 2, y + (1 - ratio) * kBaseline * H(), digits,
+             M.Pitch * digits.size(), true);
+        Out.back().Y2 = y + H();
+        FontSize(M.FontSize);
     }
 
     // The point of slot c, written on the row's pitch so that it moves with
@@ -88,12 +117,17 @@ public:
     // A rule under columns [from, to) of a row at y.
     void RuleUnder(double left, int to, double y)
     {
-        Line(left, y + (1 + kRuleGap / 2) * H(), SlotX(to), y + (1 + kRuleGap / 2) * H());
+        Line(left, y + (1 + RuleGap / 2) * H(), SlotX(to), y + (1 + RuleGap / 2) * H());
     }
 
     // The curved arrow under a row from slot `from` to slot `to`.
     void Arrow(double xFrom, double xTo, double y)
     {
+        // Never shorter than kShortestArrow: lengthened at both ends.
+        const double grow = std::max(0.0, kShortestArrow - std::abs(xTo - xFrom)) / 2;
+        const double dir = xTo >= xFrom ? 1 : -1;
+        xFrom -= dir * grow;
+        xTo += dir * grow;
         const double base = y + kBaseline * H() + 0.08 * H();
         const double depth = 0.12 * H();
         double px = xFrom, py = base;
@@ -105,9 +139,9 @@ public:
             px = nx;
             py = ny;
         }
-        const double head = std::min(0.25 * M.Pitch, 0.12 * H());
-        Line(xTo, base, xTo - head, base + 0.4 * head);
-        Line(xTo, base, xTo + 0.25 * head, base + head);
+        const double head = std::max(std::min(0.25 * M.Pitch, 0.12 * H()), 0.3 * kShortestArrow);
+        Line(xTo, base, xTo - dir * head, base + 0.4 * head);
+        Line(xTo, base, xTo + dir * 0.25 * head, base + head);
     }
 
     // The bracket: a curve bulging right from the bar's left end down past
@@ -126,8 +160,7 @@ public:
     }
 
     // Light grey squares behind columns [0, columns): a line at the top of
-    // every row and under the last; a row with a rule under it gets a
-    // taller square.
+    // every row and under the last.
     void Squares(int columns, const std::vector<double>& tops, double bottom)
     {
         if (columns <= 0 || tops.empty())
@@ -149,12 +182,13 @@ private:
 };
 
 // Rows of a calculation and where each one stands.
-std::vector<double> RowTops(const std::vector<WorkedRow>& rows, double y, double h, size_t start)
+std::vector<double> RowTops(const std::vector<WorkedRow>& rows, double y, double h, size_t start,
+                            double ruleGap)
 {
     std::vector<double> tops;
     for (size_t i = start; i < rows.size(); ++i) {
         tops.push_back(y);
-        y += h * (1 + (rows[i].RuleBelow ? kRuleGap : 0));
+        y += h * (1 + (rows[i].RuleBelow ? ruleGap : 0));
     }
     return tops;
 }
@@ -187,7 +221,7 @@ TextbookCell::TextbookCell(const WrittenCalc& calc, const QString& sign, const T
 // under the bar.
 double TextbookCell::DividendTop() const
 {
-    return M.LineHeight + (kBarAbove - kDigitTop) * M.LineHeight;
+    return M.LineHeight + Style.Pen / 2 + kBarGap;
 }
 
 CellSize TextbookCell::ProblemSize() const
@@ -231,23 +265,33 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
 {
     std::vector<Step> steps;
     Planner p(M, steps);
+    // On squares every row is one square high and a rule runs on the line
+    // between two squares, so that every cell shows the same squares.
+    p.RuleGap = Style.Squares ? 0 : kRuleGap;
     const double h = M.LineHeight;
     const bool division = Calc.Op == CalcOp::Div;
     const WorkedRow& divisor = worked ? Calc.Divisor : Calc.GivenDivisor;
     // Division: divisor, a gap holding its moved point, the bracket; else the sign.
     const double bulge = 0.4 * M.Pitch;
-    const double bracketX = x + divisor.Digits.size() * M.Pitch + 0.15 * M.Pitch;
+    const int divisorColumns = std::max(static_cast<int>(divisor.Digits.size()), Style.DivisorColumns);
+    const double divisorX = x + (divisorColumns - static_cast<int>(divisor.Digits.size())) * M.Pitch;
+    const double bracketX = x + divisorColumns * M.Pitch + 0.15 * M.Pitch;
     p.Gx = division ? bracketX + bulge + 0.3 * M.Pitch : x + M.SignWidth + 0.3 * M.Pitch;
 
     const double barY = y + h;
-    const double firstY = division ? barY + (kBarAbove - kDigitTop) * h : y;
-    std::vector<double> tops = RowTops(Calc.Rows, firstY, h, division ? 1 : 0);
+    const double firstY = division ? y + DividendTop() : y;
+    std::vector<double> tops = RowTops(Calc.Rows, firstY, h, division ? 1 : 0, p.RuleGap);
     if (division)
         tops.insert(tops.begin(), y);
     const size_t shown = worked ? Calc.Rows.size() : 2;
 
+    // The sheet's shared grid: rows past this working's last one.
+    std::vector<double> gridTops = tops;
+    while (static_cast<int>(gridTops.size()) < Style.Rows)
+        gridTops.push_back(gridTops.back() + h);
+    const double gridBottom = gridTops.back() + h;
     if (Style.Squares)
-        p.Squares(Calc.Columns, tops, tops.back() + h);
+        p.Squares(std::max(Calc.Columns, Style.Columns), gridTops, gridBottom);
     p.Pen(Style.Pen);
 
     for (size_t i = 0; i < shown; ++i) {
@@ -260,9 +304,10 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
 
     if (division) {
         Planner d(M, steps);
-        d.Gx = x;
+        d.Gx = divisorX;
         d.Digits(divisor, tops[1]);
-        p.Line(bracketX, barY, p.SlotX(Calc.Columns), barY);
+        // Over the shared grid: a bar cut to this working would tell its length.
+        p.Line(bracketX, barY, p.SlotX(std::max(Calc.Columns, Style.Columns)), barY);
         p.Bracket(bracketX, barY, tops[1] + h, bulge);
     } else {
         p.Text(x, tops[1], Sign, M.SignWidth, false);
@@ -279,7 +324,7 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
         for (const PointMove& move : Calc.Moves) {
             if (move.Row < 0) {
                 Planner d(M, steps);
-                d.Gx = x;
+                d.Gx = divisorX;
                 d.Arrow(d.SlotX(move.From), d.SlotX(move.To), tops[1]);
             } else {
                 p.Arrow(p.SlotX(move.From), p.SlotX(move.To), tops[static_cast<size_t>(move.Row)]);
@@ -288,9 +333,8 @@ std::vector<Step> TextbookCell::Plan(bool worked, double x, double y, const QStr
     }
     p.Dot();
     if (worked && !answer.isEmpty()) {
-        const double bottom = tops.back() + h;
-        p.Text(x, bottom + kAnswerGap * h, answer, answerWidth, false);
-        steps.back().Y2 = bottom + kAnswerGap * h + answerHeight;
+        p.Text(x, gridBottom + kAnswerGap * h, answer, answerWidth, false);
+        steps.back().Y2 = gridBottom + kAnswerGap * h + answerHeight;
     }
     return steps;
 }
@@ -324,6 +368,9 @@ void TextbookCell::Emit(ComposeEngine& engine, const std::vector<Step>& steps)
             break;
         case Step::PenSize:
             engine.PrevPenSize(static_cast<int>(s.Value));
+            break;
+        case Step::FontSize:
+            engine.PrevFontSize(static_cast<int>(s.Value));
             break;
         }
     }

@@ -9,14 +9,16 @@
 // digit columns on the digits' baseline. Addition and subtraction line up
 // the points, multiplication the right ends, the sign stands left of the
 // second row and a rule runs under the operands. Division draws the divisor,
-// a curved bracket joined to a bar just above the dividend's digits, and
+// a curved bracket joined to a bar a clear gap above the dividend's digits, and
 // leaves a row above the bar for the quotient. Rules, bar, bracket, strike
 // marks and arrows use a pen of Pen millimetres; squares are drawn first, in
-// light grey. Afterwards the pen is one device dot and black again, as the
-// composer draws with.
+// light grey, every row one square high with the rules on the lines between
+// them. Zeros brought down past the dividend are written into it in a
+// smaller size, FontSize set back afterwards. Afterwards the pen is one
+// device dot and black again, as the composer draws with.
 //
-// Nothing here chooses fonts or sizes: the caller sets the problem font (and
-// measures in it) before measuring metrics and writing.
+// Nothing else here chooses fonts or sizes: the caller sets the problem font
+// (and measures in it) before measuring metrics and writing.
 #include "generation/WrittenCalc.h"
 #include "prevform/ComposeEngine.h"
 #include <QString>
@@ -28,6 +30,7 @@ struct TextbookMetrics {
     double PointWidth = 2;   // "."
     double LineHeight = 8;   // one text line
     double SignWidth = 4;    // the operation's sign
+    int FontSize = 0;        // the font's size in points; 0 writes no small digits
 
     // Measured in the engine's measuring font. A pitch of 0 gives one and a
     // half digits; any pitch is raised to leave the point its gap.
@@ -40,6 +43,12 @@ struct TextbookMetrics {
 struct TextbookStyle {
     double Pen = 0.3;       // rules, bar, bracket, marks, in millimetres
     bool Squares = false;   // light grey squares behind the digit columns
+    // The grid every cell of a sheet shares, so that no cell shows how long
+    // its working is: at least this many digit columns and rows of squares,
+    // and the bracket placed after this many divisor columns.
+    int Columns = 0;
+    int Rows = 0;
+    int DivisorColumns = 0;
 };
 
 struct CellSize {
@@ -71,11 +80,11 @@ public:
 
     // One drawing step of the cell.
     struct Step {
-        enum Kind { Text, Line, PenWidth, PenColor, PenSize } Kind;
+        enum Kind { Text, Line, PenWidth, PenColor, PenSize, FontSize } Kind;
         double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;  // a text's box, or a line's ends
         QString Str;                          // a text, or its pitch ("Nil" for none)
         QString Pitch;
-        double Value = 0;                     // pen width; pen colour
+        double Value = 0;                     // pen width; pen colour; font size
     };
 
 private:

@@ -36,6 +36,14 @@ TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& setting
         Calcs.push_back(BuildWrittenCalc(LineOf(problems.Lines1, n).trimmed().toStdString(),
                                          LineOf(problems.Lines2, n).trimmed().toStdString(),
                                          OperationOf(problems.Op).Calc, problems.Division));
+    // The largest working decides the grid of every cell.
+    for (const std::optional<WrittenCalc>& calc : Calcs) {
+        if (!calc)
+            continue;
+        Grid.Columns = std::max(Grid.Columns, calc->Columns);
+        Grid.Rows = std::max(Grid.Rows, static_cast<int>(calc->Rows.size()));
+        Grid.DivisorColumns = std::max(Grid.DivisorColumns, static_cast<int>(calc->Divisor.Digits.size()));
+    }
 }
 
 void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int)>& offset)
@@ -46,6 +54,13 @@ void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int
     const double w = area.R - area.L;
     const double h = area.D - area.U;
     auto fitsOnePage = [&](const Need& need) { return need.W * Cols <= w && need.H * Rows <= h; };
+    if (Settings.HissanPitch > 0) {
+        // Squares of the size asked for: the font follows the pitch, and
+        // the grid runs on over as many pages as it needs.
+        const Need need = Measure(SizeForPitch());
+        Place(area, FitCount(h, need.H, Rows), FitCount(w, need.W, Cols));
+        return;
+    }
 
     // The largest whole point size from FntExam's down to the smallest at
     // which the whole grid fits; smaller sizes only fit more easily. A grid
@@ -118,7 +133,28 @@ TextbookSheet::Need TextbookSheet::Measure(int size)
 void TextbookSheet::MeasureInExam()
 {
     Engine.SetFontSets(ExamFont);
-    Metrics = TextbookMetrics::Measure(Engine, Problems.Sign());
+    Metrics = TextbookMetrics::Measure(Engine, Problems.Sign(), Settings.HissanPitch);
+    Metrics.FontSize = ExamFont.Size;
+}
+
+// The largest whole point size whose digits and lines fit squares of
+// HissanPitch: a text line no taller than the pitch, and the pitch not
+// raised to make room for a point.
+int TextbookSheet::SizeForPitch()
+{
+    const auto fits = [&](int size) {
+        ExamFont.Size = size;
+        MeasureInExam();
+        return Metrics.LineHeight <= Settings.HissanPitch
+            && Metrics.Pitch <= Settings.HissanPitch + 1e-9;
+    };
+    int good = kSmallestPitchSize;
+    int bad = kLargestPitchSize + 1;
+    while (bad - good > 1) {
+        const int size = good + (bad - good) / 2;
+        (fits(size) ? good : bad) = size;
+    }
+    return good;
 }
 
 // The room cell n takes on either sheet: its problem, and below it the whole
@@ -173,6 +209,7 @@ QString TextbookSheet::Answer(int n) const
 
 TextbookCell TextbookSheet::CellOf(int n) const
 {
-    const TextbookStyle style{Settings.HissanPen, Settings.fSquares};
+    const TextbookStyle style{Settings.HissanPen, Settings.fSquares, Grid.Columns, Grid.Rows,
+                              Grid.DivisorColumns};
     return TextbookCell(*Calcs[size_t(n - 1)], Problems.Sign(), Metrics, style);
 }

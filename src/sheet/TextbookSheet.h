@@ -6,6 +6,10 @@
 // Every cell keeps below its problem the room the worked calculation takes,
 // so the pupil can work in it and the worked answer sheet lies over the
 // problem sheet; no cell reaches into its neighbour or off the problem area.
+// Every cell has the same room and grid of squares, those of the sheet's
+// largest working, so that no cell gives away how long its answer is. With
+// a square pitch (HissanPitch) the font is sized to the squares and the
+// grid runs on over pages as needed.
 // Problems are written in FntExam, smaller when the grid would not fit, but
 // never below kSmallestSize: a grid that does not fit one page at that size
 // runs on over further pages, its numbers running on. A problem line that
@@ -60,6 +64,9 @@ public:
     double FirstOperandTop(int n) const;
 
     static constexpr int kSmallestSize = 14;
+    // The sizes a square pitch may choose from.
+    static constexpr int kSmallestPitchSize = 6;
+    static constexpr int kLargestPitchSize = 96;
 
 private:
     struct Need {
@@ -72,6 +79,7 @@ private:
     QString Answer(int n) const;
     TextbookCell CellOf(int n) const;
     void Place(const TextbookArea& area, int rows, int cols);
+    int SizeForPitch();
 
     ComposeEngine& Engine;
     const SheetSettings& Settings;
@@ -83,6 +91,7 @@ private:
     int Cols = 1;
     PageFont ExamFont;
     TextbookMetrics Metrics;
+    TextbookStyle Grid;  // only the shared grid's counts
     double CW = 0;
     double CH = 0;
     QList<QList<TextbookPlace>> Pages;

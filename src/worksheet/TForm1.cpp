@@ -89,6 +89,9 @@ void TForm1::ConnectHandlers()
     connect(I1, &QAction::triggered, this, &TForm1::I1Click);
     connect(Y1, &QAction::triggered, this, &TForm1::Y1Click);
     connect(L1, &QAction::triggered, this, &TForm1::L1Click);
+    connect(Q1, &QAction::triggered, this, &TForm1::Q1Click);
+    connect(U1, &QAction::triggered, this, &TForm1::U1Click);
+    connect(W1, &QAction::triggered, this, &TForm1::W1Click);
     connect(CBoxRoundSig, &QCheckBox::toggled, this, &TForm1::CBoxRoundSigClick);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
     connect(E1, &QAction::triggered, this, &TForm1::E1Click);
@@ -126,6 +129,9 @@ void TForm1::ApplySettingsToControls()
     I1->setChecked(Exam.fDecOnly);
     Y1->setChecked(Exam.fYaku);
     L1->setChecked(Exam.fFullDec);
+    Q1->setChecked(Exam.fNoRepeat);
+    U1->setChecked(Exam.fUnitOnly);
+    W1->setChecked(Exam.fFewSame);
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
     EdtTotal->setText(QString::number(static_cast<qint64>(Exam.ExamRowN) * Exam.ExamColN));

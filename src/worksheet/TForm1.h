@@ -153,6 +153,9 @@ public:
     QAction* I1 = nullptr;          // "整数だけの数を出さない(&I)"
     QAction* Y1 = nullptr;          // "がい数の答えに「約」をつける(&Y)"
     QAction* L1 = nullptr;          // "最後の位まで使う(&L)"
+    QAction* Q1 = nullptr;          // "同じ問題を出さない(&Q)"
+    QAction* U1 = nullptr;          // "単元に合う問題だけ（あまり・がい数・わり進み）(&U)"
+    QAction* W1 = nullptr;          // "同じ答えは2回まで(&W)"
     QMenu* MenuGrade = nullptr;     // "学年別(&G)"
     QAction* PresetSave = nullptr;  // "今の設定を保存(&S)..."
     QAction* PresetManage = nullptr; // "プリセットの整理(&M)..."
@@ -195,6 +198,9 @@ public:
     void I1Click();
     void Y1Click();
     void L1Click();
+    void Q1Click();
+    void U1Click();
+    void W1Click();
     // The grade menu, in TForm1Presets.cpp: a preset over the settings and
     // the controls; the current settings as a user's preset; the dialog
     // that renames and deletes them.

@@ -356,6 +356,12 @@ void TForm1::CreateMenus()
     Y1->setCheckable(true);
     L1 = MenuOption->addAction(QStringLiteral("最後の位まで使う(&L)"));
     L1->setCheckable(true);
+    MenuOption->addSeparator();
+    Q1 = MenuOption->addAction(QStringLiteral("同じ問題を出さない(&Q)"));
+    U1 = MenuOption->addAction(QStringLiteral("単元に合う問題だけ（あまり・がい数・わり進み）(&U)"));
+    W1 = MenuOption->addAction(QStringLiteral("同じ答えは2回まで(&W)"));
+    for (QAction* item : {Q1, U1, W1})
+        item->setCheckable(true);
     CreatePresetMenu();
 
     MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));

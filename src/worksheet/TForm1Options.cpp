@@ -79,6 +79,21 @@ void TForm1::L1Click()
     Exam.fFullDec = L1->isChecked();
 }
 
+void TForm1::Q1Click()
+{
+    Exam.fNoRepeat = Q1->isChecked();
+}
+
+void TForm1::U1Click()
+{
+    Exam.fUnitOnly = U1->isChecked();
+}
+
+void TForm1::W1Click()
+{
+    Exam.fFewSame = W1->isChecked();
+}
+
 void TForm1::CBoxRoundSigClick(bool checked)
 {
     Exam.fRoundSig = checked;

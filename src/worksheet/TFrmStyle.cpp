@@ -71,7 +71,7 @@ TFrmStyle::TFrmStyle(Prompts& prompts, QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &TFrmStyle::Button1Click);
     connect(Button3, &QPushButton::clicked, this, &TFrmStyle::Button3Click);
     connect(BtnColor, &QPushButton::clicked, this, &TFrmStyle::BtnColorClick);
-    for (QLineEdit* edit : {EdtRow, EdtCol, EdtSeparate, EdtTopP, EdtLeftP, EdtRightP, EdtBottomP})
+    for (QLineEdit* edit : {EdtRow, EdtCol, EdtSeparate, EdtTopP, EdtLeftP, EdtRightP, EdtBottomP, EdtPitch})
         edit->installEventFilter(this);
     setMinimumSize(418, 233);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -177,6 +177,11 @@ QWidget* TFrmStyle::CreateHissanGroup()
     CBoxSquares = new QCheckBox(QStringLiteral("マス目(&G)"), group);
     for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares})
         box->addWidget(check);
+    EdtPitch = Field(group, 40);
+    PitchLabels = {Text("マス目の大きさ", group), Text("mm", group)};
+    box->addWidget(PitchLabels[0]);
+    box->addWidget(EdtPitch);
+    box->addWidget(PitchLabels[1]);
     box->addStretch();
     connect(CBoxTextbook, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
     CBoxTextbookClick();
@@ -189,6 +194,9 @@ void TFrmStyle::CBoxTextbookClick()
     // ticks are kept while it is off.
     for (QCheckBox* check : {CBoxWorked, CBoxSquares})
         check->setEnabled(CBoxTextbook->isChecked());
+    EdtPitch->setEnabled(CBoxTextbook->isChecked());
+    for (QLabel* label : PitchLabels)
+        label->setEnabled(CBoxTextbook->isChecked());
 }
 
 void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& exam)
@@ -213,6 +221,7 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& 
     CBoxTextbook->setChecked(settings.fTextbook);
     CBoxWorked->setChecked(settings.fWorked);
     CBoxSquares->setChecked(settings.fSquares);
+    EdtPitch->setText(settings.HissanPitch > 0 ? FormatGeneralReal(settings.HissanPitch) : QString());
     CBoxTextbookClick();
     CBoxCode->setChecked(settings.fCode);
     (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
@@ -264,6 +273,9 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings, ExamSettings& exam)
     settings.fTextbook = CBoxTextbook->isChecked();
     settings.fWorked = CBoxWorked->isChecked();
     settings.fSquares = CBoxSquares->isChecked();
+    settings.HissanPitch = EdtPitch->text().trimmed().isEmpty()
+        ? 0
+        : Number(EdtPitch).value_or(settings.HissanPitch);
     return true;
 }
 
@@ -331,6 +343,16 @@ void TFrmStyle::EdtSeparateExit()
         Restore(EdtSeparate);
 }
 
+// The squares' pitch: empty (the font size decides) or 4 to 20 mm.
+void TFrmStyle::EdtPitchExit()
+{
+    if (EdtPitch->text().trimmed().isEmpty())
+        return;
+    const std::optional<double> pitch = Number(EdtPitch);
+    if (!pitch || *pitch < SheetSettings::MinHissanPitch || *pitch > SheetSettings::MaxHissanPitch)
+        RestoreWithMessage(EdtPitch, QStringLiteral("マス目の大きさは4から20mmまでです"));
+}
+
 void TFrmStyle::Button3Click()
 {
     std::optional<PageFont> chosen = UserPrompts.ChooseFont(FontExam);
@@ -384,6 +406,8 @@ void TFrmStyle::FieldExit(QLineEdit* edit)
         EdtColExit();
     else if (edit == EdtSeparate)
         EdtSeparateExit();
+    else if (edit == EdtPitch)
+        EdtPitchExit();
     else if (edit == EdtTopP || edit == EdtLeftP || edit == EdtRightP || edit == EdtBottomP)
         EdtMarginExit(edit);
 }

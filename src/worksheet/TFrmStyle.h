@@ -11,11 +11,13 @@
 #include "sheet/SheetSettings.h"
 
 #include <QDialog>
+#include <array>
 #include <optional>
 #include <utility>
 
 class Prompts;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -69,6 +71,8 @@ public:
     QCheckBox* CBoxTextbook = nullptr;  // "教科書の書き方(&T)"
     QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"
     QCheckBox* CBoxSquares = nullptr;   // "マス目(&G)"
+    QLineEdit* EdtPitch = nullptr;      // "マス目の大きさ" in mm; empty: the font decides
+    std::array<QLabel*, 2> PitchLabels{};  // its caption and unit, enabled with it
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
@@ -83,6 +87,7 @@ public:
     void EdtColExit();
     void EdtMarginExit(QLineEdit* edit);
     void EdtSeparateExit();
+    void EdtPitchExit();
     void Button3Click();
     void BtnColorClick();
     void Button1Click();

@@ -151,8 +151,9 @@ TEST_F(SheetSettingsFileTest, TheTabRangesAndLinesOfTheFileReachTheSheet)
 TEST_F(SheetSettingsFileTest, FileThenPresetThenOptions)
 {
     SaveAsTheWindowDoes();
+    // --pitch 0 over the preset's 10 mm squares keeps the sheet on one page.
     const ToolRun run = RunSheet({"--settings", Ini, "--preset", "g4-div1", "--rows", "2",
-                                  "--title", "きょうの題", "--seed", "3", "--list"});
+                                  "--title", "きょうの題", "--pitch", "0", "--seed", "3", "--list"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QStringList lines = run.Lines();
     EXPECT_EQ(lines.filter(QRegularExpression("^PageTitle,\"きょうの題\",4,")).size(), 1);

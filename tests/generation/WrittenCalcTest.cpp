@@ -66,7 +66,8 @@ const Worked kExamples[] = {
     {"64.8", "/", "36", kExact, {"   1.8", " 6 4.8", " 3 6", " 2 8 8", " 2 8 8", "     0"}, "1.8", ""},
     {"13.6", "/", "3", RemainderAt(1),
      {"   4.5", " 1 3.6", " 1 2", "   1 6", "   1 5", "   0.1"}, "4.5", "0.1"},
-    {"6", "/", "4", kExact, {" 1.5", " 6.", " 4", " 2 0", " 2 0", "   0"}, "1.5", ""},
+    // A zero brought down past the dividend is written into it, small («o»).
+    {"6", "/", "4", kExact, {" 1.5", " 6.o", " 4", " 2 0", " 2 0", "   0"}, "1.5", ""},
     // Decimal divisors: both points move; the quotient's point over the new
     // one, the remainder's under the old one.
     {"9", "/", "1.5", kExact, {"   6", " 9 0.", " 9 0", "   0"}, "6", ""},
@@ -86,23 +87,23 @@ const Worked kExamples[] = {
     {"7.2", "/", "0.3", RemainderAt(1), {" 2 4", " 7'2.", " 6", " 1 2", " 1 2", "   0"}, "24", ""},
     {"0.6", "/", "3", RemainderAt(2), {" 0.2", " 0.6", "   6", "   0"}, "0.2", ""},
     // An answer that keeps its zeros («2.0») is worked to the place asked for.
-    {"4", "/", "2", {DivisionMode::Remainder, 1, 2, true}, {" 2.0", " 4.", " 4", "   0"}, "2.0", ""},
+    {"4", "/", "2", {DivisionMode::Remainder, 1, 2, true}, {" 2.0", " 4.o", " 4", "   0"}, "2.0", ""},
     {"4.8", "/", "2", {DivisionMode::Remainder, 2, 2, true},
-     {" 2.4 0", " 4.8", " 4", "   8", "   8", "     0"}, "2.40", ""},
+     {" 2.4 0", " 4.8 o", " 4", "   8", "   8", "     0"}, "2.40", ""},
     // Something left only in the dividend's last digits stays a remainder.
     {"4.04", "/", "2", RemainderAt(1), {" 2.0", " 4.0 4", " 4", " 0.0 4"}, "2.0", "0.04"},
     // Rounded quotients are worked one place further than kept.
     {"2.6", "/", "0.9", RoundedTo(1),
-     {"   2.8 8", " 2'6.", " 1 8", "   8 0", "   7 2", "     8 0", "     7 2", "       8"}, "2.9", ""},
+     {"   2.8 8", " 2'6.o o", " 1 8", "   8 0", "   7 2", "     8 0", "     7 2", "       8"}, "2.9", ""},
     {"8.69", "/", "0.3", RoundedTo(1),
-     {" 2 8.9 6", " 8'6.9", " 6", " 2 6", " 2 4", "   2 9", "   2 7", "     2 0", "     1 8",
+     {" 2 8.9 6", " 8'6.9 o", " 6", " 2 6", " 2 4", "   2 9", "   2 7", "     2 0", "     1 8",
       "       2"},
      "29.0", ""},
     // A remainder kept to two figures: the quotient's whole places use them up.
     {"28.98", "/", "1", {DivisionMode::Remainder, 0, 2, false, true},
      {" 2 8", " 2 8.9 8", " 2", "   8", "   8", "   0.9 8"}, "28", "0.98"},
     {"0.1", "/", "3.9", Figures(2),
-     {"   0.0 2 5 6", " 0'1.0 0", "     7 8", "     2 2 0", "     1 9 5", "       2 5 0",
+     {"   0.0 2 5 6", " 0'1.o o o o", "     7 8", "     2 2 0", "     1 9 5", "       2 5 0",
       "       2 3 4", "         1 6"},
      "0.026", ""},
 };

@@ -87,11 +87,12 @@ bool AddSubRow(const Problem& p, int sign, int most, int least)
 bool Product(const Problem& p) { return Exact(p) && p.v() == p.a() * p.b(); }
 bool NoRemainder(const Problem& p) { return Exact(p) && p.v() * p.b() == p.a(); }
 
-// Quotient to tenths with its remainder: a = b·q + r, 0 ≤ r < b·0.1.
+// Quotient to tenths, its zero kept («9.0»), with its remainder:
+// a = b·q + r, 0 ≤ r < b·0.1.
 bool TenthsAndRemainder(const Problem& p)
 {
     const Decimal r = p.r();
-    return !p.Yaku && Decimals(p.Answer) <= 1 && p.a() == p.b() * p.v() + r && r >= kZero
+    return !p.Yaku && Decimals(p.Answer) == 1 && p.a() == p.b() * p.v() + r && r >= kZero
         && r < p.b() * kTenth;
 }
 
@@ -136,13 +137,13 @@ const std::map<std::string, RowCheck>& Rows()
              return Decimals(p.A) > 0 && WholeIn(p.B, 2, 9) && NoRemainder(p);
          }},
         {"g4-div-rest", [](const Problem& p) {
-             return Decimals(p.A) > 0 && Decimals(p.B) == 0 && TenthsAndRemainder(p);
+             return Decimals(p.A) > 0 && Decimals(p.B) == 0 && TenthsAndRemainder(p) && !p.Rest.empty();
          }},
         {"g4-div-on", [](const Problem& p) {
              return Decimals(p.B) == 0 && NoRemainder(p) && Decimals(p.Answer) > Decimals(p.A);
          }},
         {"g4-div-round", [](const Problem& p) {
-             return Decimals(p.B) == 0 && RoundedRow(p, 1, 0);
+             return Decimals(p.B) == 0 && RoundedRow(p, 1, 0) && p.Yaku;
          }},
         {"g5-mul-int", [](const Problem& p) {
              return Decimals(p.A) == 0 && Decimals(p.B) > 0 && Product(p);
@@ -152,10 +153,10 @@ const std::map<std::string, RowCheck>& Rows()
          }},
         {"g5-div", [](const Problem& p) { return Decimals(p.B) > 0 && NoRemainder(p); }},
         {"g5-div-rest", [](const Problem& p) {
-             return Decimals(p.B) > 0 && TenthsAndRemainder(p);
+             return Decimals(p.B) > 0 && TenthsAndRemainder(p) && !p.Rest.empty();
          }},
         {"g5-div-round", [](const Problem& p) {
-             return Decimals(p.B) > 0 && RoundedRow(p, 0, 2);
+             return Decimals(p.B) > 0 && RoundedRow(p, 0, 2) && p.Yaku;
          }},
     };
     return rows;
@@ -171,6 +172,8 @@ TEST(GradePresets, FifteenBuiltInsWithUniqueIdsAndNames)
         EXPECT_EQ(++names[preset.Name], 1) << preset.Name.toStdString();
         EXPECT_EQ(Rows().count(preset.Id.toStdString()), 1u) << preset.Id.toStdString();
         EXPECT_EQ(FindBuiltInPreset(preset.Id), &preset);
+        // Every preset has the upper-grade name box with its score cell.
+        EXPECT_EQ(PresetValue(preset, "Page", "ClassBox"), QStringLiteral("1")) << preset.Id.toStdString();
     }
     EXPECT_EQ(FindBuiltInPreset(QStringLiteral("g9-none")), nullptr);
     EXPECT_EQ(FindBuiltInPreset(QStringLiteral("g5-div-rest"))->Name, QStringLiteral("小数÷小数（あまり）"));
@@ -179,7 +182,9 @@ TEST(GradePresets, FifteenBuiltInsWithUniqueIdsAndNames)
 // The promise of the grade menu: 1,000 problems of every preset, applied
 // the way the window applies it, all fit the unit, and none loops over;
 // over several seeds, since a rare miss (an operand losing its last place,
-// 3.50 shown as «3.5») comes out only now and then.
+// 3.50 shown as «3.5») comes out only now and then. A sheet of 1,000 has
+// repeats and answers many times over; those limits are tested on sheets
+// of their own size.
 TEST(GradePresets, EveryProblemOfEveryPresetFitsItsUnit)
 {
     for (const GradePreset& preset : BuiltInPresets()) {
@@ -189,6 +194,7 @@ TEST(GradePresets, EveryProblemOfEveryPresetFitsItsUnit)
         ApplyPreset(preset, exam, sheet);
         exam.ExamRowN = 1000;
         exam.ExamColN = 1;
+        exam.fNoRepeat = exam.fFewSame = false;
         const RowCheck& fits = Rows().at(id);
         for (std::uint64_t seed : {20261209u, 1u, 6000u, 424242u}) {
             ScriptedGenHost host;
@@ -215,7 +221,7 @@ TEST(GradePresets, ApplyingSetsItsKeysAndKeepsEveryOtherSetting)
     ExamSettings exam;
     SheetSettings sheet;
     exam.rnd_D = 3;
-    exam.fDelZero = false;
+    exam.CBox1 = false;
     sheet.sHeader = QStringLiteral("%d");
     sheet.WindowTop = 12.5;
     sheet.FntExam.Size = 30;
@@ -230,9 +236,16 @@ TEST(GradePresets, ApplyingSetsItsKeysAndKeepsEveryOtherSetting)
     EXPECT_TRUE(sheet.ExamType);
     EXPECT_EQ(sheet.sSubTitle, QStringLiteral("5年　小数÷小数（あまり）"));
     EXPECT_EQ(sheet.sPageTitle, QStringLiteral("小数の計算"));
+    // Remainders to tenths keep the quotient's zero; the upper-grade name
+    // box, squares of 8 mm, and a sheet that exercises the unit.
+    EXPECT_FALSE(exam.fDelZero);
+    EXPECT_TRUE(sheet.fClassBox);
+    EXPECT_DOUBLE_EQ(sheet.HissanPitch, 8);
+    EXPECT_TRUE(exam.fNoRepeat && exam.fUnitOnly);
+    EXPECT_FALSE(exam.fFewSame);
     // Not the preset's: kept.
     EXPECT_EQ(exam.rnd_D, 3);
-    EXPECT_FALSE(exam.fDelZero);
+    EXPECT_FALSE(exam.CBox1);
     EXPECT_EQ(sheet.sHeader, QStringLiteral("%d"));
     EXPECT_DOUBLE_EQ(sheet.WindowTop, 12.5);
     EXPECT_EQ(sheet.FntExam.Size, 30);

@@ -153,6 +153,26 @@ TEST_F(SheetComposerTest, CellsRunDownEachColumnAndStopAtMissingProblem)
     EXPECT_EQ(CellLines().filter("TextOut").size(), 2 * 19);
 }
 
+// A textbook sheet prints its frames with the pen of its column form; a
+// classic sheet keeps its one-dot lines.
+TEST_F(SheetComposerTest, TextbookSheetsFrameWithTheirPen)
+{
+    for (bool textbook : {false, true}) {
+        SetUp();
+        Settings.fTextbook = textbook;
+        Settings.fClassBox = Settings.WindowFrame = true;
+        Settings.HissanPen = 0.4;
+        Compose();
+        const QString pen = textbook ? "PenWidth,0.4" : "PenSize,1";
+        const int box = Engine.Lines.indexOf("Line,80,10,140,10");
+        const int frame = Engine.Lines.indexOf("PenStyle,psDot");
+        ASSERT_GT(box, 0);
+        ASSERT_GT(frame, 0);
+        EXPECT_EQ(Engine.Lines.mid(0, box).filter(QRegularExpression("^Pen(Size|Width)")).last(), pen);
+        EXPECT_EQ(Engine.Lines[frame - 1], pen);
+    }
+}
+
 TEST_F(SheetComposerTest, NumbersOffFrameOn)
 {
     Settings.fExNum = false;

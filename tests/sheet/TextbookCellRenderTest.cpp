@@ -120,6 +120,44 @@ TEST_F(TextbookCellRenderTest, PointsKeepClearOfTheDigits)
     }
 }
 
+// White paper between the division bar and the dividend's digits: at
+// least 0.3 mm under the bar's ink at every size, with thin and thick pens.
+TEST_F(TextbookCellRenderTest, TheBarKeepsClearOfTheDividend)
+{
+    for (int size : {14, 24, 40})
+        for (double pen : {0.3, 0.8}) {
+            SCOPED_TRACE(testing::Message() << size << " pt, pen " << pen);
+            Font.Size = size;
+            SetUp();
+            const TextbookMetrics m = TextbookMetrics::Measure(Engine, QStringLiteral("÷"));
+            CellSize problem;
+            const QImage image = Draw("888.8", CalcOp::Div, "8", QStringLiteral("÷"), {}, "111.1",
+                                      {pen, false}, &problem);
+            const int right = Px(5 + problem.Width);
+            // The bar: the row with the longest dark run in the problem cell.
+            int barRow = 0, barLeft = 0, longest = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0, run = 0; x < right; ++x) {
+                    run = Dark(image, x, y) ? run + 1 : 0;
+                    if (run > longest) {
+                        longest = run;
+                        barRow = y;
+                        barLeft = x - run + 1;
+                    }
+                }
+            int y = barRow;
+            while (Dark(image, barLeft + longest / 2, y))
+                ++y;
+            // Under the bar, right of the bracket's curve: white rows, then the digits.
+            int white = 0;
+            for (bool clear = true; clear && y < image.height(); ++y, white += clear)
+                for (int x = barLeft + Px(m.Pitch); x < right && clear; ++x)
+                    clear = !Dark(image, x, y);
+            EXPECT_GE(white, Px(0.3));
+            EXPECT_LT(y, image.height()) << "no digits under the bar";
+        }
+}
+
 // Assorted cells keep within their reported width on paper (and give
 // pictures to look at with SHOSU_SHOTS_DIR).
 TEST_F(TextbookCellRenderTest, AssortedCellsKeepWithinTheirWidth)

@@ -81,7 +81,12 @@ TEST_F(TForm1PresetsTest, GradeMenuStandsBetweenOptionsAndHelp)
     EXPECT_EQ(Form->PresetSave->text(), "今の設定を保存(&S)...");
     EXPECT_EQ(Form->PresetManage->text(), "プリセットの整理(&M)...");
     EXPECT_EQ(Form->L1->text(), "最後の位まで使う(&L)");
-    EXPECT_EQ(Form->MenuOption->actions().last(), Form->L1);
+    // After a separator, the items that make a sheet exercise its unit.
+    const QList<QAction*> options = Form->MenuOption->actions();
+    EXPECT_EQ(options.mid(options.indexOf(Form->L1) + 2), (QList<QAction*>{Form->Q1, Form->U1, Form->W1}));
+    EXPECT_EQ(Form->Q1->text(), "同じ問題を出さない(&Q)");
+    EXPECT_EQ(Form->U1->text(), "単元に合う問題だけ（あまり・がい数・わり進み）(&U)");
+    EXPECT_EQ(Form->W1->text(), "同じ答えは2回まで(&W)");
 }
 
 TEST_F(TForm1PresetsTest, APresetSetsEveryControlAndEmptiesTheLists)
@@ -115,6 +120,11 @@ TEST_F(TForm1PresetsTest, APresetSetsEveryControlAndEmptiesTheLists)
     EXPECT_TRUE(Form->Memo3->toPlainText().startsWith("約"));
     EXPECT_TRUE(Form->CBoxRoundSig->isChecked() && Form->Y1->isChecked());
     EXPECT_FALSE(Form->CBoxRest->isChecked());
+    // Its sheet exercises the unit; the items switch the options.
+    EXPECT_TRUE(Form->Q1->isChecked() && Form->U1->isChecked() && !Form->W1->isChecked());
+    for (QAction* item : {Form->Q1, Form->U1, Form->W1})
+        item->trigger();
+    EXPECT_FALSE(Form->Exam.fNoRepeat || Form->Exam.fUnitOnly || !Form->Exam.fFewSame);
 }
 
 TEST_F(TForm1PresetsTest, TabRangesAndInstructionSurviveARestart)

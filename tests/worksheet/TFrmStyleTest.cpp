@@ -132,6 +132,31 @@ TEST_F(TFrmStyleTest, SeparationRevertsSilentlyWhenNegativeOrNoNumber)
     EXPECT_TRUE(Prompts.Messages.isEmpty());
 }
 
+// The squares' pitch: 4 to 20 mm, or empty for the font size to decide;
+// anything else goes back with its message.
+TEST_F(TFrmStyleTest, ThePitchTakesFourToTwentyMillimetresOrNothing)
+{
+    Settings.fTextbook = true;
+    Dialog.LoadSettings(Settings, Exam);
+    EXPECT_EQ(Dialog.EdtPitch->text(), "");
+    struct Case { const char* Typed; const char* Shown; bool Message; double Stored; };
+    const Case cases[] = {{"8", "8", false, 8},      {"", "", false, 0},
+                          {"3.5", "10", true, 10},   {"21", "10", true, 10},
+                          {"abc", "10", true, 10},   {"12.5", "12.5", false, 12.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        Dialog.EdtPitch->setText("10");
+        Prompts.Messages.clear();
+        TypeInto(Dialog.EdtPitch, QString::fromUtf8(c.Typed));
+        EXPECT_EQ(Dialog.EdtPitch->text(), QString::fromUtf8(c.Shown));
+        EXPECT_EQ(Prompts.Messages,
+                  c.Message ? QStringList{"マス目の大きさは4から20mmまでです"} : QStringList());
+        SheetSettings stored = Settings;
+        ASSERT_TRUE(Dialog.StoreSettings(stored, Exam));
+        EXPECT_DOUBLE_EQ(stored.HissanPitch, c.Stored);
+    }
+}
+
 TEST_F(TFrmStyleTest, OkStoresEveryFieldAndAnswerTypeZeroBecomesTwo)
 {
     Settings.AnswerType = 0;

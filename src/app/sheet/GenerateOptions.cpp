@@ -163,6 +163,9 @@ std::string ApplyRoundSig(ParseState& s, const std::string&) { s.Options.Setting
 std::string ApplyDecOnly(ParseState& s, const std::string&) { s.Options.Settings.fDecOnly = true; return {}; }
 std::string ApplyYaku(ParseState& s, const std::string&) { s.Options.Settings.fYaku = true; return {}; }
 std::string ApplyFullDec(ParseState& s, const std::string&) { s.Options.Settings.fFullDec = true; return {}; }
+std::string ApplyNoRepeat(ParseState& s, const std::string&) { s.Options.Settings.fNoRepeat = true; return {}; }
+std::string ApplyUnitOnly(ParseState& s, const std::string&) { s.Options.Settings.fUnitOnly = true; return {}; }
+std::string ApplyFewSame(ParseState& s, const std::string&) { s.Options.Settings.fFewSame = true; return {}; }
 // Applied before the loop (FindPreset); here only taken out of the arguments.
 std::string SkipPreset(ParseState&, const std::string&) { return {}; }
 
@@ -203,6 +206,8 @@ const OptionSpec kOptions[] = {
     {"--round-sig", false, ApplyRoundSig},   {"--dec-only", false, ApplyDecOnly},
     {"--yaku", false, ApplyYaku},            {"--preset", true, SkipPreset},
     {"--full-dec", false, ApplyFullDec},     {"--just-exact", false, ApplyJustExact},
+    {"--no-repeat", false, ApplyNoRepeat},   {"--unit-only", false, ApplyUnitOnly},
+    {"--few-same", false, ApplyFewSame},
 };
 
 const OptionSpec* FindOption(const std::string& name)
@@ -333,6 +338,11 @@ std::string GenerateOptionsUsage()
            "  --yaku                 a rounded answer reads 約29.0 (the place's zeros kept)\n"
            "  --full-dec             a drawn operand shows every decimal place of its\n"
            "                         range (3.57, never 3.5 from 3.50)\n"
+           "  --no-repeat            no problem twice on a sheet (+ and x not swapped either)\n"
+           "  --unit-only            division: every problem leaves a remainder (--rest),\n"
+           "                         needs rounding (rounded quotients) or brings down a\n"
+           "                         zero past the dividend (--just)\n"
+           "  --few-same             no answer more than twice on a sheet\n"
            "  --preset ID|FILE       apply a built-in preset (see 'shosu-sheet presets') or\n"
            "                         a preset file first; the other options change it\n";
 }

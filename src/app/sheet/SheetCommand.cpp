@@ -58,6 +58,7 @@ struct SheetOptions {
     std::optional<QString> Title;
     std::optional<QString> SubTitle;
     int FontSize = 0;  // 0: the default problem font size
+    std::optional<double> Pitch;  // --pitch: the squares' pitch in millimetres, 0 none
     std::optional<QString> Instruction;  // "": the one made from the settings
     bool fClassBox = false;
 };
@@ -88,6 +89,16 @@ std::string ApplyFontSize(SheetOptions& o, const std::string& value)
     if (!ok || size < 6 || size > 72)
         return "--font-size takes points from 6 to 72, not '" + value + "'";
     o.FontSize = size;
+    return {};
+}
+
+std::string ApplyPitch(SheetOptions& o, const std::string& value)
+{
+    bool ok = false;
+    const double pitch = QString::fromStdString(value).toDouble(&ok);
+    if (!ok || !(pitch == 0 || (pitch >= SheetSettings::MinHissanPitch && pitch <= SheetSettings::MaxHissanPitch)))
+        return "--pitch takes millimetres from 4 to 20 (0: the font size decides), not '" + value + "'";
+    o.Pitch = pitch;
     return {};
 }
 
@@ -134,6 +145,7 @@ const SheetOptionSpec kSheetOptions[] = {
     {"--worked", false, [](SheetOptions& o, const std::string&) { o.fWorked = true; return std::string(); }},
     {"--squares", false, [](SheetOptions& o, const std::string&) { o.fSquares = true; return std::string(); }},
     {"--font-size", true, ApplyFontSize},
+    {"--pitch", true, ApplyPitch},
     {"--title", true, [](SheetOptions& o, const std::string& v) { o.Title = QString::fromStdString(v); return std::string(); }},
     {"--subtitle", true, [](SheetOptions& o, const std::string& v) { o.SubTitle = QString::fromStdString(v); return std::string(); }},
     {"--instruction", true, [](SheetOptions& o, const std::string& v) { o.Instruction = QString::fromStdString(v); return std::string(); }},
@@ -226,6 +238,8 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
     settings.fCode = settings.fCode || options.fPrintCode;
     if (options.FontSize > 0)
         settings.FntExam.Size = options.FontSize;
+    if (options.Pitch)
+        settings.HissanPitch = *options.Pitch;
     if (options.Title)
         settings.sPageTitle = *options.Title;
     if (options.SubTitle)
@@ -415,6 +429,9 @@ std::string SheetUsage()
            "                         each answer (implies --textbook)\n"
            "  --squares              light grey squares behind the digit columns (with\n"
            "                         --textbook or --worked)\n"
+           "  --pitch MM             the digit squares' pitch in millimetres, 4..20, the\n"
+           "                         digits sized to fit, pages running on as needed\n"
+           "                         (textbook form; 0: the font size decides)\n"
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
            "  --answers-on-sheet     answers on the problem sheet too (one-line form only)\n"
