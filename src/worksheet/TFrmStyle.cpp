@@ -6,6 +6,7 @@
 #include "preview/FieldFocus.h"
 #include "sheet/ExamCountCheck.h"
 #include "sheet/SheetChecks.h"
+#include "sheet/StartingLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -136,9 +137,10 @@ QWidget* TFrmStyle::CreateAnswerGroup()
     RButton1 = new QRadioButton(QStringLiteral("別に印刷"), group);
     RButton2 = new QRadioButton(QStringLiteral("共に印刷"), group);
     CBoxCode = new QCheckBox(QStringLiteral("番号を印刷する(&O)"), group);
-    box->addWidget(RButton1);
-    box->addWidget(RButton2);
-    box->addWidget(CBoxCode);
+    CBoxMistakes = new QCheckBox(QStringLiteral("よくある間違いを答えに書く(&M)"), group);
+    CBoxCheck = new QCheckBox(QStringLiteral("あまりのある答えにたしかめを書く(&E)"), group);
+    for (QWidget* item : std::initializer_list<QWidget*>{RButton1, RButton2, CBoxCode, CBoxMistakes, CBoxCheck})
+        box->addWidget(item);
     return group;
 }
 
@@ -174,20 +176,22 @@ QWidget* TFrmStyle::CreateHissanGroup()
     CBoxTextbook = new QCheckBox(QStringLiteral("教科書の書き方(&T)"), group);
     CBoxWorked = new QCheckBox(QStringLiteral("答えに筆算の途中を書く(&W)"), group);
     CBoxSquares = new QCheckBox(QStringLiteral("マス目(&G)"), group);
-    for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares})
+    CBoxFindMistake = new QCheckBox(QStringLiteral("まちがいさがし(&F)"), group);
+    for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares, CBoxFindMistake})
         box->addWidget(check);
     box->addStretch();
-    connect(CBoxTextbook, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
+    for (QCheckBox* check : {CBoxTextbook, CBoxFindMistake})
+        connect(check, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
     CBoxTextbookClick();
     return group;
 }
 
 void TFrmStyle::CBoxTextbookClick()
 {
-    // The working and the squares belong to the textbook form only; their
-    // ticks are kept while it is off.
+    // The working and the squares belong to the textbook form only (which
+    // a まちがいさがし sheet is written in); their ticks are kept while it is off.
     for (QCheckBox* check : {CBoxWorked, CBoxSquares})
-        check->setEnabled(CBoxTextbook->isChecked());
+        check->setEnabled(CBoxTextbook->isChecked() || CBoxFindMistake->isChecked());
 }
 
 void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& exam)
@@ -212,7 +216,10 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& 
     CBoxTextbook->setChecked(settings.fTextbook);
     CBoxWorked->setChecked(settings.fWorked);
     CBoxSquares->setChecked(settings.fSquares);
+    CBoxFindMistake->setChecked(settings.fFindMistake);
     CBoxTextbookClick();
+    CBoxMistakes->setChecked(settings.fMistakes);
+    CBoxCheck->setChecked(settings.fCheck);
     CBoxCode->setChecked(settings.fCode);
     (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
     FontExam = settings.FntExam;
@@ -263,6 +270,13 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings, ExamSettings& exam)
     settings.fTextbook = CBoxTextbook->isChecked();
     settings.fWorked = CBoxWorked->isChecked();
     settings.fSquares = CBoxSquares->isChecked();
+    settings.fMistakes = CBoxMistakes->isChecked();
+    settings.fCheck = CBoxCheck->isChecked();
+    // A まちがいさがし sheet tells the pupil what to do: turning it on places
+    // the instruction line when it has no place yet.
+    if (CBoxFindMistake->isChecked() && !settings.fFindMistake && settings.Instruction.psPos == 0)
+        ShowInstructionLine(settings.Instruction);
+    settings.fFindMistake = CBoxFindMistake->isChecked();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "generation/MistakeChooser.h"
 #include "generation/Mistakes.h"
+#include "generation/NumberText.h"
+#include "generation/RemainderCheck.h"
 #include "RunFixture.h"
 
 #include <gtest/gtest.h>
@@ -276,6 +278,12 @@ TEST(Mistakes, HoldOverThousandsOfDrawnProblems)
                 EXPECT_EQ(right->Answer, run.Lines3[i]);
                 EXPECT_EQ(WrittenPicture(right->Calc),
                           WrittenPicture(*BuildWrittenCalc(p.A, p.B, p.Op, DivisionModeOf(settings))));
+                // The check under a remainder answer comes back to the dividend.
+                const auto check = RemainderCheckText(p.B, run.Lines3[i]);
+                EXPECT_EQ(check.has_value(), run.Lines3[i].find("あまり") != std::string::npos);
+                if (check) {
+                    EXPECT_TRUE(check->ends_with("＝" + FormatPlain(*ParseDecimal(p.A)))) << *check;
+                }
                 std::set<std::string> answers{right->Answer};
                 for (const WrongAnswer& wrong : WrongAnswers(p, settings)) {
                     EXPECT_TRUE(answers.insert(wrong.Answer).second) << wrong.Answer;
@@ -298,6 +306,27 @@ TEST(Mistakes, HoldOverThousandsOfDrawnProblems)
     EXPECT_GE(problems, 5000);
     for (const MistakeInfo& info : MistakeTable())
         EXPECT_GT(seen[info.Id], 0) << info.Key;
+}
+
+TEST(RemainderCheck, WritesDivisorTimesQuotientPlusRemainderWorkedExactly)
+{
+    const struct {
+        const char* Divisor;
+        const char* Answer;
+        const char* Check;  // "" for none
+    } cases[] = {
+        {"5.2", "9.7 あまり 0.06", "たしかめ　5.2×9.7＋0.06＝50.5"},
+        {"3", "9.0 あまり 0.5", "たしかめ　3×9.0＋0.5＝27.5"},  // the quotient as the answer writes it
+        {"0.3", "24 あまり 2", "たしかめ　0.3×24＋2＝9.2"},    // a wrong answer does not come back
+        {"3", "4.2", ""},
+        {"-3", "1 あまり 1", ""},
+        {"3", "約4.2 あまり 1", ""},
+        {"3", "4 あまり ", ""},
+    };
+    for (const auto& c : cases) {
+        const auto check = RemainderCheckText(c.Divisor, c.Answer);
+        EXPECT_EQ(check.value_or(""), c.Check) << c.Divisor << " " << c.Answer;
+    }
 }
 
 std::vector<ListedProblem> Divisions(std::initializer_list<std::pair<const char*, const char*>> pairs)

@@ -217,7 +217,7 @@ TEST_F(TForm1PresetsTest, SavedPresetsAreListedRenamedUsedAfterARestartAndDelete
     EXPECT_EQ(dialog.ListPresets->count(), 16);
     Prompts.ConfirmAnswers = {true};
     dialog.DeleteClick();
-    EXPECT_EQ(dialog.ListPresets->count(), 15);
+    EXPECT_EQ(dialog.ListPresets->count(), 17);
     Form->FillUserPresets();
     EXPECT_EQ(Item("あまり２"), nullptr);
     EXPECT_TRUE(Prompts.Messages.isEmpty());
