@@ -112,20 +112,22 @@ GradePreset FromRow(const Row& row)
     return preset;
 }
 
-// まちがいさがし sheets over the problems of a remainder unit: each
-// problem worked with one classic mistake, the quotient to the ones so that
-// every problem leaves a remainder and a mistake to find. Fewer, larger
-// cells give room for the right working beside the wrong one.
+// まちがいさがし sheets over the problems of a remainder unit, each problem
+// worked with one classic mistake. The quotient goes to the place where
+// every problem leaves a mistake to find: the tenths for a whole divisor
+// (the quotient's point), the ones for a decimal divisor (the points to
+// move, as in 7.4 ÷ 0.3 = 24 あまり 0.2). One column of cells gives room
+// for the right working beside the wrong one.
 struct FindRow {
     const char* Id;
     const char* Name;
     const char* Unit;  // the preset whose problems it takes
-    int Rows;          // as many as one page holds
+    int RoundPos;
 };
 
 const FindRow kFindRows[] = {
-    {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 6},
-    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 4},
+    {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 2},
+    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1},
 };
 
 void Set(GradePreset& preset, const char* section, const char* key, const QString& value)
@@ -140,9 +142,9 @@ GradePreset FromFindRow(const FindRow& find, const GradePreset& unit)
     GradePreset preset = unit;
     preset.Id = QString::fromLatin1(find.Id);
     preset.Name = QString::fromUtf8(find.Name);
-    Set(preset, "Exam", "Row", QString::number(find.Rows));
+    Set(preset, "Exam", "Row", QStringLiteral("4"));  // as many as one page holds
     Set(preset, "Exam", "Col", QStringLiteral("1"));
-    Set(preset, "Exam", "RoundPos", QStringLiteral("1"));
+    Set(preset, "Exam", "RoundPos", QString::number(find.RoundPos));
     Set(preset, "Hissan", "FindMistake", Flag(true));
     Set(preset, "Answer", "Check", Flag(false));
     Set(preset, "Page", "SubTitle", QStringLiteral("%1年　%2").arg(preset.Grade).arg(preset.Name));

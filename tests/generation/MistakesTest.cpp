@@ -143,6 +143,15 @@ const Slip kSlips[] = {
     {"round-place", "2.25", 'x', "1.5", Rounded(1), "3.38"},
     {"round-place", "7.2", '/', "3", Rounded(1), ""},  // comes out even at the tenths
     {"round-place", "2.25", 'x', "1.5", Plain(), ""},  // the product is not rounded
+
+    {"div-no-point", "8.16", '/', "4", Even(), "204"},
+    {"div-no-point", "13.6", '/', "4", Even(), "34"},
+    {"div-no-point", "0.21", '/', "3", Even(), "7"},
+    {"div-no-point", "6.42", '/', "0.2", Even(), "321"},
+    {"div-no-point", "9.12", '/', "6.4", Even(), "1425"},
+    {"div-no-point", "13.6", '/', "3", Rest(1), "45 あまり 0.1"},
+    {"div-no-point", "7.2", '/', "0.36", Even(), ""},      // a whole quotient
+    {"div-no-point", "2.6", '/', "0.9", Rounded(1), ""},  // rounded: left alone
 };
 
 TEST(Mistakes, EachGivesTheWrongAnswerTeachersReport)
@@ -197,8 +206,9 @@ TEST(Mistakes, SameWrongAnswersAreListedTogether)
     EXPECT_EQ(rest[2].Label, "あまりの小数点を移したあとの位置に打った／あまりに小数点を打っていない");
 
     const auto even = WrongAnswers({"6.42", "0.2", CalcOp::Div}, Even());
-    ASSERT_EQ(even.size(), 1u);
+    ASSERT_EQ(even.size(), 2u);
     EXPECT_EQ(even[0].Mistakes, (std::vector{Mistake::DivDividendPoint, Mistake::DivQuotientPoint}));
+    EXPECT_EQ(even[1].Answer, "321");
 }
 
 TEST(Mistakes, TextsThatAreNotPlainNumbersGiveNothing)
@@ -339,20 +349,21 @@ std::vector<ListedProblem> Divisions(std::initializer_list<std::pair<const char*
 
 TEST(MistakeChooser, UsesDifferentMistakesWhereTheProblemsAllow)
 {
-    // 8.16 ÷ 4 can only skip a zero, 6.42 ÷ 0.2 and 9.6 ÷ 1.6 only misplace
-    // a point: the four mistakes these five problems allow are all used.
+    // 8.16 ÷ 4 can only skip a zero or leave the quotient's point out,
+    // 6.42 ÷ 0.2 only misplace the point or leave it out, 9.6 ÷ 1.6 only
+    // misplace it: the five mistakes these five problems allow are all used.
     const auto sheet = Divisions({{"7.2", "0.36"}, {"8.16", "4"}, {"3.6", "0.12"}, {"6.42", "0.2"}, {"9.6", "1.6"}});
     for (std::uint64_t seed = 0; seed < 50; ++seed) {
         const auto chosen = ChooseMistakes(sheet, Even(), seed);
         ASSERT_EQ(chosen.size(), sheet.size());
-        EXPECT_EQ(chosen[1], Mistake::DivSkippedZero);
+        EXPECT_TRUE(chosen[1] == Mistake::DivSkippedZero || chosen[1] == Mistake::DivNoPoint);
         std::set<Mistake> distinct;
         for (size_t i = 0; i < chosen.size(); ++i) {
             ASSERT_TRUE(chosen[i]);
             distinct.insert(*chosen[i]);
             EXPECT_TRUE(MistakenWorking(*chosen[i], sheet[i], Even()));
         }
-        EXPECT_EQ(distinct.size(), 4u);  // dividend point, too few moves, quotient point, skipped zero
+        EXPECT_EQ(distinct.size(), 5u);  // dividend point, too few moves, quotient point, skipped zero, no point
         EXPECT_EQ(ChooseMistakes(sheet, Even(), seed), chosen);
     }
 }

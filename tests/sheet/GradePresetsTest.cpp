@@ -95,13 +95,12 @@ bool TenthsAndRemainder(const Problem& p)
         && r < p.b() * kTenth;
 }
 
-// Quotient to the ones with its remainder: a = b·q + r, 0 ≤ r < b (0 < r
-// when the remainder may not be 0).
-bool OnesAndRemainder(const Problem& p, bool evenToo)
+// Quotient to the ones with its remainder: a = b·q + r, 0 ≤ r < b.
+bool OnesAndRemainder(const Problem& p)
 {
     const Decimal r = p.r();
-    return !p.Yaku && Decimals(p.Answer) == 0 && p.a() == p.b() * p.v() + r
-        && (evenToo ? r >= kZero : r > kZero) && r < p.b();
+    return !p.Yaku && Decimals(p.Answer) == 0 && p.a() == p.b() * p.v() + r && r >= kZero
+        && r < p.b();
 }
 
 // A rounding that carried into a new place: 99.7 to 2 figures is 100.
@@ -167,10 +166,10 @@ const std::map<std::string, RowCheck>& Rows()
              return Decimals(p.B) > 0 && RoundedRow(p, 0, 2);
          }},
         {"g4-find-mistake", [](const Problem& p) {
-             return Decimals(p.A) > 0 && Decimals(p.B) == 0 && OnesAndRemainder(p, false);
+             return Decimals(p.A) > 0 && Decimals(p.B) == 0 && TenthsAndRemainder(p);
          }},
         {"g5-find-mistake", [](const Problem& p) {
-             return Decimals(p.B) > 0 && OnesAndRemainder(p, true);
+             return Decimals(p.B) > 0 && OnesAndRemainder(p);
          }},
     };
     return rows;
