@@ -123,11 +123,12 @@ struct FindRow {
     const char* Name;
     const char* Unit;  // the preset whose problems it takes
     int RoundPos;
+    int Rows;          // as many as one page holds
 };
 
 const FindRow kFindRows[] = {
-    {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 2},
-    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1},
+    {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 2, 3},
+    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1, 4},
 };
 
 void Set(GradePreset& preset, const char* section, const char* key, const QString& value)
@@ -142,7 +143,7 @@ GradePreset FromFindRow(const FindRow& find, const GradePreset& unit)
     GradePreset preset = unit;
     preset.Id = QString::fromLatin1(find.Id);
     preset.Name = QString::fromUtf8(find.Name);
-    Set(preset, "Exam", "Row", QStringLiteral("4"));  // as many as one page holds
+    Set(preset, "Exam", "Row", QString::number(find.Rows));
     Set(preset, "Exam", "Col", QStringLiteral("1"));
     Set(preset, "Exam", "RoundPos", QString::number(find.RoundPos));
     Set(preset, "Hissan", "FindMistake", Flag(true));
