@@ -262,7 +262,8 @@ void SheetComposer::Cells(int mode, const Area& area, int page, PageFont& f)
 }
 
 // Cells are numbered down each column from first; the grid stops at the
-// first problem that the first or the second list lacks. Labels are measured in the subtitle's font.
+// first problem that the first or the second list lacks. Labels are
+// measured in the subtitle's font.
 QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, const GridSize& grid,
                                                           double cw, double ch, int first,
                                                           PageFont& f)
@@ -355,20 +356,19 @@ bool SheetComposer::AllCellsFit(const QList<CellPlace>& places, double cw, doubl
 // columns with answers on it) can lack a little room. Then this sheet's
 // problems move closer to their labels by what the widest lacks, keeping at
 // least a blank after the label; the stored separation is unchanged, and
-// both sheets of the same problems move alike. Returns how far they moved.
-double SheetComposer::NarrowSeparation(QList<CellPlace>& places, double cw, double ch)
+// both sheets of the same problems move alike.
+void SheetComposer::NarrowSeparation(QList<CellPlace>& places, double cw, double ch)
 {
     // A larger size was only chosen because every cell fits in it.
     if (Exam.Size > kSmallestProblemSize)
-        return 0;
+        return;
     const double lack = CellsOverrun(places, cw, ch).Right;
     const double room = Settings.ExamSeparate - Engine.GetWidth(QStringLiteral(" "));
     const double shift = std::min(lack, room);
     if (shift <= 0)
-        return 0;
+        return;
     for (CellPlace& place : places)
         place.EX -= shift;
-    return shift;
 }
 
 // Makes exam the font that cells are measured and written in.

@@ -151,7 +151,7 @@ private:
     PageFont FittingExamFont(const QList<CellPlace>& places, double cw, double ch);
     Overrun CellsOverrun(const QList<CellPlace>& places, double cw, double ch);
     bool AllCellsFit(const QList<CellPlace>& places, double cw, double ch);
-    double NarrowSeparation(QList<CellPlace>& places, double cw, double ch);
+    void NarrowSeparation(QList<CellPlace>& places, double cw, double ch);
     void MeasureIn(const PageFont& exam);
     double CellEnd(const CellPlace& place, double cw);
     void Cell(int mode, int n, double ex, double ey, double end, CellWriter& out);
