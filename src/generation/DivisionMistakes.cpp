@@ -185,3 +185,23 @@ std::optional<Working> RemNoPointModel(const ListedProblem& problem, const ExamS
     calc.Remainder = ReadRow(*row);
     return Finished(std::move(calc), settings, ModeOf(problem, settings));
 }
+
+// 8.16 ÷ 4 = 2.04 worked right, the quotient's point then left out and the
+// row read as a whole number, its zeros in front dropped: 204 (0.07 → 7).
+// A rounded quotient is left alone: where a pupil without the point would
+// round it is anyone's guess.
+std::optional<Working> DivNoPointModel(const ListedProblem& problem, const ExamSettings& settings,
+                                       const Working& right)
+{
+    const DivisionMode mode = ModeOf(problem, settings);
+    if (mode.Mode == DivisionMode::Round || mode.Mode == DivisionMode::Significant)
+        return std::nullopt;
+    WrittenCalc calc = right.Calc;
+    WorkedRow& quotient = calc.Rows.front();
+    if (quotient.Point < 0 || quotient.Point >= quotient.End())
+        return std::nullopt;  // a whole quotient has no point to leave out
+    DropLeadingZeros(quotient);
+    quotient.Point = -1;
+    Requote(calc, mode);
+    return Finished(std::move(calc), settings, mode);
+}

@@ -18,4 +18,5 @@ std::optional<Working> DivQuotientPointModel(const ListedProblem&, const ExamSet
 std::optional<Working> DivSkippedZeroModel(const ListedProblem&, const ExamSettings&, const Working&);
 std::optional<Working> RemMovedPointModel(const ListedProblem&, const ExamSettings&, const Working&);
 std::optional<Working> RemNoPointModel(const ListedProblem&, const ExamSettings&, const Working&);
+std::optional<Working> DivNoPointModel(const ListedProblem&, const ExamSettings&, const Working&);
 std::optional<Working> RoundPlaceModel(const ListedProblem&, const ExamSettings&, const Working&);

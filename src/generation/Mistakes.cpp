@@ -20,7 +20,7 @@ struct Row {
 using enum Mistake;
 
 // In the order of the enumeration: a mistake is its row's index.
-constexpr std::array<Row, 10> kRows = {{
+constexpr std::array<Row, 11> kRows = {{
     {{AddRight, "add-right", "右はしをそろえた", Bit(CalcOp::Add), MistakeNeeds::Nothing},
      AddRightModel},
     {{SubHiddenZero, "sub-hidden-zero", "空いている位を0と考えなかった", Bit(CalcOp::Sub),
@@ -49,6 +49,8 @@ constexpr std::array<Row, 10> kRows = {{
     {{RoundPlace, "round-place", "四捨五入する位をまちがえた", Bit(CalcOp::Mul) | Bit(CalcOp::Div),
       MistakeNeeds::Rounding},
      RoundPlaceModel},
+    {{DivNoPoint, "div-no-point", "商に小数点を打っていない", Bit(CalcOp::Div), MistakeNeeds::Nothing},
+     DivNoPointModel},
 }};
 
 static_assert([] {

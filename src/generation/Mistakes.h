@@ -28,6 +28,7 @@ enum class Mistake {
     RemMovedPoint,     // the remainder's point under the dividend's moved point
     RemNoPoint,        // no point in the remainder
     RoundPlace,        // rounded at the place after the right one
+    DivNoPoint,        // no point in the quotient
 };
 
 // Answer settings a mistake needs besides its operations.

@@ -137,9 +137,11 @@ QString NamesPreview(const QStringList& names)
 SheetProblems ProblemsOf(const RunResult& run, const SheetSettings& sheet)
 {
     const ExamSettings& exam = run.Settings;
+    const QString instruction = sheet.fFindMistake
+        ? QStringLiteral("まちがいを見つけて、正しく計算しましょう。")
+        : QString::fromStdString(InstructionText(exam, sheet.ColumnForm()));
     return {ToLines(run.Lines1), ToLines(run.Lines2), ToLines(run.Lines3),
-            OperationOf(exam.Operation).Op, DivisionModeOf(exam),
-            QString::fromStdString(InstructionText(exam, sheet.ColumnForm()))};
+            OperationOf(exam.Operation).Op, DivisionModeOf(exam), instruction, exam};
 }
 
 QString ClassSet::Check(const SetRequest& request)

@@ -2,6 +2,7 @@
 
 #include "generation/ExamSettings.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -117,6 +118,9 @@ GradePreset FromRow(const Row& row)
     // Squares of textbook size: 10 mm while the digits are new, 8 mm in grade 5.
     add("Hissan", "Squares", Flag(true));
     add("Hissan", "Pitch", QString::number(row.Grade <= 4 ? 10 : 8));
+    add("Hissan", "FindMistake", Flag(false));
+    // A key of remainder divisions shows the check a textbook asks for.
+    add("Answer", "Check", Flag(row.Rest));
     // A title as short as the default one leaves the name box clear; the
     // grade goes with the unit's name into the subtitle.
     add("Page", "PageTitle", QStringLiteral("小数の計算"));
@@ -124,6 +128,46 @@ GradePreset FromRow(const Row& row)
     // The upper-grade name box: 年・組・番・名前 and a cell for the score.
     add("Page", "ClassBox", Flag(true));
     add("Instruction", "String", QString());  // empty: made from the settings
+    return preset;
+}
+
+// まちがいさがし sheets over the problems of a remainder unit, each problem
+// worked with one classic mistake. The quotient goes to the place where
+// every problem leaves a mistake to find: the tenths for a whole divisor
+// (the quotient's point), the ones for a decimal divisor (the points to
+// move, as in 7.4 ÷ 0.3 = 24 あまり 0.2). One column of cells gives room
+// for the right working beside the wrong one.
+struct FindRow {
+    const char* Id;
+    const char* Name;
+    const char* Unit;  // the preset whose problems it takes
+    int RoundPos;
+    int Rows;          // as many as one page holds
+};
+
+const FindRow kFindRows[] = {
+    {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 2, 3},
+    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1, 4},
+};
+
+void Set(GradePreset& preset, const char* section, const char* key, const QString& value)
+{
+    for (PresetEntry& entry : preset.Entries)
+        if (entry.Section == QLatin1String(section) && entry.Key == QLatin1String(key))
+            entry.Value = value;
+}
+
+GradePreset FromFindRow(const FindRow& find, const GradePreset& unit)
+{
+    GradePreset preset = unit;
+    preset.Id = QString::fromLatin1(find.Id);
+    preset.Name = QString::fromUtf8(find.Name);
+    Set(preset, "Exam", "Row", QString::number(find.Rows));
+    Set(preset, "Exam", "Col", QStringLiteral("1"));
+    Set(preset, "Exam", "RoundPos", QString::number(find.RoundPos));
+    Set(preset, "Hissan", "FindMistake", Flag(true));
+    Set(preset, "Answer", "Check", Flag(false));
+    Set(preset, "Page", "SubTitle", QStringLiteral("%1年　%2").arg(preset.Grade).arg(preset.Name));
     return preset;
 }
 
@@ -135,6 +179,17 @@ const std::vector<GradePreset>& BuiltInPresets()
         std::vector<GradePreset> list;
         for (const Row& row : kRows)
             list.push_back(FromRow(row));
+        // Each まちがいさがし preset after the last preset of its grade.
+        for (const FindRow& find : kFindRows) {
+            const auto unit = std::find_if(list.begin(), list.end(), [&](const GradePreset& p) {
+                return p.Id == QLatin1String(find.Unit);
+            });
+            GradePreset preset = FromFindRow(find, *unit);
+            const auto next = std::find_if(list.begin(), list.end(), [&](const GradePreset& p) {
+                return p.Grade > preset.Grade;
+            });
+            list.insert(next, std::move(preset));
+        }
         return list;
     }();
     return presets;

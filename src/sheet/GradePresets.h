@@ -31,7 +31,7 @@ extern const char* const kPresetTabKey;       // "Tab"
 extern const char* const kPresetRangeSection; // "Range"
 extern const char* const kPresetRangeKeys[8];
 
-// The fifteen built-in presets, grade by grade, in menu order.
+// The seventeen built-in presets, grade by grade, in menu order.
 const std::vector<GradePreset>& BuiltInPresets();
 
 // The built-in preset with this ID, or null.

@@ -32,6 +32,7 @@ void LoadHissan(const IniFile& ini, SheetSettings& sheet, QStringList& refused)
     sheet.fTextbook = ReadSwitch(ini, kHissan, "Textbook", false);
     sheet.fWorked = ReadSwitch(ini, kHissan, "Worked", false);
     sheet.fSquares = ReadSwitch(ini, kHissan, "Squares", false);
+    sheet.fFindMistake = ReadSwitch(ini, kHissan, "FindMistake", false);
     const double pen = ini.ReadFloat(kHissan, Key("Pen"), SheetSettings::DefaultHissanPen);
     // The negated test also turns a NaN into the default.
     const bool penOk = pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen;
@@ -94,6 +95,8 @@ QStringList LoadMainSettingsOver(const IniFile& ini, ExamSettings& exam, SheetSe
     sheet.fClassBox = ReadSwitch(ini, kPage, "ClassBox", false);
 
     sheet.AnswerType = ini.ReadInteger(kAnswer, Key("Type"), 1);
+    sheet.fMistakes = ReadSwitch(ini, kAnswer, "Mistakes", false);
+    sheet.fCheck = ReadSwitch(ini, kAnswer, "Check", false);
 
     sheet.WindowTop = ini.ReadFloat(kWindow, Key("Top"), 10);
     sheet.WindowLeft = ini.ReadFloat(kWindow, Key("Left"), 10);
@@ -153,6 +156,8 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kPage, Key("ClassBox"), sheet.fClassBox);
 
     ini.WriteInteger(kAnswer, Key("Type"), sheet.AnswerType);
+    ini.WriteBool(kAnswer, Key("Mistakes"), sheet.fMistakes);
+    ini.WriteBool(kAnswer, Key("Check"), sheet.fCheck);
 
     ini.WriteFloat(kWindow, Key("Top"), sheet.WindowTop);
     ini.WriteFloat(kWindow, Key("Left"), sheet.WindowLeft);
@@ -198,6 +203,7 @@ void SaveMainSettings(IniFile& ini, const ExamSettings& exam, const SheetSetting
     ini.WriteBool(kHissan, Key("Textbook"), sheet.fTextbook);
     ini.WriteBool(kHissan, Key("Worked"), sheet.fWorked);
     ini.WriteBool(kHissan, Key("Squares"), sheet.fSquares);
+    ini.WriteBool(kHissan, Key("FindMistake"), sheet.fFindMistake);
     ini.WriteFloat(kHissan, Key("Pen"), sheet.HissanPen);
     ini.WriteFloat(kHissan, Key("Pitch"), sheet.HissanPitch);
     sheet.Instruction.SetIniSets(ini, kInstruction);

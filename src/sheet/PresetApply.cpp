@@ -35,6 +35,8 @@ const KeySpec kKeys[] = {
     {"Hissan", "Worked", Kind::Bool},    {"Page", "PageTitle", Kind::Text},
     {"Page", "SubTitle", Kind::Text},    {"Instruction", "String", Kind::Text},
     {"Instruction", "Pos", Kind::Integer},
+    {"Hissan", "FindMistake", Kind::Bool}, {"Answer", "Mistakes", Kind::Bool},
+    {"Answer", "Check", Kind::Bool},
 };
 
 std::vector<KeySpec> AllKeys()

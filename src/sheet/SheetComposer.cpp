@@ -1,4 +1,5 @@
 #include "sheet/SheetComposer.h"
+#include "sheet/AnswerNotes.h"
 #include "sheet/ColumnLayout.h"
 #include "sheet/HeadingText.h"
 #include "common/RealText.h"
@@ -102,10 +103,10 @@ void SheetComposer::ComposeSheet(int mode, int page)
     DateHeading(f);
     InstructionLine(f);
     const Area area = ProblemArea();
-    if (Settings.fTextbook)
+    if (Settings.Textbook())
         TextbookCells(mode, area, page, f);
     else
-        Cells(mode, area, f);
+        Cells(mode, area, page, f);
 }
 
 // Numbers in the subtitle's face, size and style, in black.
@@ -247,26 +248,36 @@ SheetComposer::Area SheetComposer::ProblemArea()
     return area;
 }
 
-void SheetComposer::Cells(int mode, const Area& area, PageFont& f)
+void SheetComposer::Cells(int mode, const Area& area, int page, PageFont& f)
 {
     const GridSize grid = GridSize::Clamped(Settings.ExamRowN, Settings.ExamColN);
     const double cw = (area.R - area.L) / grid.Cols;
     const double ch = (area.D - area.U) / grid.Rows;
-    QList<CellPlace> places = CellPlaces(area, grid, cw, ch, f);
+    QList<CellPlace> places = CellPlaces(area, grid, cw, ch, 1, f);
     MeasureIn(FittingExamFont(places, cw, ch));
     NarrowSeparation(places, cw, ch);
+    QList<CellNotes> notes;
+    if (mode == AnswerSheet && WritesAnswerNotes(Settings))
+        places = NotedPlaces(area, grid, places, page, notes, f);
+    else if (page > 0)
+        return;
     ProgramCellWriter out(Engine);
-    for (const CellPlace& place : places) {
+    for (qsizetype k = 0; k < places.size(); ++k) {
+        const CellPlace& place = places.at(k);
         NumberLabel(place.N, place.CX, place.CY, f);
         EmitFontChange(Exam);
         Cell(mode, place.N, place.EX, place.CY, CellEnd(place, cw), out);
+        if (k < notes.size())
+            Notes(place, notes.at(k));
     }
 }
 
-// Cells are numbered down each column; the grid stops at the first problem
-// that first or the second list lacks. Labels are measured in the subtitle's font.
+// Cells are numbered down each column from first; the grid stops at the
+// first problem that the first or the second list lacks. Labels are
+// measured in the subtitle's font.
 QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, const GridSize& grid,
-                                                          double cw, double ch, PageFont& f)
+                                                          double cw, double ch, int first,
+                                                          PageFont& f)
 {
     if (Settings.fExNum) {
         SetPageStrFont(Engine.SubTitle(), f);
@@ -277,7 +288,7 @@ QList<SheetComposer::CellPlace> SheetComposer::CellPlaces(const Area& area, cons
     for (int i = 1; i <= grid.Cols; ++i) {
         double cy = area.U;
         for (int j = 1; j <= grid.Rows; ++j) {
-            const int n = (i - 1) * grid.Rows + j;
+            const int n = first - 1 + (i - 1) * grid.Rows + j;
             if (Problems.Lines1.size() < n || Problems.Lines2.size() < n)
                 return places;
             const double nw = Settings.fExNum ? Engine.GetWidth(Label(n)) : 0;

@@ -9,9 +9,13 @@
 // textbook column form lays its cells out through TextbookSheet and may take
 // several pages. It only appends command
 // lines and measures text; it never renders and never writes into the
-// settings: the margins it ends up using come back from Layout(). It owns
+// settings: the margins it ends up using come back from Layout(). An answer
+// sheet with notes under its answers (AnswerNotes.h) gives each cell the
+// room its notes need, running on over further pages when the grid's cells
+// are too low for them. It owns
 // none of its inputs and keeps references to them, so make one per run.
 // SheetPipeline is the one caller that composes whole sheets.
+#include "generation/ExamSettings.h"
 #include "generation/WrittenCalc.h"
 #include "prevform/ComposeEngine.h"
 #include "sheet/CellWriter.h"
@@ -41,6 +45,9 @@ struct SheetProblems {
     // The instruction made from the settings that made the problems; the
     // sheet shows it when the instruction line's own text is empty.
     QString Instruction = {};
+    // The answer settings of the run, which the mistake models and the
+    // checks under the answers work with.
+    ExamSettings Exam = {};
 
     // The operator sign: 「＋」「－」「×」 or 「÷」.
     QString Sign() const;
@@ -88,7 +95,8 @@ public:
     // no problems. Every page carries the page strings and the heading.
     void ComposeSheet(int mode, int page = 0);
     // The pages the sheet takes: one, except in the textbook column form,
-    // whose grid runs on over pages when it does not fit one. Known once
+    // whose grid runs on over pages when it does not fit one, and on an
+    // answer sheet whose notes need more room than its cells. Known once
     // the first page is composed.
     int PageCount() const;
     // The margins and the problem area of the sheet composed last (the
@@ -128,11 +136,18 @@ private:
     void Outline(const Area& box);
     void FramePen();
     Area ProblemArea();
-    void Cells(int mode, const Area& area, PageFont& f);
+    void Cells(int mode, const Area& area, int page, PageFont& f);
+    // The note lines of a cell and how far below its top they start.
+    struct CellNotes { double Top = 0; QStringList Lines; double LineHeight = 0; };
+    QList<CellPlace> NotedPlaces(const Area& area, const GridSize& grid,
+                                 const QList<CellPlace>& places, int page,
+                                 QList<CellNotes>& notes, PageFont& f);
+    CellNotes NotesOf(const CellPlace& place, double cw);
+    void Notes(const CellPlace& place, const CellNotes& notes);
     void TextbookCells(int mode, const Area& area, int page, PageFont& f);
     void NumberLabel(int n, double x, double y, PageFont& f);
     QList<CellPlace> CellPlaces(const Area& area, const GridSize& grid, double cw, double ch,
-                                PageFont& f);
+                                int first, PageFont& f);
     QString Label(int n) const;
     PageFont FittingExamFont(const QList<CellPlace>& places, double cw, double ch);
     Overrun CellsOverrun(const QList<CellPlace>& places, double cw, double ch);
@@ -162,4 +177,5 @@ private:
     double SW = 0;  // width and height of the sign with one digit, in Exam
     double SH = 0;
     std::shared_ptr<TextbookSheet> Textbook;  // laid out on the first page it writes
+    int ClassicPages = 1;  // pages of a one-line or column-form sheet
 };

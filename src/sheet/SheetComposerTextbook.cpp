@@ -5,7 +5,7 @@
 
 int SheetComposer::PageCount() const
 {
-    return Textbook ? Textbook->PageCount() : 1;
+    return Textbook ? Textbook->PageCount() : ClassicPages;
 }
 
 // The textbook column form's cells of one page, laid out once for all pages

@@ -46,6 +46,11 @@ struct SheetSettings {
 
     // 0 no answer sheet, 1 answers on a separate sheet, 2 also on the problem sheet.
     std::int32_t AnswerType = 1;
+    // Small lines under each answer of the answer sheet (section "Answer"):
+    // the wrong answers the classic mistakes give, with their names (key
+    // "Mistakes"), and the check of a division with a remainder (key "Check").
+    bool fMistakes = false;
+    bool fCheck = false;
     bool fCode = false;        // print the sheet code on the problem and answer sheets
     PageFont FntExam = DefaultExamFont();
 
@@ -56,6 +61,11 @@ struct SheetSettings {
     bool fWorked = false;     // answer sheet with the whole written calculation
     bool fSquares = false;    // light grey squares behind the digit columns
     double HissanPen = DefaultHissanPen;  // rules, bar and bracket, in millimetres
+    // まちがいさがし (section "Hissan", key "FindMistake"): each problem
+    // worked with one classic mistake for the pupil to find and work again;
+    // its answer sheet has the right working and names the mistake. A kind
+    // of textbook sheet, so it writes the textbook form whatever fTextbook says.
+    bool fFindMistake = false;
     static constexpr double DefaultHissanPen = 0.3;
     static constexpr double MinHissanPen = 0.05;
     static constexpr double MaxHissanPen = 2.0;
@@ -72,7 +82,10 @@ struct SheetSettings {
 
     // Whether problems are written in the column form: asked for, or
     // implied by the textbook form. Every reader of the rule asks here.
-    bool ColumnForm() const { return ExamType || fTextbook; }
+    bool ColumnForm() const { return ExamType || Textbook(); }
+    // Whether problems are written in the textbook column form: asked for,
+    // or implied by a まちがいさがし sheet.
+    bool Textbook() const { return fTextbook || fFindMistake; }
 
     static PageFont DefaultExamFont();
     static TPageStr StartingDateTime();

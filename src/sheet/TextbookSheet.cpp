@@ -44,6 +44,7 @@ TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& setting
         Grid.Rows = std::max(Grid.Rows, static_cast<int>(calc->Rows.size()));
         Grid.DivisorColumns = std::max(Grid.DivisorColumns, static_cast<int>(calc->Divisor.Digits.size()));
     }
+    PrepareNotes();
 }
 
 void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int)>& offset)
@@ -53,6 +54,7 @@ void TextbookSheet::Lay(const TextbookArea& area, const std::function<double(int
         Offsets.push_back(offset(static_cast<int>(i) + 1));
     const double w = area.R - area.L;
     const double h = area.D - area.U;
+    AreaWidth = w;
     auto fitsOnePage = [&](const Need& need) { return need.W * Cols <= w && need.H * Rows <= h; };
     if (Settings.HissanPitch > 0) {
         // Squares of the size asked for: the font follows the pitch, and
@@ -122,6 +124,7 @@ TextbookSheet::Need TextbookSheet::Measure(int size)
         const QString answer = Answer(static_cast<int>(i) + 1);
         AnswerSizes.push_back({Engine.GetWidth(answer), Engine.GetHeight(answer)});
     }
+    MeasureNotes(AreaWidth / Cols - gap);
     for (size_t i = 0; i < Calcs.size(); ++i) {
         const CellSize content = ContentSize(static_cast<int>(i) + 1);
         need.W = std::max(need.W, Offsets[i] + content.Width + gap);
@@ -163,22 +166,27 @@ CellSize TextbookSheet::ContentSize(int n)
 {
     if (!Calcs[size_t(n - 1)]) {
         const QString text = OneLine(n, true);
-        return {Engine.GetWidth(text), Engine.GetHeight(text)};
+        return WithNotes(n, {Engine.GetWidth(text), Engine.GetHeight(text)});
     }
     const TextbookCell cell = CellOf(n);
     const CellSize answer = AnswerSizes[size_t(n - 1)];
     const CellSize problem = cell.ProblemSize();
     const CellSize worked = cell.WorkedSize(Answer(n), answer);
-    return {std::max({problem.Width, worked.Width, answer.Width}),
-            std::max(problem.Height, worked.Height)};
+    const CellSize content{std::max({problem.Width, worked.Width, answer.Width}),
+                           std::max(problem.Height, worked.Height)};
+    return WithNotes(n, FindMistakeSize(n, content));
 }
 
 void TextbookSheet::WriteCell(int mode, int n, double ex, double ey)
 {
+    if (mode == AnswerSheet)
+        WriteNotes(n, ex, ey);
     if (!Calcs[size_t(n - 1)]) {
         Engine.PrevTextOut(ex, ey, OneLine(n, mode == AnswerSheet), QStringLiteral("Nil"));
         return;
     }
+    if (WriteFindMistake(mode, n, ex, ey))
+        return;
     if (mode != AnswerSheet)
         CellOf(n).WriteProblem(Engine, ex, ey);
     else if (Settings.fWorked)
@@ -209,7 +217,12 @@ QString TextbookSheet::Answer(int n) const
 
 TextbookCell TextbookSheet::CellOf(int n) const
 {
+    return CellOf(*Calcs[size_t(n - 1)]);
+}
+
+TextbookCell TextbookSheet::CellOf(const WrittenCalc& calc) const
+{
     const TextbookStyle style{Settings.HissanPen, Settings.fSquares, Grid.Columns, Grid.Rows,
                               Grid.DivisorColumns};
-    return TextbookCell(*Calcs[size_t(n - 1)], Problems.Sign(), Metrics, style);
+    return TextbookCell(calc, Problems.Sign(), Metrics, style);
 }

@@ -15,9 +15,17 @@
 // runs on over further pages, its numbers running on. A problem line that
 // is not a plain number gets the one-line cell «a ÷ b = answer».
 //
+// Under each answer of the answer sheet stand the note lines the settings
+// ask for (AnswerNotes.h), in small type; every cell keeps their room too.
+// A まちがいさがし sheet writes each problem worked with one mistake of the
+// table, with room beside it for the right working, and its answer sheet
+// the right working with the mistake named under it; a problem no mistake
+// changes is written as on an ordinary sheet.
+//
 // It neither writes page strings nor numbers: the composer does, with the
 // places and the font chosen here.
 #include "prevform/ComposeEngine.h"
+#include "generation/ProblemWorking.h"
 #include "generation/WrittenCalc.h"
 #include "sheet/TextbookCell.h"
 #include <QList>
@@ -78,8 +86,17 @@ private:
     QString OneLine(int n, bool withAnswer) const;
     QString Answer(int n) const;
     TextbookCell CellOf(int n) const;
+    TextbookCell CellOf(const WrittenCalc& calc) const;
     void Place(const TextbookArea& area, int rows, int cols);
     int SizeForPitch();
+    // Notes and まちがいさがし workings (TextbookSheetNotes.cpp).
+    void PrepareNotes();
+    void MeasureNotes(double cellWidth);
+    double AnswerBottom(int n);
+    CellSize WithNotes(int n, CellSize content) const;
+    CellSize FindMistakeSize(int n, CellSize content) const;
+    void WriteNotes(int n, double ex, double ey);
+    bool WriteFindMistake(int mode, int n, double ex, double ey);
 
     ComposeEngine& Engine;
     const SheetSettings& Settings;
@@ -87,6 +104,13 @@ private:
     std::vector<std::optional<WrittenCalc>> Calcs;  // per problem, none for the one-line cell
     std::vector<double> Offsets;
     std::vector<CellSize> AnswerSizes;  // per problem, in the font last measured
+    std::vector<QStringList> NoteLines;    // per problem, as made
+    std::vector<QStringList> WrappedNotes; // per problem, broken to the cell's width
+    std::vector<std::optional<Working>> Broken;  // per problem on a まちがいさがし sheet
+    std::vector<CellSize> BrokenAnswerSizes;
+    std::vector<double> NoteTops;          // per problem, below the cell's top
+    double NoteLineHeight = 0;
+    double AreaWidth = 0;
     int Rows = 1;
     int Cols = 1;
     PageFont ExamFont;

@@ -7,6 +7,7 @@
 #include "preview/FieldFocus.h"
 #include "sheet/ExamCountCheck.h"
 #include "sheet/SheetChecks.h"
+#include "sheet/StartingLayout.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -137,9 +138,10 @@ QWidget* TFrmStyle::CreateAnswerGroup()
     RButton1 = new QRadioButton(QStringLiteral("別に印刷"), group);
     RButton2 = new QRadioButton(QStringLiteral("共に印刷"), group);
     CBoxCode = new QCheckBox(QStringLiteral("番号を印刷する(&N)"), group);
-    box->addWidget(RButton1);
-    box->addWidget(RButton2);
-    box->addWidget(CBoxCode);
+    CBoxMistakes = new QCheckBox(QStringLiteral("よくある間違いを答えに書く(&M)"), group);
+    CBoxCheck = new QCheckBox(QStringLiteral("あまりのある答えにたしかめを書く(&E)"), group);
+    for (QWidget* item : std::initializer_list<QWidget*>{RButton1, RButton2, CBoxCode, CBoxMistakes, CBoxCheck})
+        box->addWidget(item);
     return group;
 }
 
@@ -175,7 +177,8 @@ QWidget* TFrmStyle::CreateHissanGroup()
     CBoxTextbook = new QCheckBox(QStringLiteral("教科書の書き方(&T)"), group);
     CBoxWorked = new QCheckBox(QStringLiteral("答えに筆算の途中を書く(&W)"), group);
     CBoxSquares = new QCheckBox(QStringLiteral("マス目(&G)"), group);
-    for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares})
+    CBoxFindMistake = new QCheckBox(QStringLiteral("まちがいさがし(&F)"), group);
+    for (QCheckBox* check : {CBoxTextbook, CBoxWorked, CBoxSquares, CBoxFindMistake})
         box->addWidget(check);
     EdtPitch = Field(group, 40);
     PitchLabels = {Text("マス目の大きさ", group), Text("mm", group)};
@@ -183,20 +186,22 @@ QWidget* TFrmStyle::CreateHissanGroup()
     box->addWidget(EdtPitch);
     box->addWidget(PitchLabels[1]);
     box->addStretch();
-    connect(CBoxTextbook, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
+    for (QCheckBox* check : {CBoxTextbook, CBoxFindMistake})
+        connect(check, &QCheckBox::toggled, this, &TFrmStyle::CBoxTextbookClick);
     CBoxTextbookClick();
     return group;
 }
 
 void TFrmStyle::CBoxTextbookClick()
 {
-    // The working and the squares belong to the textbook form only; their
-    // ticks are kept while it is off.
+    // The working and the squares belong to the textbook form only (which
+    // a まちがいさがし sheet is written in); their ticks are kept while it is off.
+    const bool textbook = CBoxTextbook->isChecked() || CBoxFindMistake->isChecked();
     for (QCheckBox* check : {CBoxWorked, CBoxSquares})
-        check->setEnabled(CBoxTextbook->isChecked());
-    EdtPitch->setEnabled(CBoxTextbook->isChecked());
+        check->setEnabled(textbook);
+    EdtPitch->setEnabled(textbook);
     for (QLabel* label : PitchLabels)
-        label->setEnabled(CBoxTextbook->isChecked());
+        label->setEnabled(textbook);
 }
 
 void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& exam)
@@ -222,7 +227,10 @@ void TFrmStyle::LoadSettings(const SheetSettings& settings, const ExamSettings& 
     CBoxWorked->setChecked(settings.fWorked);
     CBoxSquares->setChecked(settings.fSquares);
     EdtPitch->setText(settings.HissanPitch > 0 ? FormatGeneralReal(settings.HissanPitch) : QString());
+    CBoxFindMistake->setChecked(settings.fFindMistake);
     CBoxTextbookClick();
+    CBoxMistakes->setChecked(settings.fMistakes);
+    CBoxCheck->setChecked(settings.fCheck);
     CBoxCode->setChecked(settings.fCode);
     (settings.AnswerType == 1 ? RButton1 : RButton2)->setChecked(true);
     FontExam = settings.FntExam;
@@ -276,6 +284,13 @@ bool TFrmStyle::StoreSettings(SheetSettings& settings, ExamSettings& exam)
     settings.HissanPitch = EdtPitch->text().trimmed().isEmpty()
         ? 0
         : Number(EdtPitch).value_or(settings.HissanPitch);
+    settings.fMistakes = CBoxMistakes->isChecked();
+    settings.fCheck = CBoxCheck->isChecked();
+    // A まちがいさがし sheet tells the pupil what to do: turning it on places
+    // the instruction line when it has no place yet.
+    if (CBoxFindMistake->isChecked() && !settings.fFindMistake && settings.Instruction.psPos == 0)
+        ShowInstructionLine(settings.Instruction);
+    settings.fFindMistake = CBoxFindMistake->isChecked();
     return true;
 }
 

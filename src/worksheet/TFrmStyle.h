@@ -1,9 +1,10 @@
 #pragma once
 // The style dialog "スタイル": the grid of problems, the column form, the
 // problem font, how problem numbers are written, where answers are printed,
-// the page margins and the frame, and the textbook column form. Every opening loads the settings, so
-// Cancel discards every edit; OK stores them all. It saves no file and
-// renders nothing: the main window does both.
+// the page margins and the frame, the notes under the answers, and the
+// textbook column form with the まちがいさがし sheet. Every opening loads the
+// settings, so Cancel discards every edit; OK stores them all. It saves no
+// file and renders nothing: the main window does both.
 #include "generation/ExamSettings.h"
 #include "prevform/PageFont.h"
 #include "preview/FieldFocus.h"
@@ -60,6 +61,8 @@ public:
     QRadioButton* RButton1 = nullptr; // "別に印刷"
     QRadioButton* RButton2 = nullptr; // "共に印刷"
     QCheckBox* CBoxCode = nullptr;    // "番号を印刷する(&N)"
+    QCheckBox* CBoxMistakes = nullptr;  // "よくある間違いを答えに書く(&M)"
+    QCheckBox* CBoxCheck = nullptr;     // "あまりのある答えにたしかめを書く(&E)"
     // "余白"
     QLineEdit* EdtTopP = nullptr;
     QLineEdit* EdtLeftP = nullptr;
@@ -67,12 +70,13 @@ public:
     QLineEdit* EdtBottomP = nullptr;
     QCheckBox* CBoxFrame = nullptr;   // "枠"
     QCheckBox* CBoxClassBox = nullptr;  // "年・組・番と点数(&K)"
-    // "筆算": the last two only with the first
+    // "筆算": the working and the squares only with the textbook form or まちがいさがし
     QCheckBox* CBoxTextbook = nullptr;  // "教科書の書き方(&T)"
     QCheckBox* CBoxWorked = nullptr;    // "答えに筆算の途中を書く(&W)"
     QCheckBox* CBoxSquares = nullptr;   // "マス目(&G)"
     QLineEdit* EdtPitch = nullptr;      // "マス目の大きさ" in mm; empty: the font decides
     std::array<QLabel*, 2> PitchLabels{};  // its caption and unit, enabled with it
+    QCheckBox* CBoxFindMistake = nullptr;  // "まちがいさがし(&F)": a sheet kind in the textbook form
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;

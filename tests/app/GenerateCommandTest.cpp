@@ -291,9 +291,9 @@ TEST(GenerateCommandTest, PresetsAreListedAndAppliedBeforeTheOtherOptions)
     const ToolRun list = RunSheetTool({"presets"});
     ASSERT_EQ(list.ExitCode, 0);
     const QStringList lines = list.Lines();
-    ASSERT_EQ(lines.size(), 15);
+    ASSERT_EQ(lines.size(), 17);
     EXPECT_EQ(lines.first(), QStringLiteral("g3-add\t小数のたし算（1/10の位）"));
-    EXPECT_EQ(lines.last(), QStringLiteral("g5-div-round\t商を上から2けたのがい数で"));
+    EXPECT_EQ(lines.last(), QStringLiteral("g5-find-mistake\tまちがいさがし（小数÷小数）"));
 
     // The preset's 4 x 3 grid, then --rows; it stands after them and still comes first.
     const ToolRun run = Generate({"--rows", "5", "--seed", "4", "--preset", "g4-mul2"});

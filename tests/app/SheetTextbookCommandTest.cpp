@@ -119,4 +119,45 @@ TEST(SheetTextbookCommand, SwitchesFromTheCommandLineAndTheSettingsFile)
     }
 }
 
+// The texts of a program list, a note that runs on (after two full-width
+// blanks) joined to its line.
+QString NoteText(const QStringList& lines)
+{
+    static const QRegularExpression text("^TextOut,[^\"]*\"([^\"]*)\",Nil$");
+    QString joined;
+    for (const QString& line : lines)
+        if (const QRegularExpressionMatch m = text.match(line); m.hasMatch()) {
+            const QString t = m.captured(1);
+            joined += t.startsWith(QStringLiteral("　　")) ? t.mid(2) : QLatin1Char('\n') + t;
+        }
+    return joined;
+}
+
+// --mistakes writes the wrong answers with their names under the answers;
+// --find-mistake makes a まちがいさがし sheet whose key names one mistake a
+// problem, the instruction on the problem sheet.
+TEST(SheetTextbookCommand, MistakesUnderTheAnswersAndFindMistakeSheets)
+{
+    const ToolRun key = RunSheet({"--op", "div", "--rest", "--min1", "7", "--min1e", "4", "--max1",
+                                  "7", "--max1e", "4", "--min2", "0", "--min2e", "3", "--max2", "0",
+                                  "--max2e", "3", "--round-pos", "1", "--answer", "--mistakes",
+                                  "--list"});
+    ASSERT_EQ(key.ExitCode, 0) << key.Err.toStdString();
+    EXPECT_TRUE(NoteText(key.Lines()).contains(
+        QStringLiteral("\n24 あまり 2 … あまりの小数点を移したあとの位置に打った")))
+        << key.Out.toStdString();
+
+    const QStringList find{"--op", "div", "--rest", "--round-pos", "1", "--min2", "0", "--min2e",
+                           "1", "--max2", "9", "--max2e", "9", "--rows", "4", "--cols", "1",
+                           "--seed", "3", "--find-mistake", "--list"};
+    const ToolRun sheet = RunSheet(find);
+    const ToolRun answers = RunSheet(find + QStringList{"--answer"});
+    ASSERT_EQ(sheet.ExitCode, 0) << sheet.Err.toStdString();
+    ASSERT_EQ(answers.ExitCode, 0) << answers.Err.toStdString();
+    EXPECT_TRUE(sheet.Out.contains(QStringLiteral("まちがいを見つけて、正しく計算しましょう。")));
+    EXPECT_FALSE(sheet.Out.contains(QStringLiteral("まちがい：")));
+    EXPECT_EQ(NoteText(answers.Lines()).count(QStringLiteral("\nまちがい：")), 4);
+}
+
 } // namespace
+

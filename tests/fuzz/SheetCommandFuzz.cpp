@@ -1,8 +1,9 @@
 // The sheet command end to end, as far as its program lists: an arbitrary
 // settings file (--settings), an arbitrary class list (--names) and a few
 // switches chosen by the input (answer sheet, textbook form, worked answers,
-// squares, a built-in preset, a set, the operation) run through the
-// command's own option parsing, settings loading, generation and composing.
+// squares, notes under the answers, まちがいさがし, a built-in preset, a set,
+// the operation) run through the command's own option parsing, settings
+// loading, generation and composing.
 // Whatever the files hold, the command ends with one of its exit codes, and
 // a sheet it reports made has program lines.
 #include "FuzzSupport.h"
@@ -44,6 +45,12 @@ CommandArgs ArgsOf(const QByteArray& switches, bool names)
         {ColumnForm, "--column-form"}};
     for (const auto& flag : flags)
         if (on & flag.first)
+            args.push_back(flag.second);
+    // Switch byte 5: the notes under the answers and the まちがいさがし sheet.
+    const std::pair<unsigned, const char*> notes[] = {
+        {1, "--mistakes"}, {2, "--check"}, {4, "--find-mistake"}};
+    for (const auto& flag : notes)
+        if (byte(5) & flag.first)
             args.push_back(flag.second);
     return args;
 }

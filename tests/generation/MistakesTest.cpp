@@ -1,5 +1,7 @@
 #include "generation/MistakeChooser.h"
 #include "generation/Mistakes.h"
+#include "generation/NumberText.h"
+#include "generation/RemainderCheck.h"
 #include "RunFixture.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +143,15 @@ const Slip kSlips[] = {
     {"round-place", "2.25", 'x', "1.5", Rounded(1), "3.38"},
     {"round-place", "7.2", '/', "3", Rounded(1), ""},  // comes out even at the tenths
     {"round-place", "2.25", 'x', "1.5", Plain(), ""},  // the product is not rounded
+
+    {"div-no-point", "8.16", '/', "4", Even(), "204"},
+    {"div-no-point", "13.6", '/', "4", Even(), "34"},
+    {"div-no-point", "0.21", '/', "3", Even(), "7"},
+    {"div-no-point", "6.42", '/', "0.2", Even(), "321"},
+    {"div-no-point", "9.12", '/', "6.4", Even(), "1425"},
+    {"div-no-point", "13.6", '/', "3", Rest(1), "45 あまり 0.1"},
+    {"div-no-point", "7.2", '/', "0.36", Even(), ""},      // a whole quotient
+    {"div-no-point", "2.6", '/', "0.9", Rounded(1), ""},  // rounded: left alone
 };
 
 TEST(Mistakes, EachGivesTheWrongAnswerTeachersReport)
@@ -195,8 +206,9 @@ TEST(Mistakes, SameWrongAnswersAreListedTogether)
     EXPECT_EQ(rest[2].Label, "あまりの小数点を移したあとの位置に打った／あまりに小数点を打っていない");
 
     const auto even = WrongAnswers({"6.42", "0.2", CalcOp::Div}, Even());
-    ASSERT_EQ(even.size(), 1u);
+    ASSERT_EQ(even.size(), 2u);
     EXPECT_EQ(even[0].Mistakes, (std::vector{Mistake::DivDividendPoint, Mistake::DivQuotientPoint}));
+    EXPECT_EQ(even[1].Answer, "321");
 }
 
 TEST(Mistakes, TextsThatAreNotPlainNumbersGiveNothing)
@@ -276,6 +288,12 @@ TEST(Mistakes, HoldOverThousandsOfDrawnProblems)
                 EXPECT_EQ(right->Answer, run.Lines3[i]);
                 EXPECT_EQ(WrittenPicture(right->Calc),
                           WrittenPicture(*BuildWrittenCalc(p.A, p.B, p.Op, DivisionModeOf(settings))));
+                // The check under a remainder answer comes back to the dividend.
+                const auto check = RemainderCheckText(p.B, run.Lines3[i]);
+                EXPECT_EQ(check.has_value(), run.Lines3[i].find("あまり") != std::string::npos);
+                if (check) {
+                    EXPECT_TRUE(check->ends_with("＝" + FormatPlain(*ParseDecimal(p.A)))) << *check;
+                }
                 std::set<std::string> answers{right->Answer};
                 for (const WrongAnswer& wrong : WrongAnswers(p, settings)) {
                     EXPECT_TRUE(answers.insert(wrong.Answer).second) << wrong.Answer;
@@ -300,6 +318,27 @@ TEST(Mistakes, HoldOverThousandsOfDrawnProblems)
         EXPECT_GT(seen[info.Id], 0) << info.Key;
 }
 
+TEST(RemainderCheck, WritesDivisorTimesQuotientPlusRemainderWorkedExactly)
+{
+    const struct {
+        const char* Divisor;
+        const char* Answer;
+        const char* Check;  // "" for none
+    } cases[] = {
+        {"5.2", "9.7 あまり 0.06", "たしかめ　5.2×9.7＋0.06＝50.5"},
+        {"3", "9.0 あまり 0.5", "たしかめ　3×9.0＋0.5＝27.5"},  // the quotient as the answer writes it
+        {"0.3", "24 あまり 2", "たしかめ　0.3×24＋2＝9.2"},    // a wrong answer does not come back
+        {"3", "4.2", ""},
+        {"-3", "1 あまり 1", ""},
+        {"3", "約4.2 あまり 1", ""},
+        {"3", "4 あまり ", ""},
+    };
+    for (const auto& c : cases) {
+        const auto check = RemainderCheckText(c.Divisor, c.Answer);
+        EXPECT_EQ(check.value_or(""), c.Check) << c.Divisor << " " << c.Answer;
+    }
+}
+
 std::vector<ListedProblem> Divisions(std::initializer_list<std::pair<const char*, const char*>> pairs)
 {
     std::vector<ListedProblem> problems;
@@ -310,20 +349,21 @@ std::vector<ListedProblem> Divisions(std::initializer_list<std::pair<const char*
 
 TEST(MistakeChooser, UsesDifferentMistakesWhereTheProblemsAllow)
 {
-    // 8.16 ÷ 4 can only skip a zero, 6.42 ÷ 0.2 and 9.6 ÷ 1.6 only misplace
-    // a point: the four mistakes these five problems allow are all used.
+    // 8.16 ÷ 4 can only skip a zero or leave the quotient's point out,
+    // 6.42 ÷ 0.2 only misplace the point or leave it out, 9.6 ÷ 1.6 only
+    // misplace it: the five mistakes these five problems allow are all used.
     const auto sheet = Divisions({{"7.2", "0.36"}, {"8.16", "4"}, {"3.6", "0.12"}, {"6.42", "0.2"}, {"9.6", "1.6"}});
     for (std::uint64_t seed = 0; seed < 50; ++seed) {
         const auto chosen = ChooseMistakes(sheet, Even(), seed);
         ASSERT_EQ(chosen.size(), sheet.size());
-        EXPECT_EQ(chosen[1], Mistake::DivSkippedZero);
+        EXPECT_TRUE(chosen[1] == Mistake::DivSkippedZero || chosen[1] == Mistake::DivNoPoint);
         std::set<Mistake> distinct;
         for (size_t i = 0; i < chosen.size(); ++i) {
             ASSERT_TRUE(chosen[i]);
             distinct.insert(*chosen[i]);
             EXPECT_TRUE(MistakenWorking(*chosen[i], sheet[i], Even()));
         }
-        EXPECT_EQ(distinct.size(), 4u);  // dividend point, too few moves, quotient point, skipped zero
+        EXPECT_EQ(distinct.size(), 5u);  // dividend point, too few moves, quotient point, skipped zero, no point
         EXPECT_EQ(ChooseMistakes(sheet, Even(), seed), chosen);
     }
 }

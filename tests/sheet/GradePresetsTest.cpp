@@ -96,6 +96,14 @@ bool TenthsAndRemainder(const Problem& p)
         && r < p.b() * kTenth;
 }
 
+// Quotient to the ones with its remainder: a = b·q + r, 0 ≤ r < b.
+bool OnesAndRemainder(const Problem& p)
+{
+    const Decimal r = p.r();
+    return !p.Yaku && Decimals(p.Answer) == 0 && p.a() == p.b() * p.v() + r && r >= kZero
+        && r < p.b();
+}
+
 // A rounding that carried into a new place: 99.7 to 2 figures is 100.
 bool CarriedFigures(const std::string& text, int figures)
 {
@@ -158,14 +166,20 @@ const std::map<std::string, RowCheck>& Rows()
         {"g5-div-round", [](const Problem& p) {
              return Decimals(p.B) > 0 && RoundedRow(p, 0, 2) && p.Yaku;
          }},
+        {"g4-find-mistake", [](const Problem& p) {
+             return Decimals(p.A) > 0 && Decimals(p.B) == 0 && TenthsAndRemainder(p);
+         }},
+        {"g5-find-mistake", [](const Problem& p) {
+             return Decimals(p.B) > 0 && OnesAndRemainder(p);
+         }},
     };
     return rows;
 }
 
-TEST(GradePresets, FifteenBuiltInsWithUniqueIdsAndNames)
+TEST(GradePresets, SeventeenBuiltInsWithUniqueIdsAndNames)
 {
     const std::vector<GradePreset>& presets = BuiltInPresets();
-    ASSERT_EQ(presets.size(), 15u);
+    ASSERT_EQ(presets.size(), 17u);
     std::map<QString, int> ids, names;
     for (const GradePreset& preset : presets) {
         EXPECT_EQ(++ids[preset.Id], 1) << preset.Id.toStdString();

@@ -251,6 +251,8 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
     Sheet.FntExam = {"IPAMincho", 18, 0x0000FF, true, true};
     Sheet.fTextbook = true;
     Sheet.fSquares = true;
+    Sheet.fFindMistake = true;
+    Sheet.fMistakes = true;
     Sheet.HissanPen = 0.45;
     Sheet.HissanPitch = 8.5;
     const PageTexts boxes{"%d", "足", "題", "副題"};
@@ -258,34 +260,14 @@ TEST_F(MainSettingsTest, EveryKeyRoundTripsAndIsWrittenInTableOrder)
 
     EXPECT_EQ(FileText(),
               "[Page]\nHeader=%d\nFooter=足\nPageTitle=題\nSubTitle=副題\nDateTime=\n"
-              "Name=名前：\nCode=1\nClassBox=0\n[Answer]\nType=2\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
+              "Name=名前：\nCode=1\nClassBox=0\n[Answer]\nType=2\nMistakes=1\nCheck=0\n[Window]\nTop=12.5\nLeft=0.1\nRight=60\n"
               "Bottom=1E-6\nFrame=1\n[Exam]\nRow=5\nCol=2\nSeparate=7.25\nType=1\nNumber=0\n"
-              "Rand=-3
-Minus=2
-Round=1
-RoundPos=4
-Rest=1
-Just=0
-JustExact=0
-Zero=0
-One=0
-Left=
-"
-              "Right=\" ]\"
-Del0=0
-RoundSig=1
-DecOnly=1
-Yaku=1
-FullDec=0
-"
-              "NoRepeat=1
-UnitOnly=0
-FewSame=1
-Tab=0
-"
+              "Rand=-3\nMinus=2\nRound=1\nRoundPos=4\nRest=1\nJust=0\nJustExact=0\nZero=0\nOne=0\nLeft=\n"
+              "Right=\" ]\"\nDel0=0\nRoundSig=1\nDecOnly=1\nYaku=1\nFullDec=0\n"
+              "NoRepeat=1\nUnitOnly=0\nFewSame=1\nTab=0\n"
               "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
               "[ExamFont]\nName=IPAMincho\nSize=18\nColor=255\nBold=1\n"
-              "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nPen=0.45\nPitch=8.5\n"
+              "Italic=1\n[Hissan]\nTextbook=1\nWorked=0\nSquares=1\nFindMistake=1\nPen=0.45\nPitch=8.5\n"
               "[Instruction]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n");
 
     ExamSettings exam;
@@ -306,7 +288,8 @@ Tab=0
         EXPECT_DOUBLE_EQ(sheet.*field, Sheet.*field);
     for (auto field : {&SheetSettings::WindowFrame, &SheetSettings::ExamType, &SheetSettings::fExNum,
                        &SheetSettings::fTextbook, &SheetSettings::fWorked, &SheetSettings::fSquares,
-                       &SheetSettings::fCode})
+                       &SheetSettings::fCode, &SheetSettings::fFindMistake,
+                       &SheetSettings::fMistakes, &SheetSettings::fCheck})
         EXPECT_EQ(sheet.*field, Sheet.*field);
     EXPECT_DOUBLE_EQ(sheet.HissanPen, 0.45);
     EXPECT_DOUBLE_EQ(sheet.HissanPitch, 8.5);

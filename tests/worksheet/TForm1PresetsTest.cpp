@@ -77,7 +77,7 @@ TEST_F(TForm1PresetsTest, GradeMenuStandsBetweenOptionsAndHelp)
     for (QAction* action : Form->MenuGrade->actions())
         if (action->menu())
             subs << action->text() + ":" + QString::number(action->menu()->actions().size());
-    EXPECT_EQ(subs, (QStringList{"&3年:2", "&4年:8", "&5年:5"}));
+    EXPECT_EQ(subs, (QStringList{"&3年:2", "&4年:9", "&5年:6"}));
     EXPECT_EQ(Form->PresetSave->text(), "今の設定を保存(&S)...");
     EXPECT_EQ(Form->PresetManage->text(), "プリセットの整理(&M)...");
     EXPECT_EQ(Form->L1->text(), "最後の位まで使う(&L)");
@@ -207,7 +207,7 @@ TEST_F(TForm1PresetsTest, SavedPresetsAreListedRenamedUsedAfterARestartAndDelete
 
     TFrmPresets dialog(Prompts);
     dialog.Fill(Folder());
-    EXPECT_EQ(dialog.ListPresets->count(), 16);
+    EXPECT_EQ(dialog.ListPresets->count(), 18);
     EXPECT_EQ(dialog.ListPresets->currentRow(), 0);
     Prompts.InputAnswers = {QStringLiteral("あまり２")};
     dialog.RenameClick();
@@ -220,15 +220,15 @@ TEST_F(TForm1PresetsTest, SavedPresetsAreListedRenamedUsedAfterARestartAndDelete
     dialog.ListPresets->setCurrentRow(3);
     EXPECT_FALSE(dialog.BtnDelete->isEnabled() || dialog.BtnRename->isEnabled());
     dialog.DeleteClick();
-    EXPECT_EQ(dialog.ListPresets->count(), 16);
+    EXPECT_EQ(dialog.ListPresets->count(), 18);
 
     dialog.ListPresets->setCurrentRow(0);
     Prompts.ConfirmAnswers = {false};
     dialog.DeleteClick();
-    EXPECT_EQ(dialog.ListPresets->count(), 16);
+    EXPECT_EQ(dialog.ListPresets->count(), 18);
     Prompts.ConfirmAnswers = {true};
     dialog.DeleteClick();
-    EXPECT_EQ(dialog.ListPresets->count(), 15);
+    EXPECT_EQ(dialog.ListPresets->count(), 17);
     Form->FillUserPresets();
     EXPECT_EQ(Item("あまり２"), nullptr);
     EXPECT_TRUE(Prompts.Messages.isEmpty());

@@ -79,31 +79,14 @@ TEST_F(TForm1SettingsTest, APreparedFileComesBackWithExactlyTheExpectedKeys)
               "[Page]\nPageTitle=練習\nHeader=%d\nFooter=\nSubTitle=たしざんのもんだい\n"
               "DateTime=" + dateTime + "\nName=なまえ\nCode=0\nClassBox=0\n"
               "[Exam]\nRow=5\nCol=4\nType=1\nSeparate=10\nNumber=1\nRand=0\nMinus=0\nRound=0\n"
-              "RoundPos=2
-Rest=0
-Just=0
-JustExact=0
-Zero=1
-One=1
-Left=(
-Right=)
-Del0=1
-RoundSig=0
-DecOnly=0
-Yaku=0
-"
-              "FullDec=0
-NoRepeat=0
-UnitOnly=0
-FewSame=0
-Tab=0
-"
+              "RoundPos=2\nRest=0\nJust=0\nJustExact=0\nZero=1\nOne=1\nLeft=(\nRight=)\nDel0=1\nRoundSig=0\nDecOnly=0\nYaku=0\n"
+              "FullDec=0\nNoRepeat=0\nUnitOnly=0\nFewSame=0\nTab=0\n"
               "[Foreign]\nx=1\n"
-              "[Answer]\nType=1\n"
+              "[Answer]\nType=1\nMistakes=0\nCheck=0\n"
               "[Window]\nTop=10\nLeft=10\nRight=10\nBottom=10\nFrame=0\n"
               "[Range]\nMin1=1\nMin1e=00\nMax1=10\nMax1e=00\nMin2=1\nMin2e=00\nMax2=10\nMax2e=00\n"
               "[ExamFont]\nName=ＭＳ Ｐゴシック\nSize=24\nColor=0\nBold=0\nItalic=0\n"
-              "[Hissan]\nTextbook=0\nWorked=0\nSquares=0\nPen=0.3\nPitch=0\n"
+              "[Hissan]\nTextbook=0\nWorked=0\nSquares=0\nFindMistake=0\nPen=0.3\nPitch=0\n"
               "[Instruction]\nString=\nPos=0\nBold=0\nItalic=0\nSize=9\nName=ＭＳ 明朝\nX=0\nY=0\n"
               "[PageView]\nIndex=1\n[Unit]\nType=2\n[Sw]\nScale=0\nMesh=0\n"
               "[ListFile]\nName=PrevForm.prv\n[Option]\nQuality=90\n"

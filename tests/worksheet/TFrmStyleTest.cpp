@@ -242,6 +242,43 @@ TEST_F(TFrmStyleTest, TheHissanGroupLoadsStoresAndEnablesItsBoxes)
     EXPECT_FALSE(Settings.fTextbook);
 }
 
+// The notes under the answers and the まちがいさがし sheet: loaded, stored;
+// a まちがいさがし sheet enables the working and squares like the textbook
+// form, and turning it on places the instruction line that has no place.
+TEST_F(TFrmStyleTest, TheMistakeOptionsLoadAndStore)
+{
+    const struct {
+        bool Load[3];  // mistakes, check, find-mistake
+        bool Tick[3];
+    } cases[] = {
+        {{false, false, false}, {true, true, true}},
+        {{true, true, true}, {false, false, false}},
+    };
+    for (const auto& c : cases) {
+        Settings.fMistakes = c.Load[0];
+        Settings.fCheck = c.Load[1];
+        Settings.fFindMistake = c.Load[2];
+        Settings.fTextbook = false;
+        Settings.Instruction.psPos = 0;
+        ASSERT_TRUE(Run(Dialog.BtnOK, [&] {
+            EXPECT_EQ(Dialog.CBoxMistakes->isChecked(), c.Load[0]);
+            EXPECT_EQ(Dialog.CBoxCheck->isChecked(), c.Load[1]);
+            EXPECT_EQ(Dialog.CBoxFindMistake->isChecked(), c.Load[2]);
+            EXPECT_EQ(Dialog.CBoxWorked->isEnabled(), c.Load[2]);
+            Dialog.CBoxMistakes->setChecked(c.Tick[0]);
+            Dialog.CBoxCheck->setChecked(c.Tick[1]);
+            Dialog.CBoxFindMistake->setChecked(c.Tick[2]);
+            EXPECT_EQ(Dialog.CBoxSquares->isEnabled(), c.Tick[2]);
+        }));
+        EXPECT_EQ(Settings.fMistakes, c.Tick[0]);
+        EXPECT_EQ(Settings.fCheck, c.Tick[1]);
+        EXPECT_EQ(Settings.fFindMistake, c.Tick[2]);
+        EXPECT_EQ(Settings.Instruction.psPos != 0, c.Tick[2] && !c.Load[2]);
+    }
+    EXPECT_EQ(Dialog.CBoxMistakes->text(), "よくある間違いを答えに書く(&M)");
+    EXPECT_EQ(Dialog.CBoxFindMistake->text(), "まちがいさがし(&F)");
+}
+
 TEST_F(TFrmStyleTest, CancelDiscardsEveryEditAndReopeningShowsTheStoredValues)
 {
     const SheetSettings before = Settings;

@@ -55,6 +55,9 @@ struct SheetOptions {
     bool fTextbook = false;
     bool fWorked = false;
     bool fSquares = false;
+    bool fMistakes = false;
+    bool fCheck = false;
+    bool fFindMistake = false;
     std::optional<QString> Title;
     std::optional<QString> SubTitle;
     int FontSize = 0;  // 0: the default problem font size
@@ -144,6 +147,9 @@ const SheetOptionSpec kSheetOptions[] = {
     {"--textbook", false, [](SheetOptions& o, const std::string&) { o.fTextbook = true; return std::string(); }},
     {"--worked", false, [](SheetOptions& o, const std::string&) { o.fWorked = true; return std::string(); }},
     {"--squares", false, [](SheetOptions& o, const std::string&) { o.fSquares = true; return std::string(); }},
+    {"--mistakes", false, [](SheetOptions& o, const std::string&) { o.fMistakes = true; return std::string(); }},
+    {"--check", false, [](SheetOptions& o, const std::string&) { o.fCheck = true; return std::string(); }},
+    {"--find-mistake", false, [](SheetOptions& o, const std::string&) { o.fFindMistake = true; return std::string(); }},
     {"--font-size", true, ApplyFontSize},
     {"--pitch", true, ApplyPitch},
     {"--title", true, [](SheetOptions& o, const std::string& v) { o.Title = QString::fromStdString(v); return std::string(); }},
@@ -231,6 +237,9 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
     settings.fTextbook = settings.fTextbook || options.fTextbook || options.fWorked;
     settings.fWorked = settings.fWorked || options.fWorked;
     settings.fSquares = settings.fSquares || options.fSquares;
+    settings.fMistakes = settings.fMistakes || options.fMistakes;
+    settings.fCheck = settings.fCheck || options.fCheck;
+    settings.fFindMistake = settings.fFindMistake || options.fFindMistake;
     settings.WindowFrame = settings.WindowFrame || options.fFrame;
     settings.fExNum = settings.fExNum && !options.fNoNumbers;
     if (options.fAnswersOnSheet)
@@ -248,6 +257,9 @@ SheetSettings MakeSettings(const ExamSettings& exam, const SheetOptions& options
         settings.Instruction.psStr = *options.Instruction;
         ShowInstructionLine(settings.Instruction);
     }
+    // A まちがいさがし sheet tells the pupil what to do.
+    if (options.fFindMistake && settings.Instruction.psPos == 0)
+        ShowInstructionLine(settings.Instruction);
     settings.fClassBox = settings.fClassBox || options.fClassBox;
     return settings;
 }
@@ -432,6 +444,17 @@ std::string SheetUsage()
            "  --pitch MM             the digit squares' pitch in millimetres, 4..20, the\n"
            "                         digits sized to fit, pages running on as needed\n"
            "                         (textbook form; 0: the font size decides)\n"
+           "  --mistakes             under each answer of the answer sheet, in small type,\n"
+           "                         the wrong answers the classic mistakes give, each\n"
+           "                         with its name (settings: Mistakes in Answer)\n"
+           "  --check                under each division answered with a remainder, the\n"
+           "                         check たしかめ　divisor×quotient＋remainder＝dividend\n"
+           "                         (settings: Check in Answer)\n"
+           "  --find-mistake         まちがいさがし: each problem worked with one classic\n"
+           "                         mistake for the pupil to find, with room beside it;\n"
+           "                         the answer sheet has the right working and names\n"
+           "                         the mistake (implies --textbook; settings:\n"
+           "                         FindMistake in Hissan)\n"
            "  --frame                dotted frame around the problems\n"
            "  --no-numbers           no problem numbers\n"
            "  --answers-on-sheet     answers on the problem sheet too (one-line form only)\n"
