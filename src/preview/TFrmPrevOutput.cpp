@@ -140,6 +140,7 @@ void TFrmPrev::PrintOut()
 std::optional<QString> TFrmPrev::AskPrintTarget()
 {
     PrinterInfo& printer = Prev->Printer();
+    printer.SetJobTitle(Title.isEmpty() ? kJobTitle : Title);
     if (!printer.IsBuiltInPdf())
         return QString();
     // No printer on this machine: the pages go to a PDF file the user names.
