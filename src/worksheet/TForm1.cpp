@@ -92,6 +92,7 @@ void TForm1::ConnectHandlers()
     connect(Q1, &QAction::triggered, this, &TForm1::Q1Click);
     connect(U1, &QAction::triggered, this, &TForm1::U1Click);
     connect(W1, &QAction::triggered, this, &TForm1::W1Click);
+    connect(J1, &QAction::triggered, this, &TForm1::J1Click);
     connect(CBoxRoundSig, &QCheckBox::toggled, this, &TForm1::CBoxRoundSigClick);
     connect(R1, &QAction::triggered, this, &TForm1::R1Click);
     connect(E1, &QAction::triggered, this, &TForm1::E1Click);
@@ -132,6 +133,7 @@ void TForm1::ApplySettingsToControls()
     Q1->setChecked(Exam.fNoRepeat);
     U1->setChecked(Exam.fUnitOnly);
     W1->setChecked(Exam.fFewSame);
+    J1->setChecked(Exam.fJustExact);
     EdtRow->setText(QString::number(Exam.ExamRowN));
     EdtCol->setText(QString::number(Exam.ExamColN));
     EdtTotal->setText(QString::number(static_cast<qint64>(Exam.ExamRowN) * Exam.ExamColN));

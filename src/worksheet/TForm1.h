@@ -156,6 +156,7 @@ public:
     QAction* Q1 = nullptr;          // "同じ問題を出さない(&Q)"
     QAction* U1 = nullptr;          // "単元に合う問題だけ（あまり・がい数・わり進み）(&U)"
     QAction* W1 = nullptr;          // "同じ答えは2回まで(&W)"
+    QAction* J1 = nullptr;          // "わりきれる問題をむだなく作る(&K)"
     QMenu* MenuGrade = nullptr;     // "学年別(&G)"
     QAction* PresetSave = nullptr;  // "今の設定を保存(&S)..."
     QAction* PresetManage = nullptr; // "プリセットの整理(&M)..."
@@ -201,6 +202,7 @@ public:
     void Q1Click();
     void U1Click();
     void W1Click();
+    void J1Click();
     // The grade menu, in TForm1Presets.cpp: a preset over the settings and
     // the controls; the current settings as a user's preset; the dialog
     // that renames and deletes them.

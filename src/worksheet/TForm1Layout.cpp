@@ -360,7 +360,11 @@ void TForm1::CreateMenus()
     Q1 = MenuOption->addAction(QStringLiteral("同じ問題を出さない(&Q)"));
     U1 = MenuOption->addAction(QStringLiteral("単元に合う問題だけ（あまり・がい数・わり進み）(&U)"));
     W1 = MenuOption->addAction(QStringLiteral("同じ答えは2回まで(&W)"));
-    for (QAction* item : {Q1, U1, W1})
+    // Simple quotients drawn only among dividends that divide out: the same
+    // kind of sheet, made without discarded tries, but other problems for
+    // a code than the ordinary draw gives.
+    J1 = MenuOption->addAction(QStringLiteral("わりきれる問題をむだなく作る(&K)"));
+    for (QAction* item : {Q1, U1, W1, J1})
         item->setCheckable(true);
     CreatePresetMenu();
 

@@ -94,6 +94,11 @@ void TForm1::W1Click()
     Exam.fFewSame = W1->isChecked();
 }
 
+void TForm1::J1Click()
+{
+    Exam.fJustExact = J1->isChecked();
+}
+
 void TForm1::CBoxRoundSigClick(bool checked)
 {
     Exam.fRoundSig = checked;

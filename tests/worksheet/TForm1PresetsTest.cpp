@@ -83,10 +83,11 @@ TEST_F(TForm1PresetsTest, GradeMenuStandsBetweenOptionsAndHelp)
     EXPECT_EQ(Form->L1->text(), "最後の位まで使う(&L)");
     // After a separator, the items that make a sheet exercise its unit.
     const QList<QAction*> options = Form->MenuOption->actions();
-    EXPECT_EQ(options.mid(options.indexOf(Form->L1) + 2), (QList<QAction*>{Form->Q1, Form->U1, Form->W1}));
+    EXPECT_EQ(options.mid(options.indexOf(Form->L1) + 2), (QList<QAction*>{Form->Q1, Form->U1, Form->W1, Form->J1}));
     EXPECT_EQ(Form->Q1->text(), "同じ問題を出さない(&Q)");
     EXPECT_EQ(Form->U1->text(), "単元に合う問題だけ（あまり・がい数・わり進み）(&U)");
     EXPECT_EQ(Form->W1->text(), "同じ答えは2回まで(&W)");
+    EXPECT_EQ(Form->J1->text(), "わりきれる問題をむだなく作る(&K)");
 }
 
 TEST_F(TForm1PresetsTest, APresetSetsEveryControlAndEmptiesTheLists)
