@@ -147,7 +147,7 @@ struct FindRow {
 
 const FindRow kFindRows[] = {
     {"g4-find-mistake", "まちがいさがし（小数÷整数）", "g4-div-rest", 2, 3},
-    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1, 4},
+    {"g5-find-mistake", "まちがいさがし（小数÷小数）", "g5-div-rest", 1, 3},
 };
 
 void Set(GradePreset& preset, const char* section, const char* key, const QString& value)
@@ -167,6 +167,9 @@ GradePreset FromFindRow(const FindRow& find, const GradePreset& unit)
     Set(preset, "Exam", "RoundPos", QString::number(find.RoundPos));
     Set(preset, "Hissan", "FindMistake", Flag(true));
     Set(preset, "Answer", "Check", Flag(false));
+    // The pair of workings needs the room: the font fits the page rather
+    // than a square pitch running the sheet onto a second one.
+    Set(preset, "Hissan", "Pitch", QStringLiteral("0"));
     Set(preset, "Page", "SubTitle", QStringLiteral("%1年　%2").arg(preset.Grade).arg(preset.Name));
     return preset;
 }

@@ -219,7 +219,7 @@ TEST_F(AnswerNotesTest, EveryNoteIsWrittenClearOfEverythingElse)
 // Each cell of a まちがいさがし sheet is the working of the mistake its key
 // names: the key names one mistake a cell, the problem sheet shows the wrong
 // answer that mistake gives, the key the right answer; the instruction
-// stands on the problem sheet.
+// stands on the problem sheet. Each sheet of a preset is one page.
 TEST_F(AnswerNotesTest, AFindMistakeCellShowsTheMistakeItsKeyNames)
 {
     for (const char* preset : {"g4-find-mistake", "g5-find-mistake"}) {
@@ -230,6 +230,8 @@ TEST_F(AnswerNotesTest, AFindMistakeCellShowsTheMistakeItsKeyNames)
             const SheetProblems problems = Problems(preset, seed);
             const SheetDocument sheet = Compose(problems, ProblemSheet);
             const SheetDocument key = Compose(problems, AnswerSheet);
+            EXPECT_EQ(sheet.PageCount(), 1);
+            EXPECT_EQ(key.PageCount(), 1);
             QStringList sheetTexts, keyTexts;
             for (const QStringList& page : sheet.Pages)
                 for (const Drawn& d : DrawnOn(page))
