@@ -214,7 +214,7 @@ void SheetComposer::DateHeading(PageFont& f)
 // printer nearly vanishes on paper.
 void SheetComposer::FramePen()
 {
-    if (Settings.fTextbook)
+    if (Settings.Textbook())
         Engine.PrevPenWidth(Settings.HissanPen);
     else
         Engine.PrevPenSize(1);
@@ -401,7 +401,7 @@ double SheetComposer::CellEnd(const CellPlace& place, double cw)
 void SheetComposer::Cell(int mode, int n, double ex, double ey, double end, CellWriter& out)
 {
     if (mode == AnswerSheet)
-        Answer(ex, ey, QString(), Line(Problems.Lines3, n), end, out);
+        Answer(ex, ey, QString(), ListLine(Problems.Lines3, n), end, out);
     else if (!Settings.ColumnForm())
         OneLine(n, ex, ey, end, out);
     else if (Problems.Op == OpDiv)
@@ -413,14 +413,14 @@ void SheetComposer::Cell(int mode, int n, double ex, double ey, double end, Cell
 // «1.5 ＋ 2.25 = », a negative second operand in parentheses: «1.5 ＋(-2.25)= ».
 void SheetComposer::OneLine(int n, double ex, double ey, double end, CellWriter& out)
 {
-    const QString b = Line(Problems.Lines2, n);
-    QString text = Line(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign();
+    const QString b = ListLine(Problems.Lines2, n);
+    QString text = ListLine(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign();
     if (b.contains(QLatin1Char('-')))
         text += QLatin1Char('(') + b + QStringLiteral(")= ");
     else
         text += QLatin1Char(' ') + b + QStringLiteral(" = ");
     if (Settings.AnswerType == 2)
-        Answer(ex, ey, text, Line(Problems.Lines3, n), end, out);
+        Answer(ex, ey, text, ListLine(Problems.Lines3, n), end, out);
     else
         out.Text(ex, ey, text, kNil);
 }
@@ -463,8 +463,8 @@ void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
     const QString pitch = DigitPitch();
     const double digit = Engine.GetWidth(QStringLiteral("8"));
     const double hd = digit / 2;
-    const QString a = Line(Problems.Lines1, n);
-    const QString b = Line(Problems.Lines2, n);
+    const QString a = ListLine(Problems.Lines1, n);
+    const QString b = ListLine(Problems.Lines2, n);
     const ColumnLayout layout = Problems.Op == OpMul ? ColumnLayout::RightAligned(a, b)
                                                        : ColumnLayout::PointAligned(a, b);
     const double lw = digit + SW
@@ -483,8 +483,8 @@ void SheetComposer::ColumnForm(int n, double ex, double ey, CellWriter& out)
 // ")" to one blank past the dividend.
 void SheetComposer::Division(int n, double ex, double ey, CellWriter& out)
 {
-    const QString a = Line(Problems.Lines1, n);
-    const QString b = Line(Problems.Lines2, n);
+    const QString a = ListLine(Problems.Lines1, n);
+    const QString b = ListLine(Problems.Lines2, n);
     out.Text(ex, ey, b, kNil);
     const double x1 = ex + Engine.GetWidth(b);
     out.Text(x1, ey, QStringLiteral(")"), kNil);
@@ -494,8 +494,7 @@ void SheetComposer::Division(int n, double ex, double ey, CellWriter& out)
     out.Rule(x1 + pw / 2, ey, x2 + Engine.GetWidth(a + QLatin1Char(' ')), ey);
 }
 
-// Line n (1-based) of a list; empty when the list is shorter.
-QString SheetComposer::Line(const QStringList& lines, int n) const
+QString ListLine(const QStringList& lines, int n)
 {
-    return n <= lines.size() ? lines.at(n - 1) : QString();
+    return n >= 1 && n <= lines.size() ? lines.at(n - 1) : QString();
 }

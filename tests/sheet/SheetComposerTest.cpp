@@ -153,17 +153,22 @@ TEST_F(SheetComposerTest, CellsRunDownEachColumnAndStopAtMissingProblem)
     EXPECT_EQ(CellLines().filter("TextOut").size(), 2 * 19);
 }
 
-// A textbook sheet prints its frames with the pen of its column form; a
-// classic sheet keeps its one-dot lines.
+// A textbook sheet (a まちがいさがし sheet is one) prints its frames with
+// the pen of its column form; a classic sheet keeps its one-dot lines.
 TEST_F(SheetComposerTest, TextbookSheetsFrameWithTheirPen)
 {
-    for (bool textbook : {false, true}) {
+    const struct {
+        bool Textbook, FindMistake;
+        const char* Pen;
+    } cases[] = {{false, false, "PenSize,1"}, {true, false, "PenWidth,0.4"}, {false, true, "PenWidth,0.4"}};
+    for (const auto& c : cases) {
         SetUp();
-        Settings.fTextbook = textbook;
+        Settings.fTextbook = c.Textbook;
+        Settings.fFindMistake = c.FindMistake;
         Settings.fClassBox = Settings.WindowFrame = true;
         Settings.HissanPen = 0.4;
         Compose();
-        const QString pen = textbook ? "PenWidth,0.4" : "PenSize,1";
+        const QString pen = QString::fromLatin1(c.Pen);
         const int box = Engine.Lines.indexOf("Line,80,10,140,10");
         const int frame = Engine.Lines.indexOf("PenStyle,psDot");
         ASSERT_GT(box, 0);
