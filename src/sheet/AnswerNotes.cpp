@@ -11,11 +11,6 @@ namespace {
 
 const QString kRunOn = QStringLiteral("　　");
 
-QString LineOf(const QStringList& lines, int n)
-{
-    return n >= 1 && n <= lines.size() ? lines.at(n - 1).trimmed() : QString();
-}
-
 // One line broken at characters (Japanese runs on anywhere) before it gets
 // wider than width.
 QStringList Wrapped(const QString& line, double width,
@@ -57,8 +52,8 @@ bool WritesAnswerNotes(const SheetSettings& settings)
 QStringList AnswerNotes(const SheetProblems& problems, const SheetSettings& settings, int n)
 {
     QStringList notes;
-    const QString a = LineOf(problems.Lines1, n);
-    const QString b = LineOf(problems.Lines2, n);
+    const QString a = ListLine(problems.Lines1, n).trimmed();
+    const QString b = ListLine(problems.Lines2, n).trimmed();
     if (settings.fMistakes) {
         const ListedProblem problem{a.toStdString(), b.toStdString(), OperationOf(problems.Op).Calc};
         for (const WrongAnswer& wrong : WrongAnswers(problem, problems.Exam))
@@ -66,7 +61,7 @@ QStringList AnswerNotes(const SheetProblems& problems, const SheetSettings& sett
     }
     if (settings.fCheck && problems.Op == OpDiv)
         if (const auto check =
-                RemainderCheckText(b.toStdString(), LineOf(problems.Lines3, n).toStdString()))
+                RemainderCheckText(b.toStdString(), ListLine(problems.Lines3, n).trimmed().toStdString()))
             notes << QString::fromStdString(*check);
     return notes;
 }

@@ -53,6 +53,9 @@ struct SheetProblems {
     QString Sign() const;
 };
 
+// Line n (1-based) of one of the lists; empty when the list is shorter.
+QString ListLine(const QStringList& lines, int n);
+
 // The margins a sheet ends up using and the problem area it writes into, in
 // the drawing unit: WindowTop raised below the page strings at the top,
 // WindowBottom at least 10, and the top, right and bottom edges of the area.
@@ -162,7 +165,6 @@ private:
     void ColumnForm(int n, double ex, double ey, CellWriter& out);
     void Division(int n, double ex, double ey, CellWriter& out);
     QString DigitPitch();
-    QString Line(const QStringList& lines, int n) const;
 
     ComposeEngine& Engine;
     const SheetSettings& Settings;

@@ -8,11 +8,6 @@ namespace {
 
 constexpr double kCellGapLines = 0.5;  // free room under the tallest working, in lines
 
-QString LineOf(const QStringList& lines, int n)
-{
-    return n <= lines.size() ? lines.at(n - 1) : QString();
-}
-
 // How many cells of need fit into room, 1 to most; counted before any
 // conversion to int, so that an area of any size (or none) gives a count.
 int FitCount(double room, double need, int most)
@@ -33,8 +28,8 @@ TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& setting
     // The grid stops at the first problem that first or the second list lacks.
     const int count = std::min<int>({Rows * Cols, int(problems.Lines1.size()), int(problems.Lines2.size())});
     for (int n = 1; n <= count; ++n)
-        Calcs.push_back(BuildWrittenCalc(LineOf(problems.Lines1, n).trimmed().toStdString(),
-                                         LineOf(problems.Lines2, n).trimmed().toStdString(),
+        Calcs.push_back(BuildWrittenCalc(ListLine(problems.Lines1, n).trimmed().toStdString(),
+                                         ListLine(problems.Lines2, n).trimmed().toStdString(),
                                          OperationOf(problems.Op).Calc, problems.Division));
     // The largest working decides the grid of every cell.
     for (const std::optional<WrittenCalc>& calc : Calcs) {
@@ -203,8 +198,8 @@ double TextbookSheet::FirstOperandTop(int n) const
 // «a ÷ b = », with the answer on the answer sheet.
 QString TextbookSheet::OneLine(int n, bool withAnswer) const
 {
-    QString text = LineOf(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign() + QLatin1Char(' ')
-        + LineOf(Problems.Lines2, n) + QStringLiteral(" = ");
+    QString text = ListLine(Problems.Lines1, n) + QLatin1Char(' ') + Problems.Sign() + QLatin1Char(' ')
+        + ListLine(Problems.Lines2, n) + QStringLiteral(" = ");
     if (withAnswer)
         text += Answer(n);
     return text;
@@ -212,7 +207,7 @@ QString TextbookSheet::OneLine(int n, bool withAnswer) const
 
 QString TextbookSheet::Answer(int n) const
 {
-    return LineOf(Problems.Lines3, n);
+    return ListLine(Problems.Lines3, n);
 }
 
 TextbookCell TextbookSheet::CellOf(int n) const

@@ -11,11 +11,6 @@ namespace {
 
 constexpr double kNoteGapLines = 0.25;  // between an answer and its first note, in lines
 
-QString LineOf(const QStringList& lines, int n)
-{
-    return n <= lines.size() ? lines.at(n - 1).trimmed() : QString();
-}
-
 // The same problems always choose the same mistakes, on the problem sheet
 // and on its answer sheet alike.
 std::uint64_t SeedOf(const std::vector<ListedProblem>& problems)
@@ -40,8 +35,8 @@ void TextbookSheet::PrepareNotes()
     if (Settings.fFindMistake) {
         std::vector<ListedProblem> listed;
         for (size_t i = 0; i < count; ++i)
-            listed.push_back({LineOf(Problems.Lines1, int(i) + 1).toStdString(),
-                              LineOf(Problems.Lines2, int(i) + 1).toStdString(),
+            listed.push_back({ListLine(Problems.Lines1, int(i) + 1).trimmed().toStdString(),
+                              ListLine(Problems.Lines2, int(i) + 1).trimmed().toStdString(),
                               OperationOf(Problems.Op).Calc});
         const auto chosen = ChooseMistakes(listed, Problems.Exam, SeedOf(listed));
         for (size_t i = 0; i < count; ++i) {

@@ -149,8 +149,9 @@ TEST_F(TextbookSheetTest, EveryCellSharesTheGridOfTheLargestWorking)
                     if (CommandKeyword(f) == QLatin1String("LINE"))
                         lines.push_back({f[1].toDouble() - place.EX, f[2].toDouble() - place.CY,
                                          f[3].toDouble() - place.EX, f[4].toDouble() - place.CY});
-                    if (pitch > 0 && CommandKeyword(f) == QLatin1String("TEXTOUT"))
+                    if (pitch > 0 && CommandKeyword(f) == QLatin1String("TEXTOUT")) {
                         EXPECT_EQ(f[4], "8.000") << line.toStdString();
+                    }
                 }
                 if (first.empty())
                     first = lines;
