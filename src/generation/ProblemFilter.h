@@ -25,7 +25,6 @@ class ProblemFilter {
 public:
     explicit ProblemFilter(const ExamSettings& settings) : Settings(settings) {}
 
-    bool Active() const { return Settings.fNoRepeat || Settings.fUnitOnly || Settings.fFewSame; }
     // 0 when the problem q1 ∘ q2 = answer may join the sheet, else its FilterCode.
     int Check(const std::string& q1, const std::string& q2, const std::string& answer) const;
     // The problem joins the sheet.

@@ -90,6 +90,15 @@ double NoteHeight(const QStringList& lines, ComposeEngine& engine)
     return height;
 }
 
+void WriteNoteLines(ComposeEngine& engine, double x, double y, const QStringList& lines,
+                    double lineHeight)
+{
+    for (const QString& line : lines) {
+        engine.PrevTextOut(x, y, line, QStringLiteral("Nil"));
+        y += lineHeight;
+    }
+}
+
 QString MistakeNote(const QString& label)
 {
     return QStringLiteral("まちがい：") + label;

@@ -35,5 +35,13 @@ QStringList WrapNotes(const QStringList& lines, double width,
 // measuring font writes them (a fallback font may stand taller).
 double NoteHeight(const QStringList& lines, ComposeEngine& engine);
 
+// The room between an answer and its first note, in lines of the answer.
+constexpr double kNoteGapLines = 0.25;
+
+// Writes the note lines in the engine's current font, from y down,
+// lineHeight apart.
+void WriteNoteLines(ComposeEngine& engine, double x, double y, const QStringList& lines,
+                    double lineHeight);
+
 // The line naming the mistake of a まちがいさがし cell: 「まちがい：label」.
 QString MistakeNote(const QString& label);

@@ -6,12 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr double kNoteGapLines = 0.25;  // between an answer and its notes, in answer lines
-
-}  // namespace
-
 // The wrapped notes of a cell placed as in the sheet's own grid; measured
 // in Exam, and in the note font for the notes.
 SheetComposer::CellNotes SheetComposer::NotesOf(const CellPlace& place, double cw)
@@ -80,9 +74,5 @@ void SheetComposer::Notes(const CellPlace& place, const CellNotes& notes)
     if (notes.Lines.isEmpty())
         return;
     EmitFontChange(NoteFont(Exam));
-    double y = place.CY + notes.Top;
-    for (const QString& line : notes.Lines) {
-        Engine.PrevTextOut(place.EX, y, line, QStringLiteral("Nil"));
-        y += notes.LineHeight;
-    }
+    WriteNoteLines(Engine, place.EX, place.CY + notes.Top, notes.Lines, notes.LineHeight);
 }

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double kNoteGapLines = 0.25;  // between an answer and its first note, in lines
-
 // The same problems always choose the same mistakes, on the problem sheet
 // and on its answer sheet alike.
 std::uint64_t SeedOf(const std::vector<ListedProblem>& problems)
@@ -117,11 +115,7 @@ void TextbookSheet::WriteNotes(int n, double ex, double ey)
     if (i >= WrappedNotes.size() || WrappedNotes[i].isEmpty())
         return;
     Engine.PrevFontSize(NoteFont(ExamFont).Size);
-    double y = ey + NoteTops[i];
-    for (const QString& line : WrappedNotes[i]) {
-        Engine.PrevTextOut(ex, y, line, QStringLiteral("Nil"));
-        y += NoteLineHeight;
-    }
+    WriteNoteLines(Engine, ex, ey + NoteTops[i], WrappedNotes[i], NoteLineHeight);
     Engine.PrevFontSize(ExamFont.Size);
 }
 
