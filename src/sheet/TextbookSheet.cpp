@@ -32,12 +32,14 @@ TextbookSheet::TextbookSheet(ComposeEngine& engine, const SheetSettings& setting
                                          ListLine(problems.Lines2, n).trimmed().toStdString(),
                                          OperationOf(problems.Op).Calc, problems.Division));
     // The largest working decides the grid of every cell.
+    Style.Pen = settings.HissanPen;
+    Style.Squares = settings.fSquares;
     for (const std::optional<WrittenCalc>& calc : Calcs) {
         if (!calc)
             continue;
-        Grid.Columns = std::max(Grid.Columns, calc->Columns);
-        Grid.Rows = std::max(Grid.Rows, static_cast<int>(calc->Rows.size()));
-        Grid.DivisorColumns = std::max(Grid.DivisorColumns, static_cast<int>(calc->Divisor.Digits.size()));
+        Style.Columns = std::max(Style.Columns, calc->Columns);
+        Style.Rows = std::max(Style.Rows, static_cast<int>(calc->Rows.size()));
+        Style.DivisorColumns = std::max(Style.DivisorColumns, static_cast<int>(calc->Divisor.Digits.size()));
     }
     PrepareNotes();
 }
@@ -217,7 +219,5 @@ TextbookCell TextbookSheet::CellOf(int n) const
 
 TextbookCell TextbookSheet::CellOf(const WrittenCalc& calc) const
 {
-    const TextbookStyle style{Settings.HissanPen, Settings.fSquares, Grid.Columns, Grid.Rows,
-                              Grid.DivisorColumns};
-    return TextbookCell(calc, Problems.Sign(), Metrics, style);
+    return TextbookCell(calc, Problems.Sign(), Metrics, Style);
 }

@@ -115,7 +115,7 @@ private:
     int Cols = 1;
     PageFont ExamFont;
     TextbookMetrics Metrics;
-    TextbookStyle Grid;  // only the shared grid's counts
+    TextbookStyle Style;  // the sheet's pen and squares, and the grid every cell shares
     double CW = 0;
     double CH = 0;
     QList<QList<TextbookPlace>> Pages;
