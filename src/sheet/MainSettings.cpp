@@ -27,23 +27,14 @@ bool ReadSwitch(const IniFile& ini, const QString& section, const char* key, boo
     return value == 0 || value == 1 ? value == 1 : def;
 }
 
-void LoadHissan(const IniFile& ini, SheetSettings& sheet, QStringList& refused)
+void LoadHissan(const IniFile& ini, SheetSettings& sheet)
 {
     sheet.fTextbook = ReadSwitch(ini, kHissan, "Textbook", false);
     sheet.fWorked = ReadSwitch(ini, kHissan, "Worked", false);
     sheet.fSquares = ReadSwitch(ini, kHissan, "Squares", false);
     sheet.fFindMistake = ReadSwitch(ini, kHissan, "FindMistake", false);
-    const double pen = ini.ReadFloat(kHissan, Key("Pen"), SheetSettings::DefaultHissanPen);
-    // The negated test also turns a NaN into the default.
-    const bool penOk = pen >= SheetSettings::MinHissanPen && pen <= SheetSettings::MaxHissanPen;
-    sheet.HissanPen = penOk ? pen : SheetSettings::DefaultHissanPen;
-    if (!penOk)
-        refused << QStringLiteral("Hissan/Pen");
-    const double pitch = ini.ReadFloat(kHissan, Key("Pitch"), 0);
-    const bool pitchOk = pitch >= SheetSettings::MinHissanPitch && pitch <= SheetSettings::MaxHissanPitch;
-    sheet.HissanPitch = pitchOk ? pitch : 0;
-    if (!pitchOk && pitch != 0)
-        refused << QStringLiteral("Hissan/Pitch");
+    sheet.HissanPen = ini.ReadFloat(kHissan, Key("Pen"), SheetSettings::DefaultHissanPen);
+    sheet.HissanPitch = ini.ReadFloat(kHissan, Key("Pitch"), 0);
 }
 
 // The tab and the eight range texts; absent keys keep the record's values
@@ -137,7 +128,7 @@ QStringList LoadMainSettingsOver(const IniFile& ini, ExamSettings& exam, SheetSe
     font.Bold = ini.ReadBool(kExamFont, Key("Bold"), false);
     font.Italic = ini.ReadBool(kExamFont, Key("Italic"), false);
 
-    LoadHissan(ini, sheet, refused);
+    LoadHissan(ini, sheet);
     sheet.Instruction.GetIniSets(ini, kInstruction, QString(), 0, QStringLiteral("0"),
                                  QStringLiteral("0"));
     return refused + CheckFileValues(exam, sheet, fallbackExam, fallbackSheet);

@@ -24,6 +24,16 @@ bool ProblemFontSizeAccepted(int points)
     return points >= kMinProblemFontSize && points <= kMaxProblemFontSize;
 }
 
+bool PenAccepted(double mm)
+{
+    return mm >= SheetSettings::MinHissanPen && mm <= SheetSettings::MaxHissanPen;
+}
+
+bool PitchAccepted(double mm)
+{
+    return mm == 0 || (mm >= SheetSettings::MinHissanPitch && mm <= SheetSettings::MaxHissanPitch);
+}
+
 namespace {
 
 // Keeps value when ok, else takes fallback and names the key.
@@ -80,5 +90,8 @@ QStringList CheckFileValues(ExamSettings& exam, SheetSettings& sheet,
     // Any other colour would print black.
     Keep(IsNamedColor(sheet.FntExam.Color), sheet.FntExam.Color, fallbackSheet.FntExam.Color,
          "ExamFont/Color", refused);
+    Keep(PenAccepted(sheet.HissanPen), sheet.HissanPen, fallbackSheet.HissanPen, "Hissan/Pen", refused);
+    Keep(PitchAccepted(sheet.HissanPitch), sheet.HissanPitch, fallbackSheet.HissanPitch, "Hissan/Pitch",
+         refused);
     return refused;
 }

@@ -3,7 +3,8 @@
 // types, in one place for every front end: margins from 0 to 60, a
 // separation of 0 or more, the grid (rows 1 to 10, columns 1 to 4, at most
 // 20 problems), the rounding place (1 to 6), the sign mode (0 to 2), the
-// problems' font size and a colour the page can print. The
+// problems' font size, a colour the page can print, and the textbook
+// form's pen and square pitch. The
 // dialog and the window ask them field by field as the user leaves a field;
 // values read from a file go through CheckFileValues, so that no file can
 // drive a sheet's layout out of range.
@@ -29,6 +30,12 @@ bool SeparationAccepted(std::optional<double> gap);
 constexpr int kMinProblemFontSize = 4;
 constexpr int kMaxProblemFontSize = 200;
 bool ProblemFontSizeAccepted(int points);
+
+// The textbook form's pen, MinHissanPen to MaxHissanPen millimetres, and its
+// square pitch: 0 (none: the font size decides) or MinHissanPitch to
+// MaxHissanPitch millimetres. A NaN is neither.
+bool PenAccepted(double mm);
+bool PitchAccepted(double mm);
 
 // Each value of exam and sheet that its field would refuse takes the same
 // value of fallbackExam and fallbackSheet (the defaults, for the settings

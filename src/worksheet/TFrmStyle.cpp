@@ -364,7 +364,8 @@ void TFrmStyle::EdtPitchExit()
     if (EdtPitch->text().trimmed().isEmpty())
         return;
     const std::optional<double> pitch = Number(EdtPitch);
-    if (!pitch || *pitch < SheetSettings::MinHissanPitch || *pitch > SheetSettings::MaxHissanPitch)
+    // 0 is written as an empty field.
+    if (!pitch || *pitch == 0 || !PitchAccepted(*pitch))
         RestoreWithMessage(EdtPitch, QStringLiteral("マス目の大きさは4から20mmまでです"));
 }
 

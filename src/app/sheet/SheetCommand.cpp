@@ -25,6 +25,7 @@
 #include "sheet/PageOutput.h"
 #include "sheet/SetGenHost.h"
 #include "sheet/SetProgress.h"
+#include "sheet/SheetChecks.h"
 #include "sheet/SheetPipeline.h"
 #include "sheet/SheetSetupFile.h"
 #include "sheet/PresetApply.h"
@@ -99,7 +100,7 @@ std::string ApplyPitch(SheetOptions& o, const std::string& value)
 {
     bool ok = false;
     const double pitch = QString::fromStdString(value).toDouble(&ok);
-    if (!ok || !(pitch == 0 || (pitch >= SheetSettings::MinHissanPitch && pitch <= SheetSettings::MaxHissanPitch)))
+    if (!ok || !PitchAccepted(pitch))
         return "--pitch takes millimetres from 4 to 20 (0: the font size decides), not '" + value + "'";
     o.Pitch = pitch;
     return {};
