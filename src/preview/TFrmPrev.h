@@ -11,6 +11,7 @@
 #include "prevform/PrevEngine.h"
 #include "prevform/PrinterInfo.h"
 #include "preview/PrintQueue.h"
+#include "sheet/JobTitle.h"
 
 #include <QMainWindow>
 #include <QRect>
@@ -90,10 +91,9 @@ public:
 
     // The document to show, from its first page; an empty one shows a
     // blank page. Renders the page and updates the page controls. Printing
-    // gives the job title (empty: kJobTitle).
+    // gives the job title (empty: PlainJobTitle()).
     void ShowDocument(const QList<QStringList>& pages, const QString& title = {});
     QString JobTitle() const { return Title; }
-    static const QString kJobTitle;
     // Page index (0-based) of the document, clamped to its pages.
     void ShowPage(int index);
     void PrevPageClick();
@@ -153,7 +153,7 @@ private:
     QString SaveFolder;  // where the last picture was saved; the next save starts there
     std::unique_ptr<PrintQueue> Queue;
     QList<QStringList> Pages;  // the document; empty until one is shown
-    QString Title;             // of the document's print job
+    QString Title = PlainJobTitle();  // of the document's print job
     int ShownPage = 0;
     bool fSettingsRead = false;
     bool fRestoringSize = false;

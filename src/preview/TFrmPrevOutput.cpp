@@ -140,7 +140,7 @@ void TFrmPrev::PrintOut()
 std::optional<QString> TFrmPrev::AskPrintTarget()
 {
     PrinterInfo& printer = Prev->Printer();
-    printer.SetJobTitle(Title.isEmpty() ? kJobTitle : Title);
+    printer.SetJobTitle(Title);
     if (!printer.IsBuiltInPdf())
         return QString();
     // No printer on this machine: the pages go to a PDF file the user names.
@@ -156,7 +156,7 @@ void TFrmPrev::PrintTo(const QString& pdfName)
     if (!isVisible() || ErrorNum() >= 0)
         return;
     PrinterInfo& printer = Prev->Printer();
-    printer.SetJobTitle(Title.isEmpty() ? kJobTitle : Title);
+    printer.SetJobTitle(Title);
     if (!printer.IsBuiltInPdf()) {
         PrintToQueue(printer);
         return;

@@ -27,12 +27,10 @@ void TFrmPrev::CreatePageControls()
     UpdatePageControls();
 }
 
-const QString TFrmPrev::kJobTitle = QStringLiteral("小数の計算");
-
 void TFrmPrev::ShowDocument(const QList<QStringList>& pages, const QString& title)
 {
     Pages = pages.isEmpty() ? QList<QStringList>{QStringList{}} : pages;
-    Title = title.isEmpty() ? kJobTitle : title;
+    Title = title.isEmpty() ? PlainJobTitle() : title;
     // A new sheet fits the window as it is now (it may have been resized
     // while hidden, or turned by the printer setup).
     if (Prev->PageView == 2 && isVisible() && ErrorNum() < 0)

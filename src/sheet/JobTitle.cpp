@@ -8,6 +8,11 @@ const QString kProgramTitle = QStringLiteral("小数の計算");
 
 } // namespace
 
+QString PlainJobTitle()
+{
+    return kProgramTitle;
+}
+
 QString SheetJobTitle(int mode, const QString& code)
 {
     QString title = kProgramTitle + (mode == AnswerSheet ? QStringLiteral(" 答え") : QStringLiteral(" 問題"));
