@@ -8,12 +8,17 @@
 
 namespace {
 
+// A printer of Qt's list may carry an instance ("queue/instance").
+QByteArray QueueName(const QString& printer)
+{
+    return printer.section(QLatin1Char('/'), 0, 0).toUtf8();
+}
+
 class CupsPrintQueue : public PrintQueue {
 public:
     std::optional<QueueState> State(const QString& printer) const override
     {
-        // A printer of Qt's list may carry an instance ("queue/instance").
-        const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toUtf8();
+        const QByteArray queue = QueueName(printer);
         cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
         if (!dest) {
             if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
@@ -60,7 +65,7 @@ private:
     template <typename Visit>
     static bool ForEachJob(const QString& printer, Visit visit)
     {
-        const QByteArray queue = printer.section(QLatin1Char('/'), 0, 0).toUtf8();
+        const QByteArray queue = QueueName(printer);
         cups_job_t* jobs = nullptr;
         const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 1,
                                        CUPS_WHICHJOBS_ALL);

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString kPdfFilter = QStringLiteral("PDF ファイル (*.pdf)");
 const QString kSaveFilter =
     QStringLiteral("Bitmap files (*.bmp);;Jpeg files (*.jpg *.jpeg);;") + kPdfFilter;
 

@@ -15,6 +15,9 @@ enum class ExportFormat { Bmp, Jpeg, Png, Pdf };
 // included, BMP.
 ExportFormat ExportFormatFor(const QString& fileName);
 
+// The file dialogs' filter for PDF files.
+inline const QString kPdfFilter = QStringLiteral("PDF ファイル (*.pdf)");
+
 // The picture as a BMP, JPEG (at quality) or PNG file; empty for a null
 // picture or for Pdf, which is drawn afresh rather than encoded.
 QByteArray EncodePicture(const QImage& picture, ExportFormat format, int quality);

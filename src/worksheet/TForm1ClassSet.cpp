@@ -8,6 +8,7 @@
 #include "preview/TFrmPrev.h"
 #include "sheet/ClassSet.h"
 #include "sheet/JobTitle.h"
+#include "sheet/PageExport.h"
 #include "sheet/PageOutput.h"
 #include "worksheet/QtSetProgress.h"
 #include "sheet/SetGenHost.h"
@@ -43,7 +44,7 @@ void TForm1::K1Click()
     std::optional<QString> printTarget;
     if (action == TFrmClassSet::Action::Pdf) {
         path = UserPrompts.SaveFileName(QStringLiteral("PDFに保存"), QString(),
-                                        QStringLiteral("PDF ファイル (*.pdf)"), QStringLiteral("pdf"));
+                                        kPdfFilter, QStringLiteral("pdf"));
         if (!path || path->isEmpty())
             return;
     } else {
