@@ -1,6 +1,7 @@
 // Timing of whole generation runs: 20 problems of each operation, and the
 // runs that end by exhausting their attempts or their restarts.
 #include "generation/ProblemMaker.h"
+#include "generation/RunFixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,16 +16,6 @@ public:
     bool Confirm(const std::string&) override { return true; }
     void ShowMessage(const std::string&) override {}
 };
-
-void SetRange(ExamSettings& settings, int operand, const char* minInt, const char* minDec,
-              const char* maxInt, const char* maxDec)
-{
-    int edit = operand == 0 ? EdtMin1 : EdtMin2;
-    settings.Ranges[edit] = minInt;
-    settings.Ranges[edit + 1] = minDec;
-    settings.Ranges[edit + 2] = maxInt;
-    settings.Ranges[edit + 3] = maxDec;
-}
 
 ExamSettings TwentyProblems(int operation)
 {
@@ -135,12 +126,7 @@ void BM_SimpleQuotientAgainstAddition(benchmark::State& state)
 // when the run's work budget is spent, in 「条件が合いません(結果が０)」.
 void BM_WorstAcceptedSetting(benchmark::State& state)
 {
-    ExamSettings settings = TwentyProblems(OpDiv);
-    SetRange(settings, 0, "1", "00", "9", "99");
-    SetRange(settings, 1, "900", "", "1000", "");
-    settings.rnd_D = 4100;
-    settings.nRound = 1;
-    settings.fDecOnly = settings.fFullDec = true;
+    const ExamSettings settings = WorstAcceptedSetting();
     ProblemMaker maker;
     SilentHost host;
     for (auto _ : state) {

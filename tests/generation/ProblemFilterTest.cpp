@@ -77,8 +77,9 @@ TEST(ProblemFilter, TheLoopOverQuestionSaysWhyAProblemIsRefused)
             EXPECT_EQ(host.ConfirmCount, refused ? 1 : 0);
             EXPECT_EQ(host.Status[1], refused ? "Loop over(" + std::string(c.Reason) + ")" : "");
             EXPECT_EQ(run.Completed(), !refused || yes);
-            if (run.Completed())
+            if (run.Completed()) {
                 EXPECT_EQ(static_cast<int>(run.Lines3.size()), c.Settings.ExamRowN * c.Settings.ExamColN);
+            }
         }
 }
 

@@ -13,23 +13,6 @@ public:
     bool CancelRequested() const override { return true; }
 };
 
-// Dividends 1.00..9.99 piled on 1.00 (whole, and redrawn for its last 0)
-// over divisors 900..1000, whose quotients all round to 0: every problem
-// exhausts its attempts and, kept, is rejected.
-ExamSettings WorstAcceptedSetting()
-{
-    ExamSettings settings;
-    settings.Operation = OpDiv;
-    settings.ExamRowN = 10;
-    settings.ExamColN = 2;
-    SetRange(settings, 0, "1", "00", "9", "99");
-    SetRange(settings, 1, "900", "", "1000", "");
-    settings.rnd_D = 4100;
-    settings.nRound = 1;
-    settings.fDecOnly = settings.fFullDec = true;
-    return settings;
-}
-
 TEST(RunBudget, ACancelEndsEveryLoopAtOnceWithoutAQuestion)
 {
     ExamSettings restarts = FixedPair(OpDiv, "1", "", "8", "", 20);  // 0.125 rounds to 0

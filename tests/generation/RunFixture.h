@@ -32,6 +32,24 @@ inline ExamSettings FixedPair(int operation, const std::string& xInt, const std:
     return settings;
 }
 
+// The worst setting the window accepts: dividends 1.00..9.99 piled on 1.00
+// (whole, and redrawn for its last 0) over divisors 900..1000, whose
+// quotients all round to 0. Every problem exhausts its attempts and, kept,
+// is rejected, until the run's work budget is spent.
+inline ExamSettings WorstAcceptedSetting()
+{
+    ExamSettings settings;
+    settings.Operation = OpDiv;
+    settings.ExamRowN = 10;
+    settings.ExamColN = 2;
+    SetRange(settings, 0, "1", "00", "9", "99");
+    SetRange(settings, 1, "900", "", "1000", "");
+    settings.rnd_D = 4100;
+    settings.nRound = 1;
+    settings.fDecOnly = settings.fFullDec = true;
+    return settings;
+}
+
 inline RunResult MakeRun(const ExamSettings& settings, ScriptedGenHost& host, std::uint64_t seed = 2024)
 {
     ProblemMaker maker(seed);
